@@ -1,0 +1,7 @@
+#include "app/kvizomat_module.h"
+
+namespace kviz {
+
+SharedVariables basKvizomat;
+
+} // namespace kviz

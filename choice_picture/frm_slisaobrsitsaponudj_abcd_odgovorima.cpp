@@ -1,0 +1,16 @@
+#include "choice_picture/frm_slisaobrsitsaponudj_abcd_odgovorima.h"
+
+namespace kviz {
+
+WindowLayout frmSlisaobrsitsaponudjABCDodgovorima::windowLayout() {
+    WindowLayout layout;
+    layout.helpLineStart = 3000;
+    layout.helpLineRightBound = 5200;
+    layout.startupWindow = true;
+    return layout;
+}
+
+frmSlisaobrsitsaponudjABCDodgovorima::frmSlisaobrsitsaponudjABCDodgovorima(Services services)
+    : TestWindow(services, catalogueRow("frmSlisaobrsitsaponudjABCDodgovorima"), windowLayout()) {}
+
+} // namespace kviz

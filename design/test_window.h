@@ -1,0 +1,191 @@
+// TestWindow: the shared design of the nine test windows.
+//
+// Each test window is an instance of this class with its catalogue row; a window class adds
+// only what differs (layout constants, the procedures it replaces). The procedures keep the
+// names that the trainer has always used for them, and the file that defines each one is
+// named by its concern:
+//
+//   test_window_layout.cpp     the controls, menus and toolbar, placed as designed
+//   test_window_startup.cpp    Form_Load, Form_Activate, the question file and its count
+//   test_window_display.cpp    ShowQuestion and the frames round the answer bands
+//
+// How the pieces connect: the load opens the question file and sets the defaults; every
+// activation draws the question (ShowQuestion) and loads the chosen candidate's progress.
+// ShowQuestion records the answer bands (topA..topD, textBottom, answersBottom) and the state
+// of the question on screen, which answering, counting and the frames then use.
+#pragma once
+
+#include "app/catalogue.h"
+#include "design/question_file.h"
+#include "platform/form.h"
+
+#include <QColor>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kviz {
+
+// What differs between the windows as plain values.
+struct WindowLayout {
+    int clientWidth = 9540; // twips
+    int clientHeight = 6555;
+    int helpLineStart = 3000;     // start of the moving help line, twips in its strip
+    int helpLineRightBound = 5200;
+    QString timerName = "tmrTimer1";
+    bool hasPicture = true;       // the multiple-choice picture windows show picSlika
+    bool startupWindow = false;   // the window the program starts with
+};
+
+class TestWindow : public Form {
+    Q_OBJECT
+public:
+    TestWindow(Services services, const TestDescriptor& test, WindowLayout layout);
+    ~TestWindow() override;
+
+    const TestDescriptor& test() const { return test_; }
+    const WindowLayout& layout() const { return layout_; }
+
+    // ---- Window variables ----
+    int questionIndex = 0;
+    int questionCount = 0;
+    bool quickReviewMode = false;
+    bool reviewMode = false;
+    bool stopRequested = false;
+    bool answerGiven = false;
+    bool answerCorrect = false;
+    bool firstAttemptOpen = false;
+    bool countOnLeave = false;
+    bool helpLineOn = false;
+    int helpLineX = 0;
+    bool helpLineMovingRight = false;
+    double workStartTime = 0;
+    int elapsedMinutes = 0;
+    int workLimitMinutes = 0;
+    QString clockText;
+    std::string lineBuffer;
+    std::vector<char> answerLetters; // index 0 unused; code 0 = never answered
+    std::vector<char> resultLetters;
+    int topA = 0, topB = 0, topC = 0, topD = 0;
+    int textBottom = 0, answersBottom = 0;
+    std::string correctLetter;
+    double mouseX = 0, mouseY = 0;
+    int clickMarker = 0;
+    QString savedHelpCaption;
+
+    // ---- Procedures ----
+    virtual void OpenQuestionFile();
+    virtual void LoadQuestionCount();
+    virtual void ShowQuestion();
+    void FrameCorrectAnswer();
+    void EraseAnswerFrames();
+    virtual void AskCandidateName();
+    virtual void LoadProgress();
+    // Fills cmbKandidat from the candidate list, as every load does.
+    void LoadCandidateList();
+
+    // ---- Controls ----
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    PictureBox* Picture3 = nullptr;
+    PictureBox* Picture4 = nullptr;
+    std::array<Image*, 19> imgtoolbar{}; // imgtoolbar1 .. imgtoolbar19 at 0 .. 18
+    std::vector<Label*> fillerLabels;    // Label1 .. Label10
+    Label* lblTekucevreme = nullptr;
+    Label* lblKandidat = nullptr;
+    ComboBox* cmbKandidat = nullptr;
+    Label* lblPitanje = nullptr;
+    ComboBox* cmbPitanje = nullptr;
+    Label* lblUkupnoodgovora = nullptr;
+    Label* lblTacnihodgovora = nullptr;
+    Label* lblOcenaPolozioNijepolozio = nullptr;
+    PictureBox* picSlika = nullptr;
+    Label* lblPitanje2 = nullptr;
+    VScrollBar* VScrollzapitanje = nullptr;
+    Label* lblPomocuprvomredu = nullptr;
+    Label* lblProteklovreme = nullptr;
+    ProgressBar* ProgressBar1 = nullptr;
+    std::unique_ptr<Timer> tmrTimer; // tmrTimer1, or tmrTimer2 in the officers' signals window
+    CommandButton* CmdSledecepitanje = nullptr;
+    CommandButton* CmdPrethodnopitanje = nullptr;
+    CommandButton* CmdOdredjenoPitanje = nullptr;
+    CommandButton* cmdTabela = nullptr;
+    CommandButton* cmdPregled = nullptr;
+    CommandButton* cmdBrziPregled = nullptr;
+    CommandButton* cmdReset = nullptr;
+    CommandButton* cmdKrajrada = nullptr;
+
+    // ---- Menus ----
+    MenuItem* mnuTest = nullptr;
+    MenuItem* mnuTestKrajrada = nullptr;
+    MenuItem* mnuKandidat = nullptr;
+    MenuItem* mnuPitanje = nullptr;
+    MenuItem* mnuPitanjeSledecepitanje = nullptr;
+    MenuItem* mnuPitanjePrethodnopitanje = nullptr;
+    MenuItem* mnuPitanjeOdredjenopitanje = nullptr;
+    MenuItem* mnuTabela = nullptr;
+    MenuItem* mnuTabelaskracenatabela = nullptr;
+    MenuItem* mnuPregledresenihpitanja = nullptr;
+    MenuItem* mnuPreglrespitanjaProd1pitdokraja = nullptr;
+    MenuItem* mnuPregrespitPreglodzadpitdokr = nullptr;
+    MenuItem* mnuPreglrespitBrziprod1pitdokr = nullptr;
+    MenuItem* mnuPregrespitBrzpregodzadpitdokr = nullptr;
+    MenuItem* mnuReset = nullptr;
+    MenuItem* mnuPodesavanja = nullptr;
+    MenuItem* mnuPodesavanjaZvuknakonnetacnogodg = nullptr;
+    MenuItem* mnuPodesavanjaIspDaNeubojinakonodg = nullptr;
+    MenuItem* mnuPodesavanjazelokvokotacnogodg = nullptr;
+    MenuItem* mnuPodesavanjaPojavokviraokoodg = nullptr;
+    MenuItem* mnuPodesavanjaJedanpokzatacanodg = nullptr;
+    MenuItem* mnuPodesavanjaokokotxtpitiodg = nullptr;
+    MenuItem* mnuPodesavanjaTekucevreme = nullptr;
+    MenuItem* mnuPodesavanjaGrafprprotvremena = nullptr;
+    MenuItem* mnuPodesavanjaVremerada5minuta = nullptr;
+    MenuItem* mnuPodesavanjaVremerada10minuta = nullptr;
+    MenuItem* mnuPodesavanjaVremerada15minuta = nullptr;
+    MenuItem* mnuPodesavanjaVremerada30minuta = nullptr;
+    MenuItem* mnuPodesavanjaVremerada45minuta = nullptr;
+    MenuItem* vremerada = nullptr;
+    MenuItem* mnuPodesavanjaPomocuprvomredu = nullptr;
+    MenuItem* mnuPodesavanjaStandpodesavanja = nullptr;
+    MenuItem* mnuInfo = nullptr;
+    MenuItem* mnuInfoOAutoru = nullptr;
+    MenuItem* mnuInfoOProgramu = nullptr;
+    MenuItem* mnuPomoc = nullptr;
+    MenuItem* mnuPomocPomoczaaktivniprogram = nullptr;
+    // The Test-menu items by catalogue order.
+    std::array<MenuItem*, 9> testMenuItems{};
+
+    // Where the question file and the progress files of this test lie.
+    std::filesystem::path stateRoot() { return services().locations->stateRoot(); }
+    std::filesystem::path candidateListPath() { return stateRoot() / "Kandidat.ime"; }
+
+    static constexpr QColor kBlack{0, 0, 0};
+    static constexpr QColor kGrey{128, 128, 128};
+    static constexpr QColor kLightRed{255, 0, 0};
+    static constexpr QColor kWhite{255, 255, 255};
+    QColor correctColor() const;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+    // Startup-only preparation: the state root and its progress folders.
+    void CreateStateFolders();
+    // Sets the folder strings for this test.
+    void SetFolders();
+    // The defaults that every load sets.
+    void SetLoadDefaults();
+
+    QuestionFile questionFile_;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildToolbar();
+
+    const TestDescriptor& test_;
+    WindowLayout layout_;
+};
+
+} // namespace kviz

@@ -1,0 +1,141 @@
+// Drawing the question on screen, and the frames round its answer bands.
+#include "app/kvizomat_module.h"
+#include "design/test_window.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+namespace {
+constexpr double kTextX = 6650;
+constexpr double kTextTop = 1320;
+constexpr double kLineGap = 8;
+constexpr double kVerdictX = 6090;
+} // namespace
+
+void TestWindow::ShowQuestion() {
+    Canvas& c = canvas();
+    c.clear();
+    firstAttemptOpen = true;
+
+    QString number = QString::number(questionIndex);
+    cmbPitanje->setText(number);
+    lblPitanje2->setCaption(number + ".");
+    VScrollzapitanje->setValue(questionIndex);
+
+    const bool inRange = questionIndex >= 1 && questionIndex <= questionCount;
+    if (inRange && picSlika != nullptr)
+        picSlika->loadPicture(QString::fromStdString(
+            basKvizomat.pictureFolder + pictureFileName(test_, questionIndex)));
+
+    c.setFont("MS Sans Serif", 12, true);
+    c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
+    c.currentY = kTextTop;
+    answerGiven = false;
+    answerCorrect = false;
+    correctLetter.clear();
+    topA = topB = topC = topD = 0;
+    textBottom = 0;
+
+    if (!inRange) {
+        // No question to show: nothing can be answered.
+        firstAttemptOpen = false;
+        countOnLeave = false;
+        answersBottom = 0;
+        return;
+    }
+
+    int* tops[4] = {&topA, &topB, &topC, &topD};
+    for (int i = 1; i <= test_.recordsPerQuestion; ++i) {
+        lineBuffer = questionFile_.line(questionIndex, i);
+        ChoiceLine line = analyseChoiceLine(lineBuffer);
+        for (int k = 0; k < 4; ++k) {
+            if (!line.marks[k])
+                continue;
+            *tops[k] = static_cast<int>(basic::roundHalfEven(c.currentY));
+            if (k == 0)
+                c.setFont("MS Sans Serif", 12, false);
+        }
+        if (line.correctLetter != 0)
+            correctLetter = std::string(1, line.correctLetter);
+        lineBuffer = line.shown;
+        if (topA > 0 && c.currentY > topA && isBlankLine(lineBuffer))
+            break;
+        c.currentX = kTextX;
+        c.currentY += kLineGap;
+        c.print(fromCp1250(lineBuffer));
+    }
+    textBottom = static_cast<int>(basic::roundHalfEven(c.currentY));
+    answersBottom = textBottom;
+
+    if (mnuPodesavanjaokokotxtpitiodg->checked())
+        c.box(5860, 1300, 11740, 6781, kBlack);
+
+    if (!quickReviewMode) {
+        const char stored = answerLetters[static_cast<std::size_t>(questionIndex)];
+        for (int k = 0; k < 4; ++k) {
+            if (stored != 'a' + k)
+                continue;
+            firstAttemptOpen = false;
+            c.setFont("MS Serif", 14, true);
+            c.currentX = kVerdictX;
+            c.currentY = *tops[k] + 4;
+            answerGiven = true;
+            char& result = resultLetters[static_cast<std::size_t>(questionIndex)];
+            if (result == 'T') {
+                answerCorrect = true;
+                c.setForeColor(correctColor());
+                c.print("DA");
+            } else {
+                result = 'N';
+                answerCorrect = false;
+                c.setForeColor(kLightRed);
+                c.print("NE");
+            }
+        }
+    }
+    countOnLeave = !answerGiven;
+
+    if (!quickReviewMode && !reviewMode) {
+        QString help = "Kliknite misom na ponudjeni a) ili b) odgovor.";
+        if (topC > 0 && topD == 0)
+            help = "Kliknite misom na ponudjeni a), b) ili c) odgovor.";
+        if (topD > 0)
+            help = "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.";
+        lblPomocuprvomredu->setCaption(help);
+    }
+    CmdSledecepitanje->setFocus();
+}
+
+void TestWindow::FrameCorrectAnswer() {
+    if (!answerCorrect || !mnuPodesavanjazelokvokotacnogodg->checked())
+        return;
+    QColor green = correctColor();
+    Canvas& c = canvas();
+    if (correctLetter == "a") {
+        c.box(6670, topA + 10, 11700, topB - 10, green);
+    } else if (correctLetter == "b") {
+        c.box(6670, topB + 10, 11700, (topC < 1 ? answersBottom : topC) - 10, green);
+    } else if (correctLetter == "c") {
+        c.box(6670, topC + 10, 11700, (topD < 1 ? answersBottom : topD) - 10, green);
+    } else if (correctLetter == "d" && topD >= 1) {
+        c.box(6670, topD + 10, 11700, textBottom - 10, green);
+    }
+}
+
+void TestWindow::EraseAnswerFrames() {
+    Canvas& c = canvas();
+    auto erase = [&](int top, int bottom) {
+        c.box(6670, top + 10, 11700, bottom - 10, kWhite);
+        c.box(6650, top, 11720, bottom, kWhite);
+    };
+    if (topA > 0)
+        erase(topA, topB);
+    erase(topB, topC > 0 ? topC : answersBottom);
+    if (topC > 0)
+        erase(topC, topD > 0 ? topD : answersBottom);
+    if (topD > 0)
+        erase(topD, textBottom);
+}
+
+} // namespace kviz

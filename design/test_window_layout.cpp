@@ -1,0 +1,319 @@
+// The controls, menus and toolbar of a test window, placed as designed (twips).
+#include "design/test_window.h"
+
+#include "app/kvizomat_module.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+namespace kviz {
+
+namespace {
+
+const QString kHeaderFont = "MS Sans Serif";
+
+// A 20 x 20 toolbar picture: a framed square with a short symbol.
+QPixmap toolbarPicture(int image) {
+    static const char* symbols[19] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "<",
+                                      ">", "?", "T", "P", "D", "V", "K", "X", "!"};
+    QPixmap pixmap(20, 20);
+    pixmap.fill(QColor(224, 224, 224));
+    QPainter painter(&pixmap);
+    QColor face = image <= 9 ? QColor(0, 0, 160) : QColor(0, 110, 0);
+    if (image == 18)
+        face = QColor(180, 0, 0);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(0, 0, 19, 19);
+    painter.setPen(face);
+    painter.setFont(Canvas::screenFont("MS Sans Serif", 9, true));
+    painter.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, symbols[image - 1]);
+    return pixmap;
+}
+
+} // namespace
+
+TestWindow::TestWindow(Services services, const TestDescriptor& test, WindowLayout layout)
+    : Form(services, layout.clientWidth, layout.clientHeight), test_(test), layout_(layout) {
+    canvas().setScale(0.784221, 0.817635);
+    setCaption(QString::fromLatin1(test.caption.data(), static_cast<qsizetype>(test.caption.size())));
+    setPosition(45, 615);
+    buildControls();
+    buildToolbar();
+    buildMenus();
+}
+
+TestWindow::~TestWindow() = default;
+
+QColor TestWindow::correctColor() const {
+    std::uint32_t rgb = basKvizomat.correctColour;
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+void TestWindow::buildControls() {
+    QWidget* client = surface();
+
+    Picture1 = &add<PictureBox>("Picture1", client);
+    Picture1->setBounds(0, 0, 9540, 360);
+    Picture1->setBackColor(QColor(224, 224, 224));
+    QWidget* strip1 = Picture1->container();
+
+    static const int fillerLeft[10] = {7246, 6760, 6289, 5772, 5772, 4878, 4368, 3106, 3937, 5355};
+    static const int fillerWidth[10] = {118, 120, 120, 157, 157, 150, 150, 150, 110, 71};
+    for (int i = 0; i < 10; ++i) {
+        auto& filler = add<Label>(QString("Label%1").arg(i + 1), strip1, QString());
+        filler.setBounds(fillerLeft[i], i < 2 ? -45 : 0, fillerWidth[i], 420);
+        filler.setBackColor(QColor(224, 224, 224));
+        fillerLabels.push_back(&filler);
+    }
+
+    lblTekucevreme = &add<Label>("lblTekucevreme", strip1, QString());
+    lblTekucevreme->setBounds(7710, 0, 1815, 390);
+    lblTekucevreme->setFont("MS Serif", 13.5, true);
+
+    Picture2 = &add<PictureBox>("Picture2", client);
+    Picture2->setBounds(0, 343, 9536, 703);
+    Picture2->setBackColor(Qt::white);
+    QWidget* strip2 = Picture2->container();
+
+    lblKandidat = &add<Label>("lblKandidat", strip2, "Kandidat:");
+    lblKandidat->setBounds(45, 20, 1155, 300);
+    cmbKandidat = &add<ComboBox>("cmbKandidat", strip2, "NOVI KANDIDAT");
+    cmbKandidat->setBounds(1320, 20, 3615, 315);
+    lblPitanje = &add<Label>("lblPitanje", strip2, "Pitanje:");
+    lblPitanje->setBounds(45, 350, 915, 300);
+    cmbPitanje = &add<ComboBox>("cmbPitanje", strip2, "1");
+    cmbPitanje->setBounds(1080, 350, 1335, 315);
+    lblUkupnoodgovora = &add<Label>("lblUkupnoodgovora", strip2, "Ukupno odgovora: 0");
+    lblUkupnoodgovora->setBounds(2520, 350, 2430, 300);
+    lblTacnihodgovora = &add<Label>("lblTacnihodgovora", strip2, "Tacnih odgovora: 0");
+    lblTacnihodgovora->setBounds(5700, 350, 4335, 375);
+    lblOcenaPolozioNijepolozio = &add<Label>("lblOcenaPolozioNijepolozio", strip2, "Ocena:");
+    lblOcenaPolozioNijepolozio->setBounds(5700, 20, 4335, 255);
+    for (Control* header : std::initializer_list<Control*>{
+             lblKandidat, cmbKandidat, lblPitanje, cmbPitanje, lblUkupnoodgovora,
+             lblTacnihodgovora, lblOcenaPolozioNijepolozio})
+        header->setFont(kHeaderFont, 12, true);
+
+    if (layout_.hasPicture) {
+        picSlika = &add<PictureBox>("picSlika", client);
+        picSlika->setBounds(39, 1063, 4486, 4497);
+    }
+    lblPitanje2 = &add<Label>("lblPitanje2", client, "1.");
+    lblPitanje2->setBounds(4605, 1080, 570, 315);
+    lblPitanje2->setFont(kHeaderFont, 12, true);
+    VScrollzapitanje = &add<VScrollBar>("VScrollzapitanje", client);
+    VScrollzapitanje->setBounds(9238, 1080, 267, 4489);
+
+    Picture3 = &add<PictureBox>("Picture3", client);
+    Picture3->setBounds(0, 5576, 9528, 229);
+    Picture3->setBackColor(Qt::white);
+    lblPomocuprvomredu = &add<Label>("lblPomocuprvomredu", Picture3->container(),
+                                     "Upisite odgovarajuci broj i pritisnite Enter.");
+    lblPomocuprvomredu->setBounds(2900, 0, 3585, 180);
+    // The caption may grow longer than the designed width; let it show whole.
+    lblPomocuprvomredu->widget()->setMinimumWidth(0);
+
+    Picture4 = &add<PictureBox>("Picture4", client);
+    Picture4->setBounds(0, 5805, 4575, 343);
+    Picture4->setBackColor(Qt::white);
+    lblProteklovreme = &add<Label>("lblProteklovreme", Picture4->container(),
+                                   "Proteklo vreme: 0. minuta od 360. minuta");
+    lblProteklovreme->setBounds(0, 0, 4605, 255);
+
+    ProgressBar1 = &add<ProgressBar>("ProgressBar1", client);
+    ProgressBar1->setBounds(4590, 5805, 4933, 262);
+    ProgressBar1->setMax(360);
+
+    tmrTimer = std::make_unique<Timer>(layout_.timerName);
+    tmrTimer->setInterval(1000);
+
+    struct ButtonSpec {
+        CommandButton** slot;
+        const char* name;
+        const char* caption;
+        int left, width;
+    };
+    const ButtonSpec buttons[] = {
+        {&CmdSledecepitanje, "CmdSledecepitanje", "&Sledece pitanje", 0, 1521},
+        {&CmdPrethodnopitanje, "CmdPrethodnopitanje", "&Prethodno pitanje", 1537, 1521},
+        {&CmdOdredjenoPitanje, "CmdOdredjenoPitanje", "&Odredjeno pitanje", 3066, 1537},
+        {&cmdTabela, "cmdTabela", "Tabe&la", 4627, 972},
+        {&cmdPregled, "cmdPregled", "Pregle&d", 5607, 965},
+        {&cmdBrziPregled, "cmdBrziPregled", "De&mo", 6587, 965},
+        {&cmdReset, "cmdReset", "&Reset", 7560, 965},
+        {&cmdKrajrada, "cmdKrajrada", "&Kraj rada", 8532, 988},
+    };
+    for (const auto& spec : buttons) {
+        *spec.slot = &add<CommandButton>(spec.name, client, spec.caption);
+        (*spec.slot)->setBounds(spec.left, 6075, spec.width, 458);
+    }
+    // CmdSledecepitanje is first in the tab order.
+    QWidget::setTabOrder(CmdSledecepitanje->widget(), CmdPrethodnopitanje->widget());
+}
+
+void TestWindow::buildToolbar() {
+    struct ImageSpec {
+        int left, top, width, height;
+        const char* tip;
+    };
+    static const ImageSpec images[19] = {
+        {0, 1, 330, 300, "Slike saobr. sit. sa ponudj. odgovorima"},
+        {345, 1, 330, 300, "Suva pitanja sa ponudjenim odgovorima"},
+        {690, 1, 330, 300, "Suva pitanja sa unosenjem odgovora"},
+        {1035, 1, 330, 300, "Suva pit. iz Prve pomoci sa ponudj. odg."},
+        {1380, 1, 330, 300, "Suva pit. iz prve pomoci sa unos. odg."},
+        {1725, 1, 330, 300, "Saobracajni znaci(15 znakova)"},
+        {2070, 1, 330, 300, "Znaci koje daju ovl. saobracajna lica"},
+        {2415, 1, 330, 300, "Slike saobr. znak. sa ponudj. odg."},
+        {2760, 1, 330, 300, "Raskrsnice"},
+        {3220, 1, 330, 320, "Prethodno pitanje"},
+        {3620, 0, 330, 320, "Sledece pitanje"},
+        {4060, -40, 300, 360, "Odredjeno pitanje"},
+        {4531, 0, 330, 300, "Tabela"},
+        {5019, 1, 330, 300, "Pregled"},
+        {5442, 1, 330, 300, "Demo"},
+        {5970, 1, 300, 300, "Tekuce vreme"},
+        {6415, 1, 330, 300, "Kandidat"},
+        {6901, 20, 300, 280, "Kraj rada"},
+        {7330, 1, 330, 300, "Pomoc"},
+    };
+    for (int i = 0; i < 19; ++i) {
+        auto& image = add<Image>(QString("imgtoolbar%1").arg(i + 1), Picture1->container());
+        image.setBounds(images[i].left, images[i].top, images[i].width, images[i].height);
+        image.setToolTip(images[i].tip);
+        image.setPicture(toolbarPicture(i + 1));
+        imgtoolbar[static_cast<std::size_t>(i)] = &image;
+    }
+}
+
+void TestWindow::buildMenus() {
+    mnuTest = &addTopMenu("mnuTest", "&Test");
+    struct TestItem {
+        const char* name;
+        const char* caption;
+    };
+    static const TestItem testItems[9] = {
+        {"mnuTestSliksaobrsitsaponudjodg", "&Slike saobr. sit. sa ponudj. odgovorima"},
+        {"mnuTestsuvapitsaponudjodg", "Su&va pitanja sa ponudjenim odgovorima"},
+        {"mnuTestSuvapitsaunosodg", "Suva pitanja sa &unosenjem odgovora"},
+        {"mnuTestSuvapitizppsaponudjodg", "Suva pit. iz &Prve pomoci sa pon. odg."},
+        {"mnuTestSuvapitizPPsaunosodg", "Suva pit. iz Prve pomoci sa unos. &odg."},
+        {"mnuTestSaobracajniznaci15znakova", "Saobracajni &znaci(15 znakova)"},
+        {"mnuTestZnacikojedajuovlsaobrlica", "Znaci koje daju ovl. saobracajna &lica"},
+        {"mnuTestSlsaobrznaksaponudjodg", "Sl&ike saobr. znak. sa ponudj. odg."},
+        {"mnuTestRaskrsnice", "&Raskrsnice"},
+    };
+    for (const auto& spec : testItems) {
+        MenuItem& item = mnuTest->addItem(spec.name, spec.caption);
+        for (std::size_t row = 0; row < testCatalogue().size(); ++row)
+            if (testCatalogue()[row].testMenuItem == spec.name)
+                testMenuItems[row] = &item;
+        if (test_.testMenuItem == spec.name) {
+            item.setChecked(true);
+            item.setEnabled(false);
+        }
+    }
+    mnuTest->addSeparator("mnuTestdrugacrtica");
+    mnuTestKrajrada = &mnuTest->addItem(
+        "mnuTestKrajrada", "&Kraj rada                        Alt+F4");
+
+    mnuKandidat = &addTopMenu("mnuKandidat", "Ka&ndidat");
+
+    mnuPitanje = &addTopMenu("mnuPitanje", "Pitanj&e");
+    mnuPitanjeSledecepitanje = &mnuPitanje->addItem(
+        "mnuPitanjeSledecepitanje", "&Sledece pitanje                  Ctrl+S");
+    mnuPitanjePrethodnopitanje = &mnuPitanje->addItem(
+        "mnuPitanjePrethodnopitanje", "&Prethodno pitanje               Ctrl+P");
+    mnuPitanje->addSeparator("mnuPitanjeprvacrtica");
+    mnuPitanjeOdredjenopitanje = &mnuPitanje->addItem(
+        "mnuPitanjeOdredjenopitanje", "&Odredjeno pitanje", QKeySequence(Qt::Key_F5));
+
+    mnuTabela = &addTopMenu("mnuTabela", "Tabe&la");
+    mnuTabelaskracenatabela = &mnuTabela->addItem(
+        "mnuTabelaskracenatabela", "&Skracena tabela          ", QKeySequence(Qt::Key_F8));
+
+    mnuPregledresenihpitanja = &addTopMenu("mnuPregledresenihpitanja", "Pregle&d pitanja");
+    mnuPreglrespitanjaProd1pitdokraja =
+        &mnuPregledresenihpitanja->addItem("mnuPreglrespitanjaProd1pitdokraja",
+                                           "Pregled od &1. pitanja do kraja", QKeySequence(Qt::Key_F9));
+    mnuPregrespitPreglodzadpitdokr = &mnuPregledresenihpitanja->addItem(
+        "mnuPregrespitPreglodzadpitdokr", "Pregled od &zadatog pitanja do kraja",
+        QKeySequence(Qt::CTRL | Qt::Key_F9));
+    mnuPregledresenihpitanja->addSeparator("mnuPreglrespitanja1crtica");
+    mnuPreglrespitBrziprod1pitdokr = &mnuPregledresenihpitanja->addItem(
+        "mnuPreglrespitBrziprod1pitdokr", "Brzi pregled od 1. pitanja do kraja");
+    mnuPregrespitBrzpregodzadpitdokr = &mnuPregledresenihpitanja->addItem(
+        "mnuPregrespitBrzpregodzadpitdokr", "Brzi pregled od zadatog pitanja do kraja");
+
+    mnuReset = &addTopMenu("mnuReset", "&Reset");
+
+    mnuPodesavanja = &addTopMenu("mnuPodesavanja", "Podesa&vanja");
+    MenuItem& settings = *mnuPodesavanja;
+    mnuPodesavanjaZvuknakonnetacnogodg = &settings.addItem(
+        "mnuPodesavanjaZvuknakonnetacnogodg", "&Zvuk nakon netacnog odgovora",
+        QKeySequence(Qt::Key_F3));
+    settings.addSeparator("mnuPodesavanja1crtica");
+    mnuPodesavanjaIspDaNeubojinakonodg = &settings.addItem(
+        "mnuPodesavanjaIspDaNeubojinakonodg", "&Ispis DA/Ne  u boji nakon odgovora",
+        QKeySequence(Qt::Key_F4));
+    mnuPodesavanjazelokvokotacnogodg = &settings.addItem("mnuPodesavanjazelokvokotacnogodg",
+                                                         "Zeleni okvir oko tacnog  odgovora");
+    mnuPodesavanjaPojavokviraokoodg = &settings.addItem("mnuPodesavanjaPojavokviraokoodg",
+                                                        "Pojavljivanje &okvira oko odgovora");
+    mnuPodesavanjaJedanpokzatacanodg = &settings.addItem(
+        "mnuPodesavanjaJedanpokzatacanodg", "&Jedan pokusaj za tacan odgovor",
+        QKeySequence(Qt::Key_F6));
+    settings.addSeparator("mnuPodesavanja3crtica");
+    mnuPodesavanjaokokotxtpitiodg = &settings.addItem("mnuPodesavanjaokokotxtpitiodg",
+                                                      "Okvir oko teksta pitanja i odgovora");
+    settings.addSeparator("mnuPodesavanja4crtica");
+    mnuPodesavanjaTekucevreme = &settings.addItem("mnuPodesavanjaTekucevreme", "&Tekuce vreme",
+                                                  QKeySequence(Qt::Key_F7));
+    mnuPodesavanjaGrafprprotvremena = &settings.addItem(
+        "mnuPodesavanjaGrafprprotvremena", "&Graficki prikaz protoka vremena",
+        QKeySequence(Qt::CTRL | Qt::Key_F7));
+    settings.addSeparator("mnuPodesavanja5crtica");
+    mnuPodesavanjaVremerada5minuta =
+        &settings.addItem("mnuPodesavanjaVremerada5minuta", "Vreme rada:  5 minuta");
+    mnuPodesavanjaVremerada10minuta =
+        &settings.addItem("mnuPodesavanjaVremerada10minuta", "Vreme rada: 10 minuta");
+    mnuPodesavanjaVremerada15minuta =
+        &settings.addItem("mnuPodesavanjaVremerada15minuta", "Vreme rada: 15 minuta");
+    mnuPodesavanjaVremerada30minuta =
+        &settings.addItem("mnuPodesavanjaVremerada30minuta", "Vreme rada: 30 minuta");
+    mnuPodesavanjaVremerada45minuta =
+        &settings.addItem("mnuPodesavanjaVremerada45minuta", "&Vreme rada: 45 minuta");
+    vremerada = &settings.addItem("vremerada", "Vreme rada: 360 minuta");
+    settings.addSeparator("mnuPodesavanja6crtica");
+    mnuPodesavanjaPomocuprvomredu = &settings.addItem(
+        "mnuPodesavanjaPomocuprvomredu", "&Ispis teksta za Pomoc u prvom redu",
+        QKeySequence(Qt::CTRL | Qt::Key_F1));
+    settings.addSeparator("mnuPodesavanja7crtica");
+    mnuPodesavanjaStandpodesavanja = &settings.addItem("mnuPodesavanjaStandpodesavanja",
+                                                       "&Ucitavanje stand. podesavanja(Default)");
+
+    // The design defaults of the settings.
+    for (MenuItem* item : {mnuPodesavanjaIspDaNeubojinakonodg, mnuPodesavanjazelokvokotacnogodg,
+                           mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg,
+                           mnuPodesavanjaTekucevreme, mnuPodesavanjaGrafprprotvremena, vremerada,
+                           mnuPodesavanjaPomocuprvomredu})
+        item->setChecked(true);
+    for (MenuItem* item :
+         {mnuPodesavanjaZvuknakonnetacnogodg, mnuPodesavanjaJedanpokzatacanodg,
+          mnuPodesavanjaVremerada5minuta, mnuPodesavanjaVremerada10minuta,
+          mnuPodesavanjaVremerada15minuta, mnuPodesavanjaVremerada30minuta,
+          mnuPodesavanjaVremerada45minuta})
+        item->setChecked(false);
+
+    mnuInfo = &addTopMenu("mnuInfo", "In&fo");
+    mnuInfoOAutoru = &mnuInfo->addItem("mnuInfoOAutoru", "O &Autoru", QKeySequence(Qt::Key_F11));
+    mnuInfoOProgramu =
+        &mnuInfo->addItem("mnuInfoOProgramu", "O &Programu", QKeySequence(Qt::Key_F12));
+
+    mnuPomoc = &addTopMenu("mnuPomoc", "Pomo&c");
+    mnuPomocPomoczaaktivniprogram = &mnuPomoc->addItem(
+        "mnuPomocPomoczaaktivniprogram", "Pomoc za &aktivni program", QKeySequence(Qt::Key_F1));
+}
+
+} // namespace kviz

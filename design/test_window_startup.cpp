@@ -1,0 +1,124 @@
+// Start-up and activation of a test window, and its question file.
+#include "app/folders.h"
+#include "app/kvizomat_module.h"
+#include "design/test_window.h"
+#include "platform/files.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+namespace {
+constexpr std::uint32_t kCorrectColour = (10u << 16) | (170u << 8) | 10u;
+const char* const kNewCandidate = "NOVI KANDIDAT";
+} // namespace
+
+void TestWindow::Form_Load() {
+    if (layout_.startupWindow) {
+        show(); // the user sees the window while the rest of the load runs
+        CreateStateFolders();
+    }
+    SetFolders();
+    workStartTime = services().clock->seconds();
+    lblTekucevreme->setCaption(services().clock->timeOfDayText());
+    keyPreview = true;
+    OpenQuestionFile();
+    LoadQuestionCount();
+    LoadCandidateList();
+    SetLoadDefaults();
+    if (layout_.startupWindow)
+        ShowQuestion();
+}
+
+void TestWindow::CreateStateFolders() {
+    std::filesystem::path root = stateRoot();
+    files::createFolder(root);
+    for (std::string_view folder : progressFoldersInCreationOrder())
+        files::createFolder(root / folder);
+}
+
+void TestWindow::SetFolders() {
+    std::string program = services().locations->programFolder().string();
+    if (layout_.startupWindow)
+        basKvizomat.programFolder = folderWithSeparator(program);
+    basKvizomat.testFolder = subfolder(program, test_.testWord);
+    if (test_.pictureRule != PictureRule::None)
+        basKvizomat.pictureFolder = subfolder(basKvizomat.testFolder, "JPGSLIKE");
+    basKvizomat.questionFolder = subfolder(basKvizomat.testFolder, "pitiodg");
+}
+
+void TestWindow::SetLoadDefaults() {
+    workLimitMinutes = 360;
+    elapsedMinutes = 0;
+    helpLineX = layout_.helpLineStart;
+    helpLineMovingRight = false;
+    quickReviewMode = false;
+    reviewMode = false;
+    stopRequested = false;
+    answerGiven = false;
+    basKvizomat.answeredCount = 0;
+    basKvizomat.correctCount = 0;
+    helpLineOn = true;
+    questionIndex = 1;
+}
+
+void TestWindow::LoadCandidateList() {
+    // A list that cannot be probed or read counts as empty.
+    auto length = files::probeFileSize(candidateListPath());
+    std::optional<std::vector<std::string>> lines;
+    if (length && *length > 0)
+        lines = files::readLines(candidateListPath());
+    if (!lines) {
+        basKvizomat.candidateName = kNewCandidate;
+        cmbKandidat->addItem(kNewCandidate);
+        return;
+    }
+    for (const auto& line : *lines)
+        cmbKandidat->addItem(fromCp1250(line));
+    cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
+    cmbKandidat->setListIndex(0);
+}
+
+void TestWindow::Form_Activate() {
+    if (layout_.startupWindow)
+        basKvizomat.programFolder =
+            folderWithSeparator(services().locations->programFolder().string());
+    basKvizomat.correctColour = kCorrectColour;
+    ShowQuestion();
+    if (basKvizomat.candidateName.empty()) {
+        if (helpLineOn)
+            lblPomocuprvomredu->setVisible(false);
+        lblPomocuprvomredu->setCaption(QString());
+        basKvizomat.candidateName = kNewCandidate;
+        cmbKandidat->setText(kNewCandidate);
+        AskCandidateName();
+        LoadProgress();
+    }
+    tmrTimer->setInterval(1000);
+    tmrTimer->setEnabled(true);
+    workStartTime = services().clock->seconds();
+    lblTekucevreme->setCaption(services().clock->timeOfDayText());
+    if (helpLineOn)
+        lblPomocuprvomredu->setVisible(true);
+    if (cmbKandidat->listIndex() >= 1)
+        LoadProgress();
+    VScrollzapitanje->setMin(1);
+    VScrollzapitanje->setMax(questionCount);
+}
+
+void TestWindow::OpenQuestionFile() {
+    std::filesystem::path path = basKvizomat.questionFolder + std::string(test_.dataFile);
+    questionFile_.open(path, test_.recordLength, test_.recordsPerQuestion);
+}
+
+void TestWindow::LoadQuestionCount() {
+    lineBuffer = questionFile_.header();
+    questionCount = questionFile_.questionCount();
+    answerLetters.assign(static_cast<std::size_t>(questionCount) + 1, '\0');
+    resultLetters.assign(static_cast<std::size_t>(questionCount) + 1, '\0');
+}
+
+void TestWindow::AskCandidateName() {}
+
+void TestWindow::LoadProgress() {}
+
+} // namespace kviz

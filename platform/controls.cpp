@@ -1,0 +1,552 @@
+#include "platform/controls.h"
+
+#include "platform/canvas.h"
+#include "platform/form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <cmath>
+
+namespace kviz {
+
+namespace {
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / Canvas::kTwipsPerPixel)); }
+
+// A label that reports clicks; also the face of images and picture boxes.
+class ClickLabel : public QLabel {
+public:
+    explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
+    std::function<void()> clicked;
+    std::function<void(int)> released;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        int button = event->button() == Qt::RightButton   ? buttons::Right
+                     : event->button() == Qt::MiddleButton ? buttons::Middle
+                                                           : buttons::Left;
+        if (released)
+            released(button);
+        if (clicked && rect().contains(event->position().toPoint()))
+            clicked();
+    }
+};
+
+class PieWidget : public QWidget {
+public:
+    explicit PieWidget(QWidget* parent) : QWidget(parent) {}
+    const PieChart* chart = nullptr;
+    QColor firstColor{255, 0, 0};
+    QColor secondColor{10, 170, 10};
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        if (chart == nullptr)
+            return;
+        double total = chart->first() + chart->second();
+        int side = std::min(width(), height()) - 8;
+        QRectF circle((width() - side) / 2.0, (height() - side) / 2.0, side, side);
+        painter.setPen(QPen(Qt::black, 1));
+        if (total <= 0) {
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(circle);
+            return;
+        }
+        // Slices start at twelve o'clock and run clockwise, in the order of the values.
+        int start = 90 * 16;
+        int firstSpan = -static_cast<int>(std::lround(chart->first() / total * 360.0 * 16));
+        painter.setBrush(firstColor);
+        if (firstSpan != 0)
+            painter.drawPie(circle, start, firstSpan);
+        painter.setBrush(secondColor);
+        int secondSpan = -360 * 16 - firstSpan;
+        if (secondSpan != 0)
+            painter.drawPie(circle, start + firstSpan, secondSpan);
+    }
+};
+
+} // namespace
+
+// ---- Control ----------------------------------------------------------------------------
+
+Control::Control(Form& form, QString name, QWidget* widget)
+    : form_(form), name_(std::move(name)), widget_(widget) {
+    widget_->setObjectName(name_);
+    form_.registerControl(this);
+}
+
+Control::~Control() {
+    form_.unregisterControl(this);
+    delete widget_;
+}
+
+void Control::setBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    widget_->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+void Control::setLeft(int left) { setBounds(left, top_, width_, height_); }
+
+void Control::setVisible(bool visible) {
+    visible_ = visible;
+    widget_->setVisible(visible);
+}
+
+void Control::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    widget_->setEnabled(enabled);
+}
+
+bool Control::canTakeFocus() const {
+    return widget_->isVisible() && widget_->isEnabled() && widget_->focusPolicy() != Qt::NoFocus;
+}
+
+void Control::setFocus() {
+    if (!canTakeFocus())
+        return;
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Control::hasFocus() const { return form_.focusedControl() == this; }
+
+void Control::setFont(const QString& name, double sizePoints, bool bold) {
+    widget_->setFont(Canvas::screenFont(name, sizePoints, bold));
+}
+
+void Control::setToolTip(const QString& text) { widget_->setToolTip(text); }
+
+// ---- Label ------------------------------------------------------------------------------
+
+Label::Label(Form& form, QString name, QWidget* parent, const QString& caption)
+    : Control(form, std::move(name), new ClickLabel(parent)),
+      label_(static_cast<QLabel*>(widget())) {
+    auto* face = static_cast<ClickLabel*>(label_);
+    face->clicked = [this] {
+        if (enabled() && onClick)
+            onClick();
+    };
+    label_->setTextFormat(Qt::PlainText);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setFocusPolicy(Qt::NoFocus);
+    setFont("MS Sans Serif", 8.25, false);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    label_->setText(caption);
+}
+
+void Label::setBackColor(QColor color) {
+    label_->setAutoFillBackground(true);
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::Window, color);
+    label_->setPalette(palette);
+}
+
+void Label::setForeColor(QColor color) {
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label_->setPalette(palette);
+}
+
+void Label::setBorder(bool single) {
+    border_ = single;
+    label_->setFrameStyle(single ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+}
+
+// ---- TextBox ----------------------------------------------------------------------------
+
+TextBox::TextBox(Form& form, QString name, QWidget* parent, const QString& text)
+    : Control(form, std::move(name), new QLineEdit(parent)),
+      edit_(static_cast<QLineEdit*>(widget())) {
+    edit_->setText(text);
+    setFont("MS Sans Serif", 8.25, false);
+}
+
+QString TextBox::text() const { return edit_->text(); }
+void TextBox::setText(const QString& text) { edit_->setText(text); }
+void TextBox::setMaxLength(int length) { edit_->setMaxLength(length > 0 ? length : 32767); }
+
+// ---- CommandButton ----------------------------------------------------------------------
+
+CommandButton::CommandButton(Form& form, QString name, QWidget* parent, const QString& caption)
+    : Control(form, std::move(name), new QPushButton(parent)),
+      button_(static_cast<QPushButton*>(widget())) {
+    button_->setText(caption);
+    button_->setAutoDefault(false);
+    button_->setFocusPolicy(Qt::StrongFocus);
+    setFont("MS Sans Serif", 8.25, false);
+    QObject::connect(button_, &QPushButton::clicked, button_, [this] { press(); });
+}
+
+void CommandButton::setCaption(const QString& caption) { button_->setText(caption); }
+QString CommandButton::caption() const { return button_->text(); }
+
+void CommandButton::press() {
+    if (enabled() && onClick)
+        onClick();
+}
+
+// ---- ComboBox ---------------------------------------------------------------------------
+
+ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& text)
+    : Control(form, std::move(name), new QComboBox(parent)),
+      combo_(static_cast<QComboBox*>(widget())) {
+    combo_->setEditable(true);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    combo_->setCompleter(nullptr);
+    combo_->setFocusPolicy(Qt::StrongFocus);
+    combo_->setEditText(text);
+    setFont("MS Sans Serif", 8.25, false);
+    QObject::connect(combo_, qOverload<int>(&QComboBox::activated), combo_,
+                     [this](int index) { listIndex_ = index; });
+}
+
+QString ComboBox::text() const { return combo_->currentText(); }
+void ComboBox::setText(const QString& text) { combo_->setEditText(text); }
+
+void ComboBox::addItem(const QString& item) {
+    QString text = combo_->currentText();
+    combo_->addItem(item);
+    // Qt selects the first entry of an empty list by itself; the field keeps its text and the
+    // selection stays as it was.
+    if (combo_->currentIndex() != listIndex_) {
+        combo_->setCurrentIndex(listIndex_);
+        combo_->setEditText(text);
+    }
+}
+
+int ComboBox::listCount() const { return combo_->count(); }
+QString ComboBox::item(int index) const { return combo_->itemText(index); }
+
+void ComboBox::setListIndex(int index) {
+    if (index < -1 || index >= combo_->count())
+        return;
+    listIndex_ = index;
+    if (index >= 0) {
+        combo_->setCurrentIndex(index);
+        combo_->setEditText(combo_->itemText(index));
+    } else {
+        QString text = combo_->currentText();
+        combo_->setCurrentIndex(-1);
+        combo_->setEditText(text);
+    }
+}
+
+QStringList ComboBox::items() const {
+    QStringList list;
+    for (int i = 0; i < combo_->count(); ++i)
+        list << combo_->itemText(i);
+    return list;
+}
+
+// ---- Image and PictureBox ---------------------------------------------------------------
+
+namespace {
+bool loadInto(QLabel* label, const QString& path, QString& keptPath) {
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    label->setPixmap(QPixmap::fromImage(image));
+    keptPath = path;
+    return true;
+}
+} // namespace
+
+Image::Image(Form& form, QString name, QWidget* parent)
+    : Control(form, std::move(name), new ClickLabel(parent)),
+      label_(static_cast<QLabel*>(widget())) {
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setFocusPolicy(Qt::NoFocus);
+    auto* face = static_cast<ClickLabel*>(label_);
+    face->clicked = [this] {
+        if (enabled() && onClick)
+            onClick();
+    };
+    face->released = [this](int button) {
+        if (enabled() && onMouseUp)
+            onMouseUp(button, 0, 0, 0);
+    };
+}
+
+bool Image::loadPicture(const QString& path) { return loadInto(label_, path, path_); }
+void Image::setPicture(const QPixmap& pixmap) { label_->setPixmap(pixmap); }
+
+PictureBox::PictureBox(Form& form, QString name, QWidget* parent)
+    : Control(form, std::move(name), new ClickLabel(parent)),
+      label_(static_cast<QLabel*>(widget())) {
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setFocusPolicy(Qt::NoFocus);
+    auto* face = static_cast<ClickLabel*>(label_);
+    face->clicked = [this] {
+        if (enabled() && onClick)
+            onClick();
+    };
+}
+
+bool PictureBox::loadPicture(const QString& path) { return loadInto(label_, path, path_); }
+
+void PictureBox::setBackColor(QColor color) {
+    label_->setAutoFillBackground(true);
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::Window, color);
+    label_->setPalette(palette);
+}
+
+QWidget* PictureBox::container() const { return label_; }
+
+// ---- VScrollBar -------------------------------------------------------------------------
+
+VScrollBar::VScrollBar(Form& form, QString name, QWidget* parent)
+    : Control(form, std::move(name), new QScrollBar(Qt::Vertical, parent)),
+      bar_(static_cast<QScrollBar*>(widget())) {
+    bar_->setFocusPolicy(Qt::NoFocus);
+    syncWidget();
+    QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int v) {
+        if (!syncing_)
+            userMoved(v, bar_->isSliderDown());
+    });
+    QObject::connect(bar_, &QScrollBar::sliderPressed, bar_,
+                     [this] { valueAtDragStart_ = value_; });
+    QObject::connect(bar_, &QScrollBar::sliderReleased, bar_, [this] { dragEnded(); });
+}
+
+int VScrollBar::fromWidget(int widgetValue) const {
+    // With the minimum above the maximum the bar runs the other way.
+    return min_ <= max_ ? widgetValue : min_ + max_ - widgetValue;
+}
+
+void VScrollBar::syncWidget() {
+    syncing_ = true;
+    int low = std::min(min_, max_);
+    int high = std::max(min_, max_);
+    bar_->setRange(low, high);
+    bar_->setPageStep(std::max(1, (high - low) / 10));
+    bar_->setValue(min_ <= max_ ? value_ : min_ + max_ - value_);
+    syncing_ = false;
+}
+
+void VScrollBar::setMin(int min) {
+    min_ = min;
+    int low = std::min(min_, max_), high = std::max(min_, max_);
+    bool changed = false;
+    if (value_ < low || value_ > high) {
+        value_ = value_ < low ? low : high;
+        changed = true;
+    }
+    syncWidget();
+    if (changed && onChange)
+        onChange();
+}
+
+void VScrollBar::setMax(int max) {
+    max_ = max;
+    int low = std::min(min_, max_), high = std::max(min_, max_);
+    bool changed = false;
+    if (value_ < low || value_ > high) {
+        value_ = value_ < low ? low : high;
+        changed = true;
+    }
+    syncWidget();
+    if (changed && onChange)
+        onChange();
+}
+
+bool VScrollBar::setValue(int value) {
+    int low = std::min(min_, max_), high = std::max(min_, max_);
+    if (value < low || value > high)
+        return false;
+    if (value == value_)
+        return true;
+    value_ = value;
+    syncWidget();
+    if (onChange)
+        onChange();
+    return true;
+}
+
+void VScrollBar::userMoved(int widgetValue, bool dragging) {
+    int value = fromWidget(widgetValue);
+    if (value == value_)
+        return;
+    value_ = value;
+    if (dragging) {
+        if (onScroll)
+            onScroll();
+    } else if (onChange) {
+        onChange();
+    }
+}
+
+void VScrollBar::dragEnded() {
+    if (value_ != valueAtDragStart_ && onChange)
+        onChange();
+}
+
+// ---- ProgressBar ------------------------------------------------------------------------
+
+ProgressBar::ProgressBar(Form& form, QString name, QWidget* parent)
+    : Control(form, std::move(name), new QProgressBar(parent)),
+      bar_(static_cast<QProgressBar*>(widget())) {
+    bar_->setTextVisible(false);
+    bar_->setRange(0, max_);
+    bar_->setValue(0);
+}
+
+void ProgressBar::setMax(int max) {
+    max_ = std::max(max, 0);
+    if (value_ > max_)
+        value_ = max_;
+    bar_->setRange(0, max_);
+    bar_->setValue(value_);
+}
+
+bool ProgressBar::setValue(int value) {
+    if (value < 0 || value > max_)
+        return false;
+    value_ = value;
+    bar_->setValue(value);
+    return true;
+}
+
+// ---- PieChart ---------------------------------------------------------------------------
+
+PieChart::PieChart(Form& form, QString name, QWidget* parent)
+    : Control(form, std::move(name), new PieWidget(parent)) {
+    static_cast<PieWidget*>(widget())->chart = this;
+}
+
+void PieChart::setValues(double first, double second) {
+    first_ = first;
+    second_ = second;
+    widget()->update();
+}
+
+void PieChart::setColors(QColor first, QColor second) {
+    auto* pie = static_cast<PieWidget*>(widget());
+    pie->firstColor = first;
+    pie->secondColor = second;
+    pie->update();
+}
+
+// ---- Timer ------------------------------------------------------------------------------
+
+Timer::Timer(QString name) : name_(std::move(name)), timer_(new QTimer) {
+    timer_->setInterval(1000);
+    QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
+        if (onTick)
+            onTick();
+    });
+}
+
+Timer::~Timer() { delete timer_; }
+
+void Timer::setInterval(int milliseconds) { timer_->setInterval(milliseconds); }
+int Timer::interval() const { return timer_->interval(); }
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled && timer_->interval() > 0)
+        timer_->start();
+    else
+        timer_->stop();
+}
+
+bool Timer::enabled() const { return timer_->isActive(); }
+
+// ---- MenuItem ---------------------------------------------------------------------------
+
+MenuItem::MenuItem(Form& form, QString name, MenuItem* parent)
+    : form_(form), name_(std::move(name)), parent_(parent) {}
+
+MenuItem::~MenuItem() {
+    for (MenuItem* item : items_)
+        delete item;
+    delete menu_;
+}
+
+MenuItem& MenuItem::addItem(const QString& name, const QString& caption,
+                            const QKeySequence& shortcut) {
+    if (menu_ == nullptr) {
+        menu_ = new QMenu;
+        action_->setMenu(menu_);
+    }
+    auto* item = new MenuItem(form_, name, this);
+    item->action_ = menu_->addAction(caption);
+    item->action_->setShortcut(shortcut);
+    item->action_->setShortcutContext(Qt::WindowShortcut);
+    form_.window()->addAction(item->action_);
+    QObject::connect(item->action_, &QAction::triggered, item->action_, [item] {
+        // The action must not change its own check mark; the handler decides.
+        item->action_->setChecked(item->checked_);
+        item->choose();
+    });
+    items_.push_back(item);
+    item->applyEnabled();
+    return *item;
+}
+
+MenuItem& MenuItem::addSeparator(const QString& name) {
+    if (menu_ == nullptr) {
+        menu_ = new QMenu;
+        action_->setMenu(menu_);
+    }
+    auto* item = new MenuItem(form_, name, this);
+    item->separator_ = true;
+    item->action_ = menu_->addSeparator();
+    items_.push_back(item);
+    return *item;
+}
+
+void MenuItem::setCaption(const QString& caption) { action_->setText(caption); }
+QString MenuItem::caption() const { return action_->text(); }
+QKeySequence MenuItem::shortcut() const { return action_->shortcut(); }
+
+void MenuItem::setChecked(bool checked) {
+    checked_ = checked;
+    action_->setCheckable(true);
+    action_->setChecked(checked);
+}
+
+void MenuItem::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    applyEnabled();
+}
+
+void MenuItem::applyEnabled() {
+    bool effective = enabled_ && (parent_ == nullptr || parent_->enabled_);
+    action_->setEnabled(effective);
+    for (MenuItem* item : items_)
+        item->applyEnabled();
+}
+
+void MenuItem::setVisible(bool visible) {
+    visible_ = visible;
+    action_->setVisible(visible);
+}
+
+void MenuItem::choose() {
+    bool effective = enabled_ && (parent_ == nullptr || parent_->enabled_);
+    if (effective && !separator_ && onClick)
+        onClick();
+}
+
+} // namespace kviz

@@ -1,0 +1,292 @@
+// The controls of a form: label, text box, combo box, command button, image, picture box,
+// vertical scroll bar, progress bar, two-slice pie chart, timer and menu item.
+//
+// Controls are placed in twips (15 to a pixel) on the form's client area or inside a picture
+// box. Events are callbacks; a key callback can cancel its key by setting the code to 0.
+#pragma once
+
+#include <QColor>
+#include <QKeySequence>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace kviz {
+
+class Form;
+class PictureBox;
+
+class Control {
+public:
+    Control(Form& form, QString name, QWidget* widget);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& name() const { return name_; }
+    QWidget* widget() const { return widget_; }
+    Form& form() const { return form_; }
+
+    // Position and size in twips, relative to the form's client area or the container.
+    void setBounds(int left, int top, int width, int height);
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int left);
+
+    void setVisible(bool visible);
+    bool visible() const { return visible_; }
+    void setEnabled(bool enabled);
+    bool enabled() const { return enabled_; }
+
+    // Gives the control the keyboard focus; does nothing while it, or the form, is hidden or
+    // disabled.
+    void setFocus();
+    bool hasFocus() const;
+    bool canTakeFocus() const;
+
+    void setFont(const QString& name, double sizePoints, bool bold);
+    void setToolTip(const QString& text);
+
+    std::function<void()> onClick;
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<void(int button, int shift, double x, double y)> onMouseUp;
+
+private:
+    Form& form_;
+    QString name_;
+    QPointer<QWidget> widget_; // a container deletes the controls inside it
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+};
+
+class Label : public Control {
+public:
+    Label(Form& form, QString name, QWidget* parent, const QString& caption);
+    void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
+    void setBackColor(QColor color);
+    void setForeColor(QColor color);
+    void setBorder(bool single);
+    bool border() const { return border_; }
+
+private:
+    QLabel* label_;
+    QString caption_;
+    bool border_ = false;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Form& form, QString name, QWidget* parent, const QString& text);
+    QString text() const;
+    void setText(const QString& text);
+    void setMaxLength(int length);
+    QLineEdit* lineEdit() const { return edit_; }
+
+private:
+    QLineEdit* edit_;
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(Form& form, QString name, QWidget* parent, const QString& caption);
+    void setCaption(const QString& caption);
+    QString caption() const;
+    // Presses the button: runs its click callback while it is enabled.
+    void press();
+
+private:
+    QPushButton* button_;
+};
+
+// An editable combo box that never inserts or completes entries by itself. Its selected
+// entry (list index, -1 for none) is kept apart from the text in its field.
+class ComboBox : public Control {
+public:
+    ComboBox(Form& form, QString name, QWidget* parent, const QString& text);
+    QString text() const;
+    void setText(const QString& text);
+    void addItem(const QString& item);
+    int listCount() const;
+    QString item(int index) const;
+    int listIndex() const { return listIndex_; }
+    // Selects an entry and shows its text; -1 selects none and leaves the text.
+    void setListIndex(int index);
+    QStringList items() const;
+    QComboBox* comboBox() const { return combo_; }
+
+private:
+    QComboBox* combo_;
+    int listIndex_ = -1;
+};
+
+// A picture shown at its own size, clipped by the control. Loading a picture that cannot be
+// read keeps the picture shown before.
+class Image : public Control {
+public:
+    Image(Form& form, QString name, QWidget* parent);
+    bool loadPicture(const QString& path);
+    void setPicture(const QPixmap& pixmap);
+    QString picturePath() const { return path_; }
+
+private:
+    QLabel* label_;
+    QString path_;
+};
+
+// A container for other controls, which can also show a picture.
+class PictureBox : public Control {
+public:
+    PictureBox(Form& form, QString name, QWidget* parent);
+    bool loadPicture(const QString& path);
+    QString picturePath() const { return path_; }
+    void setBackColor(QColor color);
+    QWidget* container() const;
+
+private:
+    QLabel* label_;
+    QString path_;
+};
+
+// A vertical scroll bar with the original's semantics: a value outside the range is refused,
+// the minimum may lie above the maximum, Change fires when the value changes by an arrow, a
+// page click, the end of a drag or a value set in code, and Scroll fires while dragging.
+class VScrollBar : public Control {
+public:
+    VScrollBar(Form& form, QString name, QWidget* parent);
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int value() const { return value_; }
+    void setMin(int min);
+    void setMax(int max);
+    // False, and nothing changes, when the value lies outside the range.
+    bool setValue(int value);
+
+    std::function<void()> onChange;
+    std::function<void()> onScroll;
+
+private:
+    void syncWidget();
+    void userMoved(int widgetValue, bool dragging);
+    void dragEnded();
+    int fromWidget(int widgetValue) const;
+
+    QScrollBar* bar_;
+    int min_ = 0, max_ = 32767, value_ = 0;
+    int valueAtDragStart_ = 0;
+    bool syncing_ = false;
+};
+
+// A progress bar whose value stays within 0 and its maximum: other values are refused.
+class ProgressBar : public Control {
+public:
+    ProgressBar(Form& form, QString name, QWidget* parent);
+    int max() const { return max_; }
+    int value() const { return value_; }
+    void setMax(int max);
+    bool setValue(int value);
+
+private:
+    QProgressBar* bar_;
+    int max_ = 100, value_ = 0;
+};
+
+// A pie of two slices, drawn in the order the values are given.
+class PieChart : public Control {
+public:
+    PieChart(Form& form, QString name, QWidget* parent);
+    void setValues(double first, double second);
+    double first() const { return first_; }
+    double second() const { return second_; }
+    void setColors(QColor first, QColor second);
+
+private:
+    double first_ = 0, second_ = 0;
+};
+
+class Timer {
+public:
+    explicit Timer(QString name);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+    const QString& name() const { return name_; }
+    void setInterval(int milliseconds);
+    int interval() const;
+    void setEnabled(bool enabled);
+    bool enabled() const;
+    std::function<void()> onTick;
+
+private:
+    QString name_;
+    QTimer* timer_;
+};
+
+// An item of the menu bar: a top menu, an item of a top menu, or a separator. A disabled top
+// menu disables its items too, shortcuts included. Choosing an item does not change its check
+// mark by itself.
+class MenuItem {
+public:
+    const QString& name() const { return name_; }
+    MenuItem& addItem(const QString& name, const QString& caption,
+                      const QKeySequence& shortcut = {});
+    MenuItem& addSeparator(const QString& name);
+
+    void setCaption(const QString& caption);
+    QString caption() const;
+    QKeySequence shortcut() const;
+    void setChecked(bool checked);
+    bool checked() const { return checked_; }
+    void setEnabled(bool enabled);
+    bool enabled() const { return enabled_; }
+    void setVisible(bool visible);
+    bool visible() const { return visible_; }
+    bool isSeparator() const { return separator_; }
+    const std::vector<MenuItem*>& items() const { return items_; }
+
+    // Chooses the item as the user would: runs its click callback while it is enabled.
+    void choose();
+    std::function<void()> onClick;
+
+    QAction* action() const { return action_; }
+    ~MenuItem();
+
+private:
+    friend class Form;
+    MenuItem(Form& form, QString name, MenuItem* parent);
+    void applyEnabled();
+
+    Form& form_;
+    QString name_;
+    MenuItem* parent_;
+    QAction* action_ = nullptr;
+    QMenu* menu_ = nullptr;
+    std::vector<MenuItem*> items_;
+    bool checked_ = false;
+    bool enabled_ = true;
+    bool visible_ = true;
+    bool separator_ = false;
+};
+
+} // namespace kviz

@@ -1,0 +1,56 @@
+// File access of the trainer: read-only record files, line-oriented text files with CR LF line
+// ends, folders, and saving by writing a temporary file and renaming it over the old one.
+//
+// Texts are kept as the bytes stored on disk (single-byte Windows-1250); NUL bytes survive.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kviz::files {
+
+// A file of fixed-length records, opened read-only. It is never created or written.
+class RecordFile {
+public:
+    // Opens an existing file; false when it is missing or cannot be read.
+    bool open(const std::filesystem::path& path, int recordLength);
+    void close();
+    bool isOpen() const { return stream_.is_open(); }
+    int recordLength() const { return recordLength_; }
+
+    // Record r, counted from 1. A record past the end of the file, or one that cannot be read,
+    // reads as blanks; a record cut short by the end of the file is padded with blanks.
+    std::string read(std::int64_t record);
+
+    // Number of records the file holds, a last partial record included.
+    std::int64_t recordCount() const;
+
+private:
+    std::ifstream stream_;
+    int recordLength_ = 1;
+    std::int64_t size_ = 0;
+};
+
+// All lines of a text file. Lines end with CR LF, CR or LF; a last line without an end counts
+// too. Empty when the file is missing or cannot be read.
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
+
+// Writes every line followed by CR LF into a temporary file beside the target and renames it
+// over the target, so the target is either the old file or the whole new one.
+bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+// Creates a folder; an existing folder is no error. False when it does not exist afterwards.
+bool createFolder(const std::filesystem::path& path);
+
+// Length of a file in bytes, or empty when it cannot be had.
+std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
+
+// Length of a file in bytes; a missing file is first created empty. Empty when the file
+// cannot be probed (a missing folder, no access).
+std::optional<std::uintmax_t> probeFileSize(const std::filesystem::path& path);
+
+} // namespace kviz::files

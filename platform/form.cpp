@@ -1,0 +1,440 @@
+#include "platform/form.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+namespace kviz {
+
+namespace {
+
+int shiftState(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= 1;
+    if (modifiers & Qt::ControlModifier)
+        shift |= 2;
+    if (modifiers & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return buttons::Left;
+    case Qt::RightButton:
+        return buttons::Right;
+    case Qt::MiddleButton:
+        return buttons::Middle;
+    default:
+        return 0;
+    }
+}
+
+int buttonsCode(Qt::MouseButtons pressed) {
+    int code = 0;
+    if (pressed & Qt::LeftButton)
+        code |= buttons::Left;
+    if (pressed & Qt::RightButton)
+        code |= buttons::Right;
+    if (pressed & Qt::MiddleButton)
+        code |= buttons::Middle;
+    return code;
+}
+
+} // namespace
+
+int keyCodeFromQt(int qtKey) {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return qtKey; // 'A'..'Z'
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return qtKey;
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return keys::F1 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Backspace:
+        return keys::Back;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return keys::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return keys::Return;
+    case Qt::Key_Escape:
+        return keys::Escape;
+    case Qt::Key_Space:
+        return keys::Space;
+    case Qt::Key_PageUp:
+        return keys::PageUp;
+    case Qt::Key_PageDown:
+        return keys::PageDown;
+    case Qt::Key_End:
+        return keys::End;
+    case Qt::Key_Home:
+        return keys::Home;
+    case Qt::Key_Left:
+        return keys::Left;
+    case Qt::Key_Up:
+        return keys::Up;
+    case Qt::Key_Right:
+        return keys::Right;
+    case Qt::Key_Down:
+        return keys::Down;
+    case Qt::Key_Delete:
+        return keys::Delete;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    default:
+        return 0;
+    }
+}
+
+class Form::Window : public QMainWindow {
+public:
+    explicit Window(Form& form) : form_(form) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        bool accept = true;
+        form_.closeRequested(accept);
+        if (accept)
+            event->accept();
+        else
+            event->ignore();
+    }
+
+private:
+    Form& form_;
+};
+
+// The client area: shows the canvas and turns mouse events into the form's events.
+class Form::Surface : public QWidget {
+public:
+    Surface(Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+        setMouseTracking(true);
+        setContextMenuPolicy(Qt::PreventContextMenu);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawImage(0, 0, form_.canvas().image());
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        form_.dispatchMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
+                                units(event));
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        form_.dispatchMouseMove(buttonsCode(event->buttons()), shiftState(event->modifiers()),
+                                units(event));
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        form_.dispatchMouseUp(buttonCode(event->button()), shiftState(event->modifiers()),
+                              units(event));
+        if (afterDoubleClick_) {
+            afterDoubleClick_ = false;
+            return;
+        }
+        form_.dispatchClick();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        form_.dispatchMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
+                                units(event));
+        afterDoubleClick_ = true;
+        form_.dispatchDblClick();
+    }
+
+private:
+    QPointF units(QMouseEvent* event) const {
+        return form_.canvas().unitsFromPixels(event->position());
+    }
+    Form& form_;
+    bool afterDoubleClick_ = false;
+};
+
+Form::Form(Services services, int clientWidthTwips, int clientHeightTwips)
+    : services_(services) {
+    window_ = new Window(*this);
+    window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    canvas_ = new Canvas(clientWidthTwips, clientHeightTwips, this);
+    surface_ = new Surface(*this, window_);
+    surface_->setFixedSize(canvas_->image().size());
+    QPalette palette = surface_->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    surface_->setPalette(palette);
+    surface_->setAutoFillBackground(true);
+    window_->setCentralWidget(surface_);
+    window_->menuBar()->setNativeMenuBar(false);
+    connect(canvas_, &Canvas::changed, surface_, qOverload<>(&QWidget::update));
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget* old, QWidget* now) { focusChanged(old, now); });
+    qApp->installEventFilter(this);
+}
+
+Form::~Form() {
+    qApp->removeEventFilter(this);
+    menus_.clear();
+    while (!controls_.empty())
+        controls_.pop_back(); // the controls inside a container go before it
+    delete window_;
+}
+
+QWidget* Form::surface() const { return surface_; }
+
+void Form::setCaption(const QString& caption) { window_->setWindowTitle(caption); }
+QString Form::caption() const { return window_->windowTitle(); }
+
+void Form::setPosition(int leftTwips, int topTwips) {
+    window_->move(static_cast<int>(std::lround(leftTwips / Canvas::kTwipsPerPixel)),
+                  static_cast<int>(std::lround(topTwips / Canvas::kTwipsPerPixel)));
+}
+
+void Form::load() {
+    if (loaded_)
+        return;
+    loaded_ = true;
+    loading_ = true;
+    Form_Load();
+    loading_ = false;
+}
+
+void Form::show() {
+    if (unloaded_)
+        return;
+    load();
+    if (unloaded_)
+        return;
+    window_->show();
+    if (loading_)
+        return; // the activation follows when the load has finished
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        activate();
+    }
+}
+
+bool Form::visible() const { return window_->isVisible(); }
+
+void Form::activate() {
+    if (unloaded_)
+        return;
+    Form_Activate();
+}
+
+void Form::unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Form_Unload();
+    window_->hide();
+    emit unloadedSignal();
+}
+
+void Form::showModalForm(Form& other) {
+    services_.dialogs->showModal(other);
+    activate();
+}
+
+void Form::closeRequested(bool& accept) {
+    if (unloaded_) {
+        accept = true;
+        return;
+    }
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel) {
+        accept = false;
+        return;
+    }
+    accept = true;
+    unload();
+}
+
+void Form::setMousePointer(MousePointer pointer) {
+    pointer_ = pointer;
+    if (pointer == MousePointer::Hourglass)
+        window_->setCursor(Qt::WaitCursor);
+    else
+        window_->unsetCursor();
+}
+
+void Form::registerControl(Control* control) { registered_.push_back(control); }
+
+void Form::unregisterControl(Control* control) {
+    registered_.erase(std::remove(registered_.begin(), registered_.end(), control),
+                      registered_.end());
+    if (focused_ == control)
+        focused_ = nullptr;
+}
+
+Control* Form::findControl(const QString& name) const {
+    for (Control* c : registered_)
+        if (c->name() == name)
+            return c;
+    return nullptr;
+}
+
+Control* Form::controlOf(QWidget* widget) const {
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        for (Control* c : registered_)
+            if (c->widget() == w)
+                return c;
+        if (w == window_)
+            break;
+    }
+    return nullptr;
+}
+
+MenuItem& Form::addTopMenu(const QString& name, const QString& caption) {
+    menus_.push_back(std::unique_ptr<MenuItem>(new MenuItem(*this, name, nullptr)));
+    MenuItem& menu = *menus_.back();
+    menu.action_ = window_->menuBar()->addAction(caption);
+    QObject::connect(menu.action_, &QAction::triggered, this, [&menu] {
+        if (menu.menu_ == nullptr)
+            menu.choose();
+    });
+    return menu;
+}
+
+MenuItem* Form::findMenu(const QString& name) const {
+    std::vector<MenuItem*> pending;
+    for (const auto& m : menus_)
+        pending.push_back(m.get());
+    while (!pending.empty()) {
+        MenuItem* m = pending.back();
+        pending.pop_back();
+        if (m->name() == name)
+            return m;
+        for (MenuItem* child : m->items())
+            pending.push_back(child);
+    }
+    return nullptr;
+}
+
+void Form::focusChanged(QWidget* old, QWidget* now) {
+    (void)old;
+    if (unloaded_ || now == nullptr || now->window() != window_)
+        return; // a dialog, a drop-down list or another application took the focus
+    Control* control = controlOf(now);
+    if (control == nullptr || control == focused_)
+        return;
+    Control* previous = focused_;
+    focused_ = control;
+    if (previous != nullptr && previous->onLostFocus)
+        previous->onLostFocus();
+    if (focused_ == control && control->onGotFocus)
+        control->onGotFocus();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (unloaded_)
+        return false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != window_)
+        return false;
+    // A key goes first to the window's focus widget; when that does not take it, it travels
+    // on to the parents. Handle it once, where it starts.
+    QWidget* target = window_->focusWidget();
+    if (target == nullptr)
+        target = window_;
+    if (widget != target)
+        return false;
+    return handleKey(widget, static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress);
+}
+
+bool Form::handleKey(QWidget* receiver, QKeyEvent* event, bool press) {
+    int keyCode = keyCodeFromQt(event->key());
+    if (keyCode == keys::Tab)
+        return false; // Tab moves the focus and is no key event of the window
+    int shift = shiftState(event->modifiers());
+    Control* control = controlOf(receiver);
+    if (!press) {
+        if (keyPreview) {
+            Form_KeyUp(keyCode, shift);
+            if (keyCode == 0)
+                return true;
+        }
+        if (control != nullptr && control->onKeyUp)
+            control->onKeyUp(keyCode, shift);
+        return keyCode == 0;
+    }
+    if (keyPreview) {
+        Form_KeyDown(keyCode, shift);
+        if (keyCode == 0)
+            return true;
+    }
+    if (control != nullptr && control->onKeyDown) {
+        control->onKeyDown(keyCode, shift);
+        if (keyCode == 0)
+            return true;
+    }
+    QString text = event->text();
+    if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    int ascii = text.at(0).unicode();
+    if (ascii == '\n')
+        ascii = keys::Return;
+    if (ascii >= 256)
+        return false;
+    if (keyPreview) {
+        Form_KeyPress(ascii);
+        if (ascii == 0)
+            return true;
+    }
+    if (control != nullptr && control->onKeyPress) {
+        control->onKeyPress(ascii);
+        if (ascii == 0)
+            return true;
+    }
+    if (ascii == keys::Return && control != nullptr) {
+        if (auto* button = dynamic_cast<CommandButton*>(control)) {
+            button->press();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::dispatchMouseDown(int button, int shift, QPointF units) {
+    if (!unloaded_)
+        Form_MouseDown(button, shift, units.x(), units.y());
+}
+
+void Form::dispatchMouseMove(int button, int shift, QPointF units) {
+    if (!unloaded_)
+        Form_MouseMove(button, shift, units.x(), units.y());
+}
+
+void Form::dispatchMouseUp(int button, int shift, QPointF units) {
+    if (!unloaded_)
+        Form_MouseUp(button, shift, units.x(), units.y());
+}
+
+void Form::dispatchClick() {
+    if (!unloaded_)
+        Form_Click();
+}
+
+void Form::dispatchDblClick() {
+    if (!unloaded_)
+        Form_DblClick();
+}
+
+} // namespace kviz

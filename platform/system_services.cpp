@@ -1,0 +1,161 @@
+// The real services of the running program.
+#include "platform/form.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTime>
+#include <QVBoxLayout>
+#include <cmath>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace kviz {
+
+namespace {
+
+class SystemClock : public Clock {
+public:
+    SystemClock() { timer_.start(); }
+    QString timeOfDayText() override { return QTime::currentTime().toString("HH:mm:ss"); }
+    double seconds() override { return static_cast<double>(timer_.nsecsElapsed()) / 1e9; }
+
+private:
+    QElapsedTimer timer_;
+};
+
+class SystemBeeper : public Beeper {
+public:
+    void beep() override { QApplication::beep(); }
+};
+
+class SystemKeystrokes : public Keystrokes {
+public:
+    void sendTab() override {
+        QWidget* target = QApplication::focusWidget();
+        if (target == nullptr)
+            return;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, "\t");
+        QApplication::sendEvent(QApplication::focusWidget(), &release);
+    }
+};
+
+class SystemProgramEnd : public ProgramEnd {
+public:
+    void endProgram() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->hide();
+        QCoreApplication::exit(0);
+    }
+};
+
+class SystemLocations : public Locations {
+public:
+    std::filesystem::path stateRoot() override {
+#ifdef _WIN32
+        return std::filesystem::path("C:\\KVIZOMAT");
+#else
+        const passwd* entry = getpwuid(getuid());
+        std::filesystem::path home = entry != nullptr && entry->pw_dir != nullptr
+                                         ? std::filesystem::path(entry->pw_dir)
+                                         : std::filesystem::path("/tmp");
+        return home / "KVIZOMAT";
+#endif
+    }
+    std::filesystem::path programFolder() override {
+        return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    }
+};
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+class SystemDialogs : public Dialogs {
+public:
+    void messageBox(const QString& text, const QString& title, MessageIcon icon) override {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setText(text);
+        switch (icon) {
+        case MessageIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MessageIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MessageIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MessageIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageIcon::None:
+            break;
+        }
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
+                     QPoint topLeftTwips) override {
+        QDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(title);
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* label = new QLabel(prompt, &dialog);
+        label->setTextFormat(Qt::PlainText);
+        layout->addWidget(label);
+        auto* edit = new QLineEdit(defaultAnswer, &dialog);
+        edit->selectAll();
+        layout->addWidget(edit);
+        auto* buttons =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        buttons->button(QDialogButtonBox::Cancel)->setText("Cancel");
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        layout->addWidget(buttons);
+        dialog.setMinimumWidth(pixels(4800));
+        dialog.move(pixels(topLeftTwips.x()), pixels(topLeftTwips.y()));
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        return edit->text();
+    }
+
+    void showModal(Form& form) override {
+        form.load();
+        if (form.unloaded())
+            return;
+        QEventLoop loop;
+        QObject::connect(&form, &Form::unloadedSignal, &loop, &QEventLoop::quit);
+        form.window()->setWindowModality(Qt::ApplicationModal);
+        form.show();
+        if (!form.unloaded())
+            loop.exec();
+    }
+};
+
+} // namespace
+
+Services systemServices() {
+    static SystemClock clock;
+    static SystemBeeper beeper;
+    static SystemKeystrokes keystrokes;
+    static SystemProgramEnd programEnd;
+    static SystemLocations locations;
+    static SystemDialogs dialogs;
+    return Services{&clock, &beeper, &keystrokes, &programEnd, &locations, &dialogs};
+}
+
+} // namespace kviz
