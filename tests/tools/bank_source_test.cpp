@@ -1,0 +1,89 @@
+#include "bank_format.h"
+#include "bank_source.h"
+#include "bank_table.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace bankgen;
+
+namespace {
+
+BankSource parse(const std::string& text) {
+    std::istringstream in(text);
+    return parseBankSource(in);
+}
+
+// Source line reported for a rejected source, or 0 if it was accepted.
+int errorLine(const std::string& text) {
+    try {
+        parse(text);
+    } catch (const BankError& error) {
+        return error.line();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(BankSource, ReadsQuestionsAndPictures) {
+    const auto source = parse("# komentar\n"
+                              "picture 1\n"
+                              "road north south\n"
+                              "  car 1 south straight  \n"
+                              "\n"
+                              "question 1\n"
+                              "|Pitanje\n"
+                              "|\n"
+                              "| a) prvi\n"
+                              "  |*b) drugi\r\n"
+                              "question 2\n"
+                              "|Jos jedno\n");
+    ASSERT_EQ(source.pictures.size(), 1u);
+    EXPECT_EQ(source.pictures[0].number, 1);
+    ASSERT_EQ(source.pictures[0].statements.size(), 2u);
+    EXPECT_EQ(source.pictures[0].statements[1].line, 4);
+    EXPECT_EQ(source.pictures[0].statements[1].words,
+              (std::vector<std::string>{"car", "1", "south", "straight"}));
+
+    ASSERT_EQ(source.questions.size(), 2u);
+    // Everything after '|' is kept, leading blanks included; only the CR goes.
+    EXPECT_EQ(source.questions[0].lines,
+              (std::vector<std::string>{"Pitanje", "", " a) prvi", "*b) drugi"}));
+    EXPECT_EQ(source.questions[0].lineNumbers, (std::vector<int>{7, 8, 9, 10}));
+    EXPECT_EQ(source.questions[1].number, 2);
+}
+
+TEST(BankSource, RejectsStructuralMistakes) {
+    EXPECT_EQ(errorLine("|bez pitanja\n"), 1);
+    EXPECT_EQ(errorLine("question 2\n"), 1);
+    EXPECT_EQ(errorLine("question 1\n|a\nquestion 1\n"), 3);
+    EXPECT_EQ(errorLine("question one\n"), 1);
+    EXPECT_EQ(errorLine("question 1 2\n"), 1);
+    EXPECT_EQ(errorLine("picture 1\nroad north south\n|tekst\n"), 3);
+    EXPECT_EQ(errorLine("question 1\n|tekst\nroad north south\n"), 3);
+    EXPECT_EQ(errorLine("picture 3\npicture 3\n"), 2);
+    EXPECT_EQ(errorLine("nesto\n"), 1);
+}
+
+TEST(BankTable, PicturesArePairedByOddQuestion) {
+    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 1), 1);
+    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 2), 1);
+    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 3), 3);
+    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 20), 19);
+    EXPECT_EQ(pictureForQuestion(PictureRule::None, 5), 0);
+}
+
+TEST(BankTable, SituationBankNamesAndLayout) {
+    const BankInfo* bank = nullptr;
+    for (const auto& b : knownBanks())
+        if (b.word == "ssitabcd")
+            bank = &b;
+    ASSERT_NE(bank, nullptr);
+    EXPECT_EQ(bank->layout.recordLength, 33);
+    EXPECT_EQ(bank->layout.recordsPerQuestion, 16);
+    EXPECT_EQ(bankFilePath(*bank), "ssitabcd/pitiodg/ssitabcd.pit");
+    EXPECT_EQ(pictureDirPath(*bank), "ssitabcd/JPGSLIKE");
+    EXPECT_EQ(pictureFileName(*bank, 13), "13ssit.JPG");
+}

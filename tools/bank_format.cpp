@@ -1,0 +1,203 @@
+#include "bank_format.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace bankgen {
+
+namespace {
+
+bool isAnswerLetter(char c) {
+    return c >= 'a' && c <= 'd';
+}
+
+// Returns the answer letter if the line starts with a marker (" a)" or "*a)"), else 0.
+char markerLetter(std::string_view line) {
+    if (line.size() >= 3 && (line[0] == ' ' || line[0] == '*') && isAnswerLetter(line[1]) &&
+        line[2] == ')')
+        return line[1];
+    return 0;
+}
+
+std::string quoted(std::string_view s) {
+    return "'" + std::string(s) + "'";
+}
+
+// Text that is not a marker must not look like one to a reader scanning the records.
+void checkPlainText(std::string_view text, int index, bool wholeLine) {
+    if (text.find('*') != std::string_view::npos)
+        throw BankError("'*' may only appear in the marker of the correct answer", index);
+    for (char letter = 'a'; letter <= 'd'; ++letter) {
+        const std::string marker{' ', letter, ')'};
+        if (text.find(marker) != std::string_view::npos)
+            throw BankError(quoted(marker) + " looks like an answer marker; rephrase the text",
+                            index);
+    }
+    if (wholeLine && text.size() >= 2 && isAnswerLetter(text[0]) && text[1] == ')')
+        throw BankError(quoted(text.substr(0, 2)) +
+                            " at the start of a line: an answer line begins with a blank or '*'",
+                        index);
+}
+
+void checkCharacters(std::string_view line, int index, const Layout& layout) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (c < 0x20 || c > 0x7e) {
+            char code[8];
+            std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(c));
+            throw BankError("character " + std::string(code) + " in column " +
+                                std::to_string(i + 1) + " is not printable ASCII",
+                            index);
+        }
+    }
+    if (static_cast<int>(line.size()) > layout.recordLength)
+        throw BankError("line has " + std::to_string(line.size()) + " characters, at most " +
+                            std::to_string(layout.recordLength) + " fit in a record",
+                        index);
+}
+
+std::string padded(std::string_view line, const Layout& layout) {
+    std::string record(line);
+    record.resize(static_cast<std::size_t>(layout.recordLength), ' ');
+    return record;
+}
+
+bool isBlank(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' '; });
+}
+
+} // namespace
+
+std::string trimRight(std::string_view line) {
+    const auto end = line.find_last_not_of(" \r");
+    return std::string(end == std::string_view::npos ? std::string_view{}
+                                                     : line.substr(0, end + 1));
+}
+
+QuestionParts analyzeQuestion(const std::vector<std::string>& rawLines, const Layout& layout) {
+    if (static_cast<int>(rawLines.size()) > layout.recordsPerQuestion)
+        throw BankError("question has " + std::to_string(rawLines.size()) + " lines, at most " +
+                        std::to_string(layout.recordsPerQuestion) + " fit");
+
+    QuestionParts parts;
+    for (int index = 0; index < static_cast<int>(rawLines.size()); ++index) {
+        const std::string line = trimRight(rawLines[static_cast<std::size_t>(index)]);
+        checkCharacters(line, index, layout);
+        const char letter = markerLetter(line);
+
+        if (letter != 0) {
+            const char expected = static_cast<char>('a' + parts.answers.size());
+            if (letter != expected) {
+                if (parts.answers.empty())
+                    throw BankError("first answer is " + quoted(std::string{letter, ')'}) +
+                                        ", answers must start with 'a)'",
+                                    index);
+                throw BankError(quoted(std::string{letter, ')'}) + " follows " +
+                                    quoted(std::string{parts.answers.back().letter, ')'}) +
+                                    ", answers must go in order a, b, c, d",
+                                index);
+            }
+            checkPlainText(std::string_view(line).substr(3), index, false);
+            parts.answers.push_back(Answer{letter, line[0] == '*', {line}});
+        } else if (parts.answers.empty()) {
+            checkPlainText(line, index, true);
+            parts.text.push_back(line);
+        } else {
+            if (line.empty())
+                throw BankError("blank line among the answers would end the question early", index);
+            checkPlainText(line, index, true);
+            parts.answers.back().lines.push_back(line);
+        }
+    }
+
+    if (std::all_of(parts.text.begin(), parts.text.end(),
+                    [](const std::string& l) { return l.empty(); }))
+        throw BankError("question has no text before its answers");
+    if (parts.answers.size() < 2)
+        throw BankError("question needs at least the answers 'a)' and 'b)'");
+
+    std::string correct;
+    for (const auto& answer : parts.answers)
+        if (answer.correct)
+            correct += answer.letter;
+    if (correct.empty())
+        throw BankError("no correct answer; mark it with '*' in place of the blank, e.g. '*b)'");
+    if (correct.size() > 1)
+        throw BankError("more than one correct answer (" + correct + ")");
+    return parts;
+}
+
+std::string encodeBank(const std::vector<std::vector<std::string>>& questions,
+                       const Layout& layout) {
+    std::string bytes = padded(std::to_string(questions.size()), layout);
+    for (std::size_t q = 0; q < questions.size(); ++q) {
+        QuestionParts parts;
+        try {
+            parts = analyzeQuestion(questions[q], layout);
+        } catch (const BankError& error) {
+            throw BankError("question " + std::to_string(q + 1) + ": " + error.what(),
+                            error.line());
+        }
+        int written = 0;
+        auto put = [&](std::string_view line) {
+            bytes += padded(line, layout);
+            ++written;
+        };
+        for (const auto& line : parts.text)
+            put(line);
+        for (const auto& answer : parts.answers)
+            for (const auto& line : answer.lines)
+                put(line);
+        // The first of these blank records is the one that closes the question.
+        while (written < layout.recordsPerQuestion)
+            put("");
+    }
+    return bytes;
+}
+
+std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const Layout& layout) {
+    const auto length = static_cast<std::size_t>(layout.recordLength);
+    const auto perQuestion = static_cast<std::size_t>(layout.recordsPerQuestion);
+    if (bytes.size() < length)
+        throw BankError("file is shorter than the header record");
+
+    const std::string header = trimRight(bytes.substr(0, length));
+    if (header.empty() ||
+        !std::all_of(header.begin(), header.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        throw BankError("header record " + quoted(header) + " is not a question count");
+    const std::size_t count = std::stoul(header);
+    const std::size_t expected = (1 + count * perQuestion) * length;
+    if (bytes.size() != expected)
+        throw BankError("file has " + std::to_string(bytes.size()) + " bytes, " +
+                        std::to_string(count) + " questions need " + std::to_string(expected));
+
+    std::vector<std::vector<std::string>> questions;
+    for (std::size_t q = 0; q < count; ++q) {
+        const auto record = [&](std::size_t i) {
+            return bytes.substr((1 + q * perQuestion + i) * length, length);
+        };
+        const std::string where = "question " + std::to_string(q + 1) + ": ";
+        std::vector<std::string> lines;
+        bool inAnswers = false;
+        std::size_t i = 0;
+        for (; i < perQuestion; ++i) {
+            const std::string line = trimRight(record(i));
+            if (inAnswers && line.empty())
+                break;
+            inAnswers = inAnswers || markerLetter(line) != 0;
+            lines.push_back(line);
+        }
+        for (; i < perQuestion; ++i)
+            if (!isBlank(record(i)))
+                throw BankError(where + "text after the closing blank record", static_cast<int>(i));
+        try {
+            analyzeQuestion(lines, layout);
+        } catch (const BankError& error) {
+            throw BankError(where + error.what(), error.line());
+        }
+        questions.push_back(std::move(lines));
+    }
+    return questions;
+}
+
+} // namespace bankgen

@@ -1,0 +1,90 @@
+#include "bank_source.h"
+
+#include "bank_format.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace bankgen {
+
+namespace {
+
+std::vector<std::string> splitWords(const std::string& line) {
+    std::istringstream stream(line);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;)
+        words.push_back(word);
+    return words;
+}
+
+int parseNumber(const std::vector<std::string>& words, int line) {
+    if (words.size() != 2)
+        throw BankError("'" + words[0] + "' takes exactly one number", line);
+    int value = 0;
+    const auto& text = words[1];
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 1)
+        throw BankError("'" + text + "' is not a positive number", line);
+    return value;
+}
+
+} // namespace
+
+BankSource parseBankSource(std::istream& in) {
+    BankSource source;
+    enum class Block { None, Question, Picture } block = Block::None;
+    int lineNumber = 0;
+
+    for (std::string raw; std::getline(in, raw);) {
+        ++lineNumber;
+        if (!raw.empty() && raw.back() == '\r')
+            raw.pop_back();
+        const auto start = raw.find_first_not_of(" \t");
+        if (start == std::string::npos || raw[start] == '#')
+            continue;
+
+        if (raw[start] == '|') {
+            if (block != Block::Question)
+                throw BankError("a '|' line must belong to a question", lineNumber);
+            auto& question = source.questions.back();
+            question.lines.push_back(raw.substr(start + 1));
+            question.lineNumbers.push_back(lineNumber);
+            continue;
+        }
+
+        const auto words = splitWords(raw);
+        if (words[0] == "question") {
+            const int number = parseNumber(words, lineNumber);
+            const int expected = static_cast<int>(source.questions.size()) + 1;
+            if (number != expected)
+                throw BankError("expected question " + std::to_string(expected) + ", found " +
+                                    std::to_string(number) +
+                                    "; questions are numbered 1, 2, 3, ... in order",
+                                lineNumber);
+            source.questions.push_back(SourceQuestion{number, lineNumber, {}, {}});
+            block = Block::Question;
+        } else if (words[0] == "picture") {
+            const int number = parseNumber(words, lineNumber);
+            for (const auto& picture : source.pictures)
+                if (picture.number == number)
+                    throw BankError("picture " + std::to_string(number) +
+                                        " is already described on line " +
+                                        std::to_string(picture.line),
+                                    lineNumber);
+            source.pictures.push_back(SourcePicture{number, lineNumber, {}});
+            block = Block::Picture;
+        } else if (block == Block::Picture) {
+            source.pictures.back().statements.push_back(Statement{lineNumber, words});
+        } else if (block == Block::Question) {
+            throw BankError("unexpected '" + words[0] +
+                                "' in a question; stored lines start with '|'",
+                            lineNumber);
+        } else {
+            throw BankError("unexpected '" + words[0] + "'; expected 'question' or 'picture'",
+                            lineNumber);
+        }
+    }
+    return source;
+}
+
+} // namespace bankgen

@@ -1,0 +1,45 @@
+// Reader for the readable bank sources in sample_data/. The format is described at the top of
+// sample_data/ssitabcd.txt; in short:
+//
+//   # comment
+//   picture 1            starts the drawing description of picture 1
+//   road north south     one drawing statement per line (see scene.h)
+//   question 1           starts question 1; questions are numbered 1, 2, 3, ... in order
+//   |Koje vozilo ...     a stored line: everything after '|' is kept as it is
+//   | a) vozilo broj 1
+//   |*b) vozilo broj 2
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace bankgen {
+
+struct Statement {
+    int line = 0; // source line
+    std::vector<std::string> words;
+};
+
+struct SourceQuestion {
+    int number = 0;
+    int line = 0; // line of the "question" keyword
+    std::vector<std::string> lines;
+    std::vector<int> lineNumbers; // source line of each stored line
+};
+
+struct SourcePicture {
+    int number = 0;
+    int line = 0;
+    std::vector<Statement> statements;
+};
+
+struct BankSource {
+    std::vector<SourceQuestion> questions;
+    std::vector<SourcePicture> pictures;
+};
+
+// Throws BankError whose line() is the 1-based source line.
+BankSource parseBankSource(std::istream& in);
+
+} // namespace bankgen

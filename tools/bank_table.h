@@ -1,0 +1,38 @@
+// The question banks this tool knows how to build. A bank is described by data only: adding a
+// bank means adding a row to kBanks and its source file to sample_data/.
+#pragma once
+
+#include "bank_format.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace bankgen {
+
+enum class PictureRule {
+    None,       // the bank has no pictures
+    PerPair,    // questions 2k-1 and 2k share picture 2k-1
+    PerQuestion // every question has its own picture with its own number
+};
+
+struct BankInfo {
+    std::string_view word;       // test word: output folder and .pit file name
+    std::string_view sourceFile; // readable source in the sample data folder
+    Layout layout;               // 33 or 73 characters, 16 or 13 records per question
+    PictureRule pictures;
+    std::string_view pictureSuffix; // picture file is <number><suffix>
+};
+
+std::span<const BankInfo> knownBanks();
+
+// Picture number shown with question q (1-based), or 0 when the bank has no pictures.
+int pictureForQuestion(PictureRule rule, int question);
+
+std::string pictureFileName(const BankInfo& bank, int picture);
+
+// Relative paths inside the output folder.
+std::string bankFilePath(const BankInfo& bank);
+std::string pictureDirPath(const BankInfo& bank);
+
+} // namespace bankgen

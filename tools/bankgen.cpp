@@ -1,0 +1,144 @@
+// bankgen <sample_data_dir> <output_dir>
+//
+// Builds every known question bank from its readable source: the record file
+// <output_dir>/<word>/pitiodg/<word>.pit and the pictures in <output_dir>/<word>/JPGSLIKE/.
+#include "bank_format.h"
+#include "bank_source.h"
+#include "bank_table.h"
+#include "scene.h"
+#include "scene_painter.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+
+namespace fs = std::filesystem;
+using namespace bankgen;
+
+namespace {
+
+// An input error already carrying the place it refers to.
+struct BuildError {
+    std::string message;
+};
+
+[[noreturn]] void failAt(const fs::path& file, int line, const std::string& message) {
+    std::string where = file.string();
+    if (line > 0)
+        where += ":" + std::to_string(line);
+    throw BuildError{where + ": " + message};
+}
+
+std::vector<std::vector<std::string>> checkedQuestions(const BankSource& source,
+                                                       const BankInfo& bank, const fs::path& file) {
+    if (source.questions.empty())
+        failAt(file, 0, "no questions");
+    std::vector<std::vector<std::string>> questions;
+    for (const auto& question : source.questions) {
+        try {
+            analyzeQuestion(question.lines, bank.layout);
+        } catch (const BankError& error) {
+            const int index = error.line();
+            const int line = index >= 0 && index < static_cast<int>(question.lineNumbers.size())
+                                 ? question.lineNumbers[static_cast<std::size_t>(index)]
+                                 : question.line;
+            failAt(file, line, "question " + std::to_string(question.number) + ": " + error.what());
+        }
+        questions.push_back(question.lines);
+    }
+    return questions;
+}
+
+// Every picture a question shows must be described, and nothing else.
+std::map<int, Scene> checkedScenes(const BankSource& source, const BankInfo& bank,
+                                   const fs::path& file) {
+    std::set<int> needed;
+    for (const auto& question : source.questions)
+        if (const int picture = pictureForQuestion(bank.pictures, question.number))
+            needed.insert(picture);
+
+    std::map<int, Scene> scenes;
+    for (const auto& picture : source.pictures) {
+        if (!needed.count(picture.number))
+            failAt(file, picture.line,
+                   "picture " + std::to_string(picture.number) + " belongs to no question");
+        try {
+            scenes.emplace(picture.number, parseScene(picture));
+        } catch (const BankError& error) {
+            failAt(file, error.line(),
+                   "picture " + std::to_string(picture.number) + ": " + error.what());
+        }
+    }
+    for (const int picture : needed)
+        if (!scenes.count(picture))
+            failAt(file, 0, "picture " + std::to_string(picture) + " is not described");
+    return scenes;
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw BuildError{path.string() + ": cannot write"};
+}
+
+void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& outDir) {
+    const fs::path sourcePath = dataDir / bank.sourceFile;
+    std::ifstream in(sourcePath);
+    if (!in)
+        throw BuildError{sourcePath.string() + ": cannot open"};
+
+    BankSource source;
+    try {
+        source = parseBankSource(in);
+    } catch (const BankError& error) {
+        failAt(sourcePath, error.line(), error.what());
+    }
+    const auto questions = checkedQuestions(source, bank, sourcePath);
+    const auto scenes = checkedScenes(source, bank, sourcePath);
+
+    const fs::path bankPath = outDir / bankFilePath(bank);
+    const fs::path pictureDir = outDir / pictureDirPath(bank);
+    fs::create_directories(bankPath.parent_path());
+    writeFile(bankPath, encodeBank(questions, bank.layout));
+
+    if (!scenes.empty())
+        fs::create_directories(pictureDir);
+    for (const auto& [number, scene] : scenes) {
+        const fs::path picturePath = pictureDir / pictureFileName(bank, number);
+        if (!renderScene(scene).save(QString::fromStdString(picturePath.string()), "JPG", 92))
+            throw BuildError{picturePath.string() + ": cannot write the picture"};
+    }
+    std::cout << "bankgen: " << bank.word << ": " << questions.size() << " questions, "
+              << scenes.size() << " pictures\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::cerr << "usage: bankgen <sample_data_dir> <output_dir>\n";
+        return 2;
+    }
+    // Pictures are drawn without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    try {
+        for (const auto& bank : knownBanks())
+            buildBank(bank, argv[1], argv[2]);
+    } catch (const BuildError& error) {
+        std::cerr << "bankgen: " << error.message << "\n";
+        return 1;
+    } catch (const std::exception& error) {
+        std::cerr << "bankgen: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

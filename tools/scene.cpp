@@ -1,0 +1,278 @@
+#include "scene.h"
+
+#include "bank_format.h"
+
+#include <algorithm>
+#include <charconv>
+#include <initializer_list>
+#include <utility>
+
+namespace bankgen {
+
+Arm opposite(Arm arm) {
+    return static_cast<Arm>((static_cast<int>(arm) + 2) % 4);
+}
+Arm leftOf(Arm arm) {
+    return static_cast<Arm>((static_cast<int>(arm) + 1) % 4);
+}
+Arm rightOf(Arm arm) {
+    return static_cast<Arm>((static_cast<int>(arm) + 3) % 4);
+}
+
+bool Scene::hasArm(Arm arm) const {
+    return std::find(arms.begin(), arms.end(), arm) != arms.end();
+}
+
+bool Scene::hasCrossing(Arm arm) const {
+    return std::find(crossings.begin(), crossings.end(), arm) != crossings.end();
+}
+
+bool Scene::isStraightRoad() const {
+    return !roundabout && arms.size() == 2 && arms[0] == opposite(arms[1]);
+}
+
+namespace {
+
+template <typename T> using Names = std::initializer_list<std::pair<const char*, T>>;
+
+const Names<Arm> kArms{
+    {"north", Arm::North}, {"east", Arm::East}, {"south", Arm::South}, {"west", Arm::West}};
+const Names<int> kCompass{{"east", 0},   {"northeast", 45},  {"north", 90},  {"northwest", 135},
+                          {"west", 180}, {"southwest", 225}, {"south", 270}, {"southeast", 315}};
+const Names<Move> kMoves{{"straight", Move::Straight},
+                         {"left", Move::Left},
+                         {"right", Move::Right},
+                         {"overtake", Move::Overtake},
+                         {"none", Move::None}};
+const Names<VehicleKind> kVehicles{
+    {"car", VehicleKind::Car},       {"truck", VehicleKind::Truck},
+    {"bus", VehicleKind::Bus},       {"moto", VehicleKind::Moto},
+    {"tram", VehicleKind::Tram},     {"ambulance", VehicleKind::Ambulance},
+    {"police", VehicleKind::Police}, {"fire", VehicleKind::Fire}};
+const Names<SignKind> kSigns{{"stop", SignKind::Stop},
+                             {"yield", SignKind::Yield},
+                             {"main", SignKind::MainRoad},
+                             {"roundabout", SignKind::Roundabout},
+                             {"crossing", SignKind::Crossing}};
+const Names<LightState> kLights{
+    {"red", LightState::Red},           {"yellow", LightState::Yellow},
+    {"green", LightState::Green},       {"redyellow", LightState::RedYellow},
+    {"flashing", LightState::Flashing}, {"dark", LightState::Dark}};
+const Names<LineStyle> kLineStyles{
+    {"dashed", LineStyle::Dashed}, {"solid", LineStyle::Solid}, {"none", LineStyle::None}};
+const Names<LaneSide> kLaneSides{
+    {"left", LaneSide::Left}, {"middle", LaneSide::Middle}, {"right", LaneSide::Right}};
+const Names<bool> kAxes{{"ns", true}, {"ew", false}};
+
+std::string armName(Arm arm) {
+    for (const auto& [name, value] : kArms)
+        if (value == arm)
+            return name;
+    return "?";
+}
+
+class SceneParser {
+  public:
+    explicit SceneParser(int number) { scene_.number = number; }
+
+    void statement(const Statement& st) {
+        line_ = st.line;
+        words_ = &st.words;
+        const std::string& keyword = word(0);
+        const bool isRoad = keyword == "road" || keyword == "roundabout";
+        if (isRoad != scene_.arms.empty())
+            fail(isRoad ? "the road is already given"
+                        : "a picture starts with 'road' or 'roundabout'");
+
+        if (isRoad) {
+            road(keyword == "roundabout");
+        } else if (keyword == "midline") {
+            count(1);
+            scene_.midline = lookup(1, kLineStyles, "line style");
+        } else if (keyword == "rails") {
+            count(1);
+            if (scene_.roundabout)
+                fail("tram rails need a plain road");
+            const bool ns = lookup(1, kAxes, "axis");
+            needArm(ns ? Arm::North : Arm::East);
+            needArm(ns ? Arm::South : Arm::West);
+            scene_.railsNorthSouth = ns;
+        } else if (keyword == "crossing") {
+            count(1);
+            scene_.crossings.push_back(armAt(1));
+        } else if (keyword == "stopline") {
+            count(1);
+            scene_.stopLines.push_back(armAt(1));
+        } else if (keyword == "sign") {
+            sign();
+        } else if (keyword == "light") {
+            count(2);
+            scene_.lights.push_back(Light{armAt(1), lookup(2, kLights, "light")});
+        } else if (keyword == "pedestrian") {
+            count(2);
+            const Pedestrian p{armAt(1), lookup(2, kLaneSides, "side")};
+            if (!scene_.hasCrossing(p.arm))
+                fail("no crossing on '" + armName(p.arm) + "' (give 'crossing' first)");
+            scene_.pedestrians.push_back(p);
+        } else if (isKnown(keyword, kVehicles)) {
+            vehicle();
+        } else {
+            fail("unknown drawing statement '" + keyword + "'");
+        }
+    }
+
+    Scene finish(int pictureLine) {
+        if (scene_.arms.empty())
+            throw BankError("picture " + std::to_string(scene_.number) + " has no road",
+                            pictureLine);
+        return std::move(scene_);
+    }
+
+  private:
+    [[noreturn]] void fail(const std::string& message) const { throw BankError(message, line_); }
+
+    const std::string& word(std::size_t i) const { return (*words_)[i]; }
+    std::size_t arguments() const { return words_->size() - 1; }
+
+    void count(std::size_t expected) const {
+        if (arguments() != expected)
+            fail("'" + word(0) + "' takes " + std::to_string(expected) + " argument(s), found " +
+                 std::to_string(arguments()));
+    }
+
+    template <typename T> static bool isKnown(const std::string& w, Names<T> names) {
+        return std::any_of(names.begin(), names.end(),
+                           [&](const auto& entry) { return w == entry.first; });
+    }
+
+    template <typename T> T lookup(std::size_t i, Names<T> names, const char* what) const {
+        std::string known;
+        for (const auto& [name, value] : names) {
+            if (word(i) == name)
+                return value;
+            known += known.empty() ? "" : ", ";
+            known += name;
+        }
+        fail("unknown " + std::string(what) + " '" + word(i) + "' (known: " + known + ")");
+    }
+
+    void needArm(Arm arm) const {
+        if (!scene_.hasArm(arm))
+            fail("'" + word(0) + "' uses '" + armName(arm) + "', but the road has no such arm");
+    }
+
+    // An arm named by the statement; it must belong to the road.
+    Arm armAt(std::size_t i) const {
+        const Arm arm = lookup(i, kArms, "direction");
+        needArm(arm);
+        return arm;
+    }
+
+    void road(bool roundabout) {
+        if (arguments() < 2)
+            fail("a road needs at least two directions");
+        scene_.roundabout = roundabout;
+        for (std::size_t i = 1; i < words_->size(); ++i) {
+            const Arm arm = lookup(i, kArms, "direction");
+            if (scene_.hasArm(arm))
+                fail("direction '" + word(i) + "' is given twice");
+            scene_.arms.push_back(arm);
+        }
+    }
+
+    void sign() {
+        if (arguments() != 2 && arguments() != 5)
+            fail("expected 'sign <kind> <direction> [plate <direction> <direction>]'");
+        Sign s{lookup(1, kSigns, "sign"), armAt(2), {}};
+        if (arguments() == 5) {
+            if (word(3) != "plate")
+                fail("expected 'plate' after the sign, found '" + word(3) + "'");
+            if (s.kind != SignKind::Stop && s.kind != SignKind::Yield &&
+                s.kind != SignKind::MainRoad)
+                fail("only stop, yield and main signs carry a plate");
+            s.plate = {armAt(4), armAt(5)};
+            if (s.plate[0] == s.plate[1])
+                fail("the main road on a plate joins two different directions");
+        }
+        scene_.signs.push_back(std::move(s));
+    }
+
+    void vehicle() {
+        if (arguments() < 3)
+            fail("expected '" + word(0) + " <label> <direction> <move>' or '" + word(0) +
+                 " <label> ring <compass point>'");
+        Vehicle v;
+        v.kind = lookup(0, kVehicles, "vehicle");
+        v.label = word(1);
+        if (v.label.size() > 2)
+            fail("vehicle label '" + v.label + "' is longer than 2 characters");
+        for (const auto& other : scene_.vehicles)
+            if (other.label == v.label)
+                fail("two vehicles are labelled '" + v.label + "'");
+
+        if (word(2) == "ring") {
+            if (!scene_.roundabout)
+                fail("vehicle " + v.label + " is in a ring, but the road is no roundabout");
+            v.ringAngle = lookup(3, kCompass, "compass point");
+        } else {
+            v.arm = armAt(2);
+            v.move = lookup(3, kMoves, "move");
+            if (v.move == Move::Overtake && scene_.roundabout)
+                fail("no overtaking in a roundabout picture");
+            checkMove(v);
+        }
+
+        for (std::size_t i = 4; i < words_->size(); ++i) {
+            const std::string& option = word(i);
+            const bool hasValue = i + 1 < words_->size();
+            if (option == "slot" && !v.ringAngle && hasValue) {
+                const std::string& text = word(++i);
+                const auto [end, ec] =
+                    std::from_chars(text.data(), text.data() + text.size(), v.slot);
+                if (ec != std::errc{} || end != text.data() + text.size() || v.slot < 1 ||
+                    v.slot > 3)
+                    fail("slot must be 1, 2 or 3, found '" + text + "'");
+            } else if (option == "left-lane" && !v.ringAngle && !scene_.roundabout) {
+                v.leftLane = true;
+            } else if (option == "exit" && v.ringAngle && hasValue) {
+                v.exit = armAt(++i);
+            } else {
+                fail("unexpected '" + option + "' after vehicle " + v.label);
+            }
+        }
+        scene_.vehicles.push_back(std::move(v));
+    }
+
+    // A move must lead into an arm that exists.
+    void checkMove(const Vehicle& v) const {
+        switch (v.move) {
+        case Move::Straight:
+        case Move::Overtake:
+            needArm(opposite(v.arm));
+            break;
+        case Move::Left:
+            needArm(leftOf(v.arm));
+            break;
+        case Move::Right:
+            needArm(rightOf(v.arm));
+            break;
+        case Move::None:
+            break;
+        }
+    }
+
+    Scene scene_;
+    int line_ = 0;
+    const std::vector<std::string>* words_ = nullptr;
+};
+
+} // namespace
+
+Scene parseScene(const SourcePicture& picture) {
+    SceneParser parser(picture.number);
+    for (const auto& statement : picture.statements)
+        parser.statement(statement);
+    return parser.finish(picture.line);
+}
+
+} // namespace bankgen

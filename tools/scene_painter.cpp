@@ -1,0 +1,701 @@
+#include "scene_painter.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include <cmath>
+#include <optional>
+
+namespace bankgen {
+
+namespace {
+
+// Geometry in pixels.
+constexpr double kHalf = 36;      // half the width of a two-lane road
+constexpr double kLane = 18;      // lane centre, measured from the middle of the road
+constexpr double kSidewalk = 8;   // width of the sidewalk along the roads
+constexpr double kRingOuter = 80; // roundabout: outer edge of the ring
+constexpr double kRingInner = 40; // roundabout: edge of the island
+constexpr double kRingMiddle = 60;
+constexpr double kReach = 170; // longer than any arm on the picture
+constexpr double kSlotStep = 64;
+constexpr double kArrowRun = 26; // how far a path arrow goes beyond the junction
+
+const QPointF kCentre(kPictureWidth / 2.0, kPictureHeight / 2.0);
+
+const QColor kGrass(140, 186, 104);
+const QColor kSidewalkColour(204, 204, 200);
+const QColor kAsphalt(112, 112, 112);
+const QColor kMarking(245, 245, 245);
+const QColor kOutline(40, 40, 40);
+const QColor kSignRed(204, 24, 30);
+const QColor kSignBlue(0, 82, 164);
+const QColor kSignYellow(255, 204, 0);
+const QColor kArrow(255, 221, 0);
+const QColor kBlueLight(40, 110, 255);
+
+// Coordinates along an arm: x to the right of a driver coming in on the arm, y from the
+// centre outwards along the arm.
+struct Frame {
+    QPointF right;
+    QPointF back;
+
+    QPointF at(double x, double y) const { return kCentre + right * x + back * y; }
+    QPointF at(QPointF p) const { return at(p.x(), p.y()); }
+    QPointF heading() const { return -back; }
+};
+
+Frame frameOf(Arm arm) {
+    switch (arm) {
+    case Arm::North:
+        return {{-1, 0}, {0, -1}};
+    case Arm::East:
+        return {{0, -1}, {1, 0}};
+    case Arm::South:
+        return {{1, 0}, {0, 1}};
+    case Arm::West:
+        return {{0, 1}, {-1, 0}};
+    }
+    return {{1, 0}, {0, 1}};
+}
+
+// Compass angle of an arm, counter-clockwise from east.
+double angleOf(Arm arm) {
+    switch (arm) {
+    case Arm::East:
+        return 0;
+    case Arm::North:
+        return 90;
+    case Arm::West:
+        return 180;
+    case Arm::South:
+        return 270;
+    }
+    return 0;
+}
+
+// Point at a compass angle (counter-clockwise from east) around `centre`.
+QPointF polar(QPointF centre, double degrees, double radius) {
+    const double a = qDegreesToRadians(degrees);
+    return centre + QPointF(std::cos(a), -std::sin(a)) * radius;
+}
+
+QPointF ringPoint(double degrees, double radius) {
+    return polar(kCentre, degrees, radius);
+}
+
+// Counter-clockwise direction of travel in the ring.
+QPointF ringHeading(double degrees) {
+    const double a = qDegreesToRadians(degrees);
+    return {-std::sin(a), -std::cos(a)};
+}
+
+// Painter rotation that turns "up" into the given heading.
+double rotationFor(QPointF heading) {
+    return qRadiansToDegrees(std::atan2(heading.x(), -heading.y()));
+}
+
+QFont boldFont(int pixels) {
+    QFont f;
+    f.setFamilies({"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    return f;
+}
+
+struct VehicleSize {
+    double width;
+    double length;
+};
+
+VehicleSize sizeOf(VehicleKind kind) {
+    switch (kind) {
+    case VehicleKind::Car:
+    case VehicleKind::Police:
+        return {22, 40};
+    case VehicleKind::Ambulance:
+        return {24, 46};
+    case VehicleKind::Truck:
+    case VehicleKind::Fire:
+        return {26, 56};
+    case VehicleKind::Bus:
+        return {26, 60};
+    case VehicleKind::Moto:
+        return {10, 26};
+    case VehicleKind::Tram:
+        return {26, 84};
+    }
+    return {22, 40};
+}
+
+class Painter {
+  public:
+    Painter(const Scene& scene, QImage& image) : scene_(scene), p_(&image) {
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.setRenderHint(QPainter::TextAntialiasing);
+    }
+
+    void paint() {
+        p_.fillRect(QRectF(0, 0, kPictureWidth, kPictureHeight), kGrass);
+        roads();
+        if (scene_.railsNorthSouth)
+            rails(*scene_.railsNorthSouth);
+        markings();
+        if (scene_.roundabout)
+            island();
+        for (const auto& v : scene_.vehicles)
+            pathArrow(v);
+        for (const auto& v : scene_.vehicles)
+            vehicle(v);
+        for (const auto& pedestrian : scene_.pedestrians)
+            pedestrianFigure(pedestrian);
+        roadsideItems();
+    }
+
+  private:
+    // Distance from the centre to where an arm meets the junction.
+    double junctionEdge() const { return scene_.roundabout ? kRingOuter : kHalf; }
+
+    double crossingStart() const { return junctionEdge() + 6; }
+    static constexpr double kCrossingLength = 24;
+    // Room an arm with a crossing needs before the vehicles and the stop line.
+    static constexpr double kCrossingRoom = 6 + kCrossingLength + 4;
+
+    QPolygonF armRect(Arm arm, double halfWidth) const {
+        const Frame f = frameOf(arm);
+        return QPolygonF({f.at(-halfWidth, 0), f.at(halfWidth, 0), f.at(halfWidth, kReach),
+                          f.at(-halfWidth, kReach)});
+    }
+
+    QPainterPath roadShape(double widen) const {
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        for (Arm arm : scene_.arms)
+            path.addPolygon(armRect(arm, kHalf + widen));
+        if (scene_.roundabout)
+            path.addEllipse(kCentre, kRingOuter + widen, kRingOuter + widen);
+        else if (!scene_.isStraightRoad())
+            path.addRect(QRectF(kCentre - QPointF(kHalf + widen, kHalf + widen),
+                                QSizeF(2 * (kHalf + widen), 2 * (kHalf + widen))));
+        return path;
+    }
+
+    void roads() {
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(kSidewalkColour);
+        p_.drawPath(roadShape(kSidewalk));
+        p_.setBrush(kAsphalt);
+        p_.drawPath(roadShape(0));
+        p_.setPen(QPen(QColor(150, 150, 146), 1));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawPath(roadShape(0).simplified());
+    }
+
+    void rails(bool northSouth) {
+        const Frame f = frameOf(northSouth ? Arm::South : Arm::West);
+        p_.setPen(QPen(QColor(60, 60, 60), 2.5));
+        for (double track : {-kLane, kLane})
+            for (double rail : {-6.0, 6.0})
+                p_.drawLine(f.at(track + rail, -kReach), f.at(track + rail, kReach));
+        p_.setPen(QPen(QColor(165, 165, 160), 1));
+        for (double track : {-kLane, kLane})
+            for (double rail : {-4.5, 7.5})
+                p_.drawLine(f.at(track + rail, -kReach), f.at(track + rail, kReach));
+    }
+
+    QPen midlinePen() const {
+        QPen pen(kMarking, 2.5, Qt::SolidLine, Qt::FlatCap);
+        if (scene_.midline == LineStyle::Dashed)
+            pen.setDashPattern({5, 4});
+        return pen;
+    }
+
+    void markings() {
+        if (scene_.midline != LineStyle::None) {
+            p_.setPen(midlinePen());
+            if (scene_.isStraightRoad()) {
+                const Frame f = frameOf(scene_.arms[0]);
+                p_.drawLine(f.at(0, -kReach), f.at(0, kReach));
+            } else {
+                for (Arm arm : scene_.arms) {
+                    const Frame f = frameOf(arm);
+                    const double from =
+                        junctionEdge() + (scene_.hasCrossing(arm) ? kCrossingRoom : 0);
+                    p_.drawLine(f.at(0, from), f.at(0, kReach));
+                }
+            }
+        }
+
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(kMarking);
+        for (Arm arm : scene_.crossings) {
+            const Frame f = frameOf(arm);
+            for (double x = -kHalf + 3; x + 6 <= kHalf; x += 10.5)
+                p_.drawPolygon(QPolygonF({f.at(x, crossingStart()), f.at(x + 6, crossingStart()),
+                                          f.at(x + 6, crossingStart() + kCrossingLength),
+                                          f.at(x, crossingStart() + kCrossingLength)}));
+        }
+        for (Arm arm : scene_.stopLines) {
+            const Frame f = frameOf(arm);
+            const double y = junctionEdge() + 2 + (scene_.hasCrossing(arm) ? kCrossingRoom : 0);
+            p_.drawPolygon(
+                QPolygonF({f.at(0, y), f.at(kHalf, y), f.at(kHalf, y + 4), f.at(0, y + 4)}));
+        }
+    }
+
+    void island() {
+        p_.setPen(QPen(kMarking, 3));
+        p_.setBrush(kGrass);
+        p_.drawEllipse(kCentre, kRingInner, kRingInner);
+        p_.setPen(QPen(QColor(70, 110, 50), 1));
+        p_.setBrush(QColor(60, 130, 60));
+        p_.drawEllipse(kCentre, 13, 13);
+    }
+
+    // --- vehicles ---------------------------------------------------------------------------
+
+    double frontDistance(const Vehicle& v) const {
+        // On a road without a junction the first vehicle stands a little past the middle.
+        double base;
+        if (scene_.isStraightRoad())
+            base = -20;
+        else
+            base = junctionEdge() + 8 + (scene_.hasCrossing(v.arm) ? kCrossingRoom : 0);
+        return base + (v.slot - 1) * kSlotStep;
+    }
+
+    double laneOf(const Vehicle& v) const { return v.leftLane ? -kLane : kLane; }
+
+    // Degrees the vehicle covers in the ring, from its centre to its front.
+    static double ringHalfLength(const Vehicle& v) {
+        return qRadiansToDegrees(sizeOf(v.kind).length / 2 / kRingMiddle);
+    }
+
+    static double entryOffset() { return qRadiansToDegrees(std::asin(kLane / kRingMiddle)); }
+
+    Arm exitOf(const Vehicle& v) const {
+        switch (v.move) {
+        case Move::Left:
+            return leftOf(v.arm);
+        case Move::Right:
+            return rightOf(v.arm);
+        default:
+            return opposite(v.arm);
+        }
+    }
+
+    // Adds the ring arc from angle `from` on, counter-clockwise, to the exit on `exit` (or a
+    // short way on when there is none), and the way out along the exit arm.
+    void addRingPath(QPainterPath& path, double from, std::optional<Arm> exit) const {
+        double to = from + 70;
+        if (exit) {
+            to = angleOf(*exit) - entryOffset();
+            while (to < from + 10)
+                to += 360;
+        }
+        for (double a = from; a < to; a += 4)
+            path.lineTo(ringPoint(a, kRingMiddle));
+        path.lineTo(ringPoint(to, kRingMiddle));
+        if (exit)
+            path.lineTo(frameOf(*exit).at(-kLane, kRingOuter + kArrowRun));
+    }
+
+    std::optional<QPainterPath> pathOf(const Vehicle& v) const {
+        QPainterPath path;
+        if (v.ringAngle) {
+            const double from = *v.ringAngle + ringHalfLength(v);
+            path.moveTo(ringPoint(from, kRingMiddle));
+            addRingPath(path, from, v.exit);
+            return path;
+        }
+        if (v.move == Move::None)
+            return std::nullopt;
+
+        const Frame f = frameOf(v.arm);
+        const double x = laneOf(v);
+        const double front = frontDistance(v);
+        path.moveTo(f.at(x, front));
+        if (scene_.roundabout) {
+            const double entry = std::sqrt(kRingMiddle * kRingMiddle - kLane * kLane);
+            path.lineTo(f.at(x, entry));
+            addRingPath(path, angleOf(v.arm) + entryOffset(), exitOf(v));
+            return path;
+        }
+        const double edge = junctionEdge();
+        switch (v.move) {
+        case Move::Straight:
+            path.lineTo(f.at(x, scene_.isStraightRoad() ? front - 34 : -edge - kArrowRun));
+            break;
+        case Move::Overtake:
+            // Out into the other lane and on past the vehicles ahead.
+            path.cubicTo(f.at(x, front - 25), f.at(-x, front - 25), f.at(-x, front - 50));
+            path.lineTo(f.at(-x, front - 100));
+            break;
+        case Move::Right:
+            path.lineTo(f.at(x, edge));
+            path.quadTo(f.at(x, kLane), f.at(edge, kLane));
+            path.lineTo(f.at(edge + kArrowRun, kLane));
+            break;
+        case Move::Left:
+            path.lineTo(f.at(x, edge));
+            path.quadTo(f.at(x, -kLane), f.at(-edge, -kLane));
+            path.lineTo(f.at(-edge - kArrowRun, -kLane));
+            break;
+        case Move::None:
+            break;
+        }
+        return path;
+    }
+
+    void pathArrow(const Vehicle& v) {
+        const auto path = pathOf(v);
+        if (!path)
+            return;
+        const QPointF tip = path->pointAtPercent(1);
+        const double angle = qDegreesToRadians(path->angleAtPercent(1));
+        const QPointF dir(std::cos(angle), -std::sin(angle));
+        const QPointF side(-dir.y(), dir.x());
+        const QPolygonF head({tip + dir * 11, tip + side * 7.5, tip - side * 7.5});
+
+        p_.setBrush(Qt::NoBrush);
+        p_.setPen(QPen(kOutline, 7, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        p_.drawPath(*path);
+        p_.setPen(QPen(kOutline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p_.setBrush(kArrow);
+        p_.drawPolygon(head);
+        p_.setPen(QPen(kArrow, 4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawPath(*path);
+    }
+
+    static QColor bodyColour(const Vehicle& v, int index) {
+        static const QColor palette[] = {QColor(214, 40, 40),  QColor(29, 78, 216),
+                                         QColor(42, 157, 58),  QColor(240, 140, 0),
+                                         QColor(123, 44, 191), QColor(0, 150, 160)};
+        switch (v.kind) {
+        case VehicleKind::Ambulance:
+        case VehicleKind::Police:
+            return QColor(250, 250, 250);
+        case VehicleKind::Fire:
+            return QColor(200, 20, 20);
+        case VehicleKind::Bus:
+            return QColor(245, 170, 20);
+        case VehicleKind::Tram:
+            return QColor(235, 235, 225);
+        default:
+            return palette[index % 6];
+        }
+    }
+
+    void vehicle(const Vehicle& v) {
+        const VehicleSize size = sizeOf(v.kind);
+        QPointF centre;
+        QPointF heading;
+        if (v.ringAngle) {
+            centre = ringPoint(*v.ringAngle, kRingMiddle);
+            heading = ringHeading(*v.ringAngle);
+        } else {
+            const Frame f = frameOf(v.arm);
+            centre = f.at(laneOf(v), frontDistance(v) + size.length / 2);
+            heading = f.heading();
+        }
+        const int index = static_cast<int>(&v - scene_.vehicles.data());
+
+        p_.save();
+        p_.translate(centre);
+        p_.rotate(rotationFor(heading));
+        body(v, size, bodyColour(v, index));
+        p_.restore();
+
+        // Number upright in a white disc, readable whatever way the vehicle faces.
+        p_.setPen(QPen(kOutline, 1.5));
+        p_.setBrush(Qt::white);
+        p_.drawEllipse(centre, 9, 9);
+        p_.setFont(boldFont(13));
+        p_.setPen(Qt::black);
+        p_.drawText(QRectF(centre - QPointF(10, 10), QSizeF(20, 20)), Qt::AlignCenter,
+                    QString::fromStdString(v.label));
+    }
+
+    // Vehicle outline facing up, centred on the origin.
+    void body(const Vehicle& v, VehicleSize size, const QColor& colour) {
+        const double w = size.width;
+        const double l = size.length;
+        const QRectF outline(-w / 2, -l / 2, w, l);
+        const QColor glass(50, 70, 90);
+        p_.setPen(QPen(kOutline, 1.2));
+
+        switch (v.kind) {
+        case VehicleKind::Moto:
+            p_.setBrush(colour);
+            p_.drawRoundedRect(outline, 4, 4);
+            p_.setPen(QPen(kOutline, 2));
+            p_.drawLine(QPointF(-8, -l / 2 + 6), QPointF(8, -l / 2 + 6));
+            return;
+        case VehicleKind::Truck:
+        case VehicleKind::Fire: {
+            const double cab = 16;
+            p_.setBrush(v.kind == VehicleKind::Fire ? colour : QColor(215, 215, 210));
+            p_.drawRect(QRectF(-w / 2, -l / 2 + cab + 2, w, l - cab - 2));
+            p_.setBrush(colour);
+            p_.drawRoundedRect(QRectF(-w / 2, -l / 2, w, cab), 3, 3);
+            p_.setBrush(glass);
+            p_.drawRect(QRectF(-w / 2 + 3, -l / 2 + 2, w - 6, 5));
+            if (v.kind == VehicleKind::Fire)
+                lightBar(-l / 2 + 11, w);
+            return;
+        }
+        case VehicleKind::Bus:
+        case VehicleKind::Tram: {
+            p_.setBrush(colour);
+            p_.drawRoundedRect(outline, 5, 5);
+            p_.setBrush(glass);
+            p_.drawRect(QRectF(-w / 2 + 3, -l / 2 + 2, w - 6, 5));
+            if (v.kind == VehicleKind::Tram) {
+                p_.setPen(QPen(QColor(190, 30, 30), 3));
+                p_.drawLine(QPointF(-w / 2 + 2, -l / 2 + 12), QPointF(-w / 2 + 2, l / 2 - 6));
+                p_.drawLine(QPointF(w / 2 - 2, -l / 2 + 12), QPointF(w / 2 - 2, l / 2 - 6));
+                p_.setPen(QPen(kOutline, 1.2));
+                p_.drawLine(QPointF(-w / 2, -l / 6), QPointF(w / 2, -l / 6));
+                p_.drawLine(QPointF(-w / 2, l / 6), QPointF(w / 2, l / 6));
+            }
+            return;
+        }
+        case VehicleKind::Car:
+        case VehicleKind::Police:
+        case VehicleKind::Ambulance:
+            break;
+        }
+
+        p_.setBrush(colour);
+        p_.drawRoundedRect(outline, 6, 6);
+        p_.setBrush(glass);
+        p_.drawRoundedRect(QRectF(-w / 2 + 3, -l / 2 + 7, w - 6, 7), 2, 2);
+        p_.drawRoundedRect(QRectF(-w / 2 + 3, l / 2 - 9, w - 6, 5), 2, 2);
+        if (v.kind == VehicleKind::Police) {
+            p_.setPen(Qt::NoPen);
+            p_.setBrush(kSignBlue);
+            p_.drawRect(QRectF(-w / 2 + 1, -2, w - 2, 4));
+            lightBar(-l / 2 + 17, w);
+        } else if (v.kind == VehicleKind::Ambulance) {
+            p_.setPen(Qt::NoPen);
+            p_.setBrush(kSignRed);
+            p_.drawRect(QRectF(-2.5, l / 2 - 20, 5, 12));
+            p_.drawRect(QRectF(-6, l / 2 - 16.5, 12, 5));
+            lightBar(-l / 2 + 17, w);
+        }
+    }
+
+    // Blue lights that are switched on: two lamps in a blue glow.
+    void lightBar(double y, double width) {
+        QRadialGradient glow(QPointF(0, y + 2), width);
+        glow.setColorAt(0, QColor(40, 110, 255, 170));
+        glow.setColorAt(1, QColor(40, 110, 255, 0));
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(glow);
+        p_.drawEllipse(QPointF(0, y + 2), width, width);
+        p_.setPen(QPen(kOutline, 1));
+        p_.setBrush(kBlueLight);
+        p_.drawRect(QRectF(-width / 2 + 2, y, 7, 4.5));
+        p_.drawRect(QRectF(width / 2 - 9, y, 7, 4.5));
+    }
+
+    void pedestrianFigure(const Pedestrian& pedestrian) {
+        const double x = pedestrian.side == LaneSide::Left    ? -kLane
+                         : pedestrian.side == LaneSide::Right ? kLane
+                                                              : 0;
+        const QPointF c = frameOf(pedestrian.arm).at(x, crossingStart() + kCrossingLength / 2);
+        p_.setPen(QPen(QColor(20, 20, 60), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p_.setBrush(QColor(20, 20, 60));
+        p_.drawEllipse(c + QPointF(0, -9), 3, 3);
+        p_.drawLine(c + QPointF(0, -6), c + QPointF(0, 3));
+        p_.drawLine(c + QPointF(-5, -2), c + QPointF(5, -2));
+        p_.drawLine(c + QPointF(0, 3), c + QPointF(-4, 11));
+        p_.drawLine(c + QPointF(0, 3), c + QPointF(4, 11));
+    }
+
+    // --- signs and lights -------------------------------------------------------------------
+
+    // Signs, plates and lights stand on the right of the traffic they are meant for, one
+    // after the other away from the junction (side by side at a roundabout, where the room
+    // is beside the arm).
+    void roadsideItems() {
+        for (Arm arm : scene_.arms) {
+            const Frame f = frameOf(arm);
+            QPointF local(kHalf + 24, scene_.roundabout ? kRingOuter + 26 : kHalf + 26);
+            const QPointF step = scene_.roundabout ? QPointF(37, 0) : QPointF(0, 37);
+            for (const auto& s : scene_.signs) {
+                if (s.arm != arm)
+                    continue;
+                signShape(s.kind, f.at(local));
+                local += step;
+                if (!s.plate.empty()) {
+                    plate(s, f.at(local));
+                    local += step;
+                }
+            }
+            for (const auto& light : scene_.lights) {
+                if (light.arm != arm)
+                    continue;
+                trafficLight(light.state, f.at(local));
+                local += step;
+            }
+        }
+    }
+
+    void signShape(SignKind kind, QPointF c) {
+        constexpr double r = 16;
+        switch (kind) {
+        case SignKind::Stop: {
+            QPolygonF octagon;
+            for (int i = 0; i < 8; ++i)
+                octagon << polar(c, 22.5 + 45 * i, r);
+            p_.setPen(QPen(Qt::white, 2));
+            p_.setBrush(kSignRed);
+            p_.drawPolygon(octagon);
+            p_.setPen(QPen(kOutline, 0.8));
+            p_.setBrush(Qt::NoBrush);
+            p_.drawPolygon(octagon);
+            p_.setFont(boldFont(10));
+            p_.setPen(Qt::white);
+            p_.drawText(QRectF(c - QPointF(r, r), QSizeF(2 * r, 2 * r)), Qt::AlignCenter, "STOP");
+            return;
+        }
+        case SignKind::Yield: {
+            const QPolygonF outer(
+                {c + QPointF(-r - 2, -r + 2), c + QPointF(r + 2, -r + 2), c + QPointF(0, r + 4)});
+            const QPolygonF inner(
+                {c + QPointF(-r + 6, -r + 6), c + QPointF(r - 6, -r + 6), c + QPointF(0, r - 6)});
+            p_.setPen(QPen(kOutline, 0.8));
+            p_.setBrush(kSignRed);
+            p_.drawPolygon(outer);
+            p_.setBrush(Qt::white);
+            p_.drawPolygon(inner);
+            return;
+        }
+        case SignKind::MainRoad: {
+            const QPolygonF outer({c + QPointF(0, -r - 1), c + QPointF(r + 1, 0),
+                                   c + QPointF(0, r + 1), c + QPointF(-r - 1, 0)});
+            const QPolygonF inner({c + QPointF(0, -r + 5), c + QPointF(r - 5, 0),
+                                   c + QPointF(0, r - 5), c + QPointF(-r + 5, 0)});
+            p_.setPen(QPen(kOutline, 0.8));
+            p_.setBrush(Qt::white);
+            p_.drawPolygon(outer);
+            p_.setBrush(kSignYellow);
+            p_.drawPolygon(inner);
+            return;
+        }
+        case SignKind::Roundabout: {
+            p_.setPen(QPen(Qt::white, 1.5));
+            p_.setBrush(kSignBlue);
+            p_.drawEllipse(c, r, r);
+            // Three arrows chasing each other counter-clockwise.
+            p_.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::FlatCap));
+            p_.setBrush(Qt::NoBrush);
+            const QRectF arcBox(c - QPointF(8, 8), QSizeF(16, 16));
+            for (int i = 0; i < 3; ++i) {
+                const double start = 30 + 120 * i;
+                p_.drawArc(arcBox, qRound(start * 16), 80 * 16);
+                const double end = start + 80;
+                const QPointF tip = polar(c, end + 18, 8);
+                const QPointF base = polar(c, end, 8);
+                const QPointF outward = (base - c) / 8;
+                p_.setPen(Qt::NoPen);
+                p_.setBrush(Qt::white);
+                p_.drawPolygon(QPolygonF({tip, base + outward * 4, base - outward * 4}));
+                p_.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::FlatCap));
+                p_.setBrush(Qt::NoBrush);
+            }
+            return;
+        }
+        case SignKind::Crossing: {
+            const QRectF square(c - QPointF(r, r), QSizeF(2 * r, 2 * r));
+            p_.setPen(QPen(Qt::white, 1.5));
+            p_.setBrush(kSignBlue);
+            p_.drawRect(square);
+            const QPolygonF triangle(
+                {c + QPointF(0, -r + 3), c + QPointF(r - 3, r - 4), c + QPointF(-r + 3, r - 4)});
+            p_.setBrush(Qt::white);
+            p_.setPen(Qt::NoPen);
+            p_.drawPolygon(triangle);
+            p_.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap));
+            p_.setBrush(Qt::black);
+            p_.drawEllipse(c + QPointF(0, -3.5), 1.8, 1.8);
+            p_.drawLine(c + QPointF(0, -1.5), c + QPointF(0, 4));
+            p_.drawLine(c + QPointF(0, 4), c + QPointF(-3, 8.5));
+            p_.drawLine(c + QPointF(0, 4), c + QPointF(3, 8.5));
+            return;
+        }
+        }
+    }
+
+    // Supplementary plate: the junction as the driver at the sign sees it (own arm at the
+    // bottom), main road drawn thick.
+    void plate(const Sign& sign, QPointF c) {
+        const QRectF box(c - QPointF(16, 14), QSizeF(32, 28));
+        p_.setPen(QPen(kOutline, 1));
+        p_.setBrush(Qt::white);
+        p_.drawRect(box);
+        const Frame own = frameOf(sign.arm);
+        auto direction = [&](Arm arm) {
+            const QPointF b = frameOf(arm).back;
+            return QPointF(QPointF::dotProduct(b, own.right), QPointF::dotProduct(b, own.back));
+        };
+        constexpr double reach = 11;
+        p_.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::FlatCap));
+        for (Arm arm : scene_.arms)
+            p_.drawLine(c, c + direction(arm) * reach);
+        p_.setPen(QPen(Qt::black, 5.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawPolyline(QPolygonF(
+            {c + direction(sign.plate[0]) * reach, c, c + direction(sign.plate[1]) * reach}));
+    }
+
+    void trafficLight(LightState state, QPointF c) {
+        p_.setPen(QPen(kOutline, 1));
+        p_.setBrush(QColor(35, 35, 35));
+        p_.drawRoundedRect(QRectF(c - QPointF(7.5, 17), QSizeF(15, 34)), 3, 3);
+        const bool red = state == LightState::Red || state == LightState::RedYellow;
+        const bool yellow = state == LightState::Yellow || state == LightState::RedYellow ||
+                            state == LightState::Flashing;
+        const bool green = state == LightState::Green;
+        const struct {
+            bool on;
+            QColor colour;
+            double y;
+        } lamps[] = {{red, QColor(255, 40, 30), -10},
+                     {yellow, QColor(255, 200, 0), 0},
+                     {green, QColor(40, 220, 70), 10}};
+        for (const auto& lamp : lamps) {
+            p_.setPen(Qt::NoPen);
+            p_.setBrush(lamp.on ? lamp.colour : QColor(80, 80, 80));
+            p_.drawEllipse(c + QPointF(0, lamp.y), 4, 4);
+        }
+        if (state == LightState::Flashing) {
+            p_.setPen(QPen(QColor(255, 200, 0), 1.5, Qt::SolidLine, Qt::RoundCap));
+            for (double side : {-1.0, 1.0})
+                for (double dy : {-4.0, 0.0, 4.0})
+                    p_.drawLine(c + QPointF(side * 10, dy * 0.8), c + QPointF(side * 14, dy * 1.5));
+        }
+    }
+
+    const Scene& scene_;
+    QPainter p_;
+};
+
+} // namespace
+
+QImage renderScene(const Scene& scene) {
+    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    {
+        Painter painter(scene, image);
+        painter.paint();
+    }
+    return image;
+}
+
+} // namespace bankgen
