@@ -8,11 +8,18 @@
 //   test_window_layout.cpp     the controls, menus and toolbar, placed as designed
 //   test_window_startup.cpp    Form_Load, Form_Activate, the question file and its count
 //   test_window_display.cpp    ShowQuestion and the frames round the answer bands
+//   test_window_answering.cpp  mouse and keys on the window: answers, hot zones, hover frame
+//   test_window_navigation.cpp next, previous, go-to, the question box and the scroll bar
+//   test_window_counting.cpp   counting the questions left, the grade, Reset
+//   test_window_settings.cpp   the settings items
+//   test_window_events.cpp     which handler each control, menu item and toolbar image runs
 //
 // How the pieces connect: the load opens the question file and sets the defaults; every
 // activation draws the question (ShowQuestion) and loads the chosen candidate's progress.
 // ShowQuestion records the answer bands (topA..topD, textBottom, answersBottom) and the state
-// of the question on screen, which answering, counting and the frames then use.
+// of the question on screen, which answering, counting and the frames then use. A question is
+// counted once, when the window draws another question in its place (TallyAnswer, called by
+// ShowQuestion) or just before a save; redrawing the same question keeps its counting state.
 #pragma once
 
 #include "app/catalogue.h"
@@ -44,6 +51,9 @@ public:
     ~TestWindow() override;
 
     const TestDescriptor& test() const { return test_; }
+
+    // The input-box position of every prompt of the window, in twips.
+    static constexpr QPoint kInputBoxAt{2700, 2200};
     const WindowLayout& layout() const { return layout_; }
 
     // ---- Window variables ----
@@ -83,6 +93,56 @@ public:
     virtual void LoadProgress();
     // Fills cmbKandidat from the candidate list, as every load does.
     void LoadCandidateList();
+
+    // Answering
+    void Form_Click() override;
+    void Form_DblClick() override;
+    void Form_KeyPress(int& keyAscii) override;
+    void Form_KeyUp(int& keyCode, int shift) override;
+    void Form_MouseMove(int button, int shift, double x, double y) override;
+    void Form_MouseUp(int button, int shift, double x, double y) override;
+    void picSlika_Click();
+    // Judges answer letter ('a'..'d') whose line begins at top.
+    void Judge(char letter, int top);
+    // The answer band that holds y: its letter, or 0 when no offered answer's band holds it.
+    char AnswerBandAt(double y, int* bandTop = nullptr, int* bandBottom = nullptr) const;
+    // True when the question on screen can take an answer.
+    bool AnswerInputOpen() const;
+    // With key preview off: turns it on, gives the focus to the answer input and says so.
+    bool KeyPreviewGuard();
+    virtual void FocusAnswerInput();
+
+    // Navigation
+    virtual void ShowNextQuestion();
+    virtual void ShowPreviousQuestion();
+    void PromptGoToQuestion();
+    void RememberQuestionNumber();
+    virtual void CmdSledecepitanje_Click();
+    void CmdPrethodnopitanje_Click();
+    void CmdOdredjenoPitanje_Click();
+    void cmbPitanje_GotFocus();
+    void cmbPitanje_KeyPress(int& keyAscii);
+    void cmbPitanje_LostFocus();
+    void VScrollzapitanje_Change();
+    void VScrollzapitanje_Scroll();
+
+    // Counting
+    // Counts the question being left, once, from the state of its visit.
+    virtual void TallyAnswer();
+    // Writes the two counts and the grade into the header.
+    void ShowCounts();
+    void cmdReset_Click();
+    // Clears every stored answer (Reset).
+    virtual void ClearAnswers();
+
+    // Settings
+    void mnuPodesavanjaTekucevreme_Click();
+    void mnuPodesavanjaGrafprprotvremena_Click();
+    void mnuPodesavanjaPomocuprvomredu_Click();
+
+    // Hides the help line while a dialog of this window is open, and shows it again.
+    void HideHelpLine();
+    void ShowHelpLine();
 
     // ---- Controls ----
     PictureBox* Picture1 = nullptr;
@@ -156,6 +216,12 @@ public:
     // The Test-menu items by catalogue order.
     std::array<MenuItem*, 9> testMenuItems{};
 
+    // The question whose visit the counting state describes; 0 when a new visit begins with
+    // the next drawing.
+    int visitQuestion = 0;
+    // Completed drawings; tells ShowQuestion that the scroll bar's handler drew already.
+    int drawings = 0;
+
     // Where the question file and the progress files of this test lie.
     std::filesystem::path stateRoot() { return services().locations->stateRoot(); }
     std::filesystem::path candidateListPath() { return stateRoot() / "Kandidat.ime"; }
@@ -180,6 +246,7 @@ protected:
     QuestionFile questionFile_;
 
 private:
+    void connectHandlers();
     void buildControls();
     void buildMenus();
     void buildToolbar();

@@ -21,7 +21,20 @@ void TestWindow::ShowQuestion() {
     QString number = QString::number(questionIndex);
     cmbPitanje->setText(number);
     lblPitanje2->setCaption(number + ".");
+    // A new number moves the scroll bar, whose change handler draws the new question at once
+    // (and counts the question left); the drawing is then complete.
+    const int drawingsBefore = drawings;
     VScrollzapitanje->setValue(questionIndex);
+    if (drawings != drawingsBefore)
+        return;
+
+    // Leaving a question counts it; a redraw of the same question keeps its visit.
+    const bool newVisit = questionIndex != visitQuestion;
+    if (newVisit) {
+        TallyAnswer();
+        visitQuestion = questionIndex;
+    }
+    const bool countedOnLeave = countOnLeave;
 
     const bool inRange = questionIndex >= 1 && questionIndex <= questionCount;
     if (inRange && picSlika != nullptr)
@@ -38,10 +51,11 @@ void TestWindow::ShowQuestion() {
     textBottom = 0;
 
     if (!inRange) {
-        // No question to show: nothing can be answered.
+        // No question to show: nothing can be answered or counted.
         firstAttemptOpen = false;
         countOnLeave = false;
         answersBottom = 0;
+        ++drawings;
         return;
     }
 
@@ -94,7 +108,7 @@ void TestWindow::ShowQuestion() {
             }
         }
     }
-    countOnLeave = !answerGiven;
+    countOnLeave = newVisit ? !answerGiven : countedOnLeave;
 
     if (!quickReviewMode && !reviewMode) {
         QString help = "Kliknite misom na ponudjeni a) ili b) odgovor.";
@@ -104,7 +118,8 @@ void TestWindow::ShowQuestion() {
             help = "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.";
         lblPomocuprvomredu->setCaption(help);
     }
-    CmdSledecepitanje->setFocus();
+    ++drawings;
+    FocusAnswerInput();
 }
 
 void TestWindow::FrameCorrectAnswer() {

@@ -41,6 +41,7 @@ TestWindow::TestWindow(Services services, const TestDescriptor& test, WindowLayo
     buildControls();
     buildToolbar();
     buildMenus();
+    connectHandlers();
 }
 
 TestWindow::~TestWindow() = default;
@@ -111,8 +112,7 @@ void TestWindow::buildControls() {
     lblPomocuprvomredu = &add<Label>("lblPomocuprvomredu", Picture3->container(),
                                      "Upisite odgovarajuci broj i pritisnite Enter.");
     lblPomocuprvomredu->setBounds(2900, 0, 3585, 180);
-    // The caption may grow longer than the designed width; let it show whole.
-    lblPomocuprvomredu->widget()->setMinimumWidth(0);
+    lblPomocuprvomredu->setAutoSize(true);
 
     Picture4 = &add<PictureBox>("Picture4", client);
     Picture4->setBounds(0, 5805, 4575, 343);

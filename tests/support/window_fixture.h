@@ -5,6 +5,7 @@
 #include "app/kvizomat_module.h"
 #include "platform/fakes.h"
 #include "tests/support/bank.h"
+#include "tests/support/qt_print.h"
 #include "tests/support/temp_folder.h"
 
 #include <QImage>

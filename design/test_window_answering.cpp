@@ -1,0 +1,193 @@
+// The window's own mouse and key handlers: answering by click or by the keys A to D, the hot
+// zones of the surface, the hover frame, and the right and double click as a step on.
+#include "app/kvizomat_module.h"
+#include "design/test_window.h"
+
+namespace kviz {
+
+namespace {
+constexpr double kAnswerAreaX = 6650;
+constexpr double kHoverRight = 11720;
+constexpr double kVerdictX = 6090;
+} // namespace
+
+bool TestWindow::KeyPreviewGuard() {
+    if (keyPreview)
+        return false;
+    keyPreview = true;
+    FocusAnswerInput();
+    return true;
+}
+
+void TestWindow::FocusAnswerInput() { CmdSledecepitanje->setFocus(); }
+
+bool TestWindow::AnswerInputOpen() const {
+    return questionIndex >= 1 && questionIndex <= questionCount && !reviewMode &&
+           !quickReviewMode;
+}
+
+char TestWindow::AnswerBandAt(double y, int* bandTop, int* bandBottom) const {
+    // A band runs from its answer's top to the top of the next offered answer, the last one to
+    // the bottom of the answers. Only offered answers have a band.
+    const int tops[4] = {topA, topB, topC, topD};
+    for (int k = 0; k < 4; ++k) {
+        if (tops[k] <= 0)
+            continue;
+        int bottom = answersBottom;
+        for (int next = k + 1; next < 4; ++next)
+            if (tops[next] > 0) {
+                bottom = tops[next];
+                break;
+            }
+        if (y >= tops[k] && y < bottom) {
+            if (bandTop != nullptr)
+                *bandTop = tops[k];
+            if (bandBottom != nullptr)
+                *bandBottom = k == 3 ? textBottom : bottom;
+            return static_cast<char>('a' + k);
+        }
+    }
+    return 0;
+}
+
+void TestWindow::Form_Click() {
+    if (KeyPreviewGuard())
+        return;
+    if (quickReviewMode) {
+        stopRequested = true;
+        return;
+    }
+    if (!reviewMode && clickMarker == 2) {
+        clickMarker = 0; // the click that a right-button release leaves behind
+        return;
+    }
+    if (reviewMode) {
+        ShowNextQuestion();
+        return;
+    }
+    if (mouseY > 20 && mouseY < 380 && mouseX > 9946) {
+        mnuPodesavanjaTekucevreme_Click();
+        return;
+    }
+    if (mouseY > 6841 && mouseY < 7099) {
+        mnuPodesavanjaPomocuprvomredu_Click();
+        return;
+    }
+    if (mouseY > 7099 && mouseY < 7480 && mouseX > 50) {
+        mnuPodesavanjaGrafprprotvremena->setChecked(!mnuPodesavanjaGrafprprotvremena->checked());
+        ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
+        return;
+    }
+    if (mouseX > kAnswerAreaX && mouseY > 1320 && mouseY < static_cast<std::int16_t>(topA - 360)) {
+        PromptGoToQuestion();
+        return;
+    }
+    if (mouseX < kAnswerAreaX || mouseY < topA || mouseY >= answersBottom)
+        return;
+    if (!AnswerInputOpen())
+        return;
+    int top = 0;
+    char letter = AnswerBandAt(mouseY, &top);
+    if (letter == 0) {
+        services().beeper->beep(); // no offered answer stands there
+        return;
+    }
+    Judge(letter, top);
+}
+
+void TestWindow::Form_KeyPress(int& keyAscii) {
+    if (KeyPreviewGuard())
+        return;
+    if (keyAscii == 27) {
+        if (quickReviewMode || reviewMode)
+            cmdKrajrada->press();
+        return;
+    }
+    const int tops[4] = {topA, topB, topC, topD};
+    for (int k = 0; k < 4; ++k) {
+        if (keyAscii != 'A' + k && keyAscii != 'a' + k)
+            continue;
+        if (!AnswerInputOpen())
+            return; // no answer while a review runs or when there is no question
+        if (tops[k] == 0) {
+            services().beeper->beep(); // the question does not offer this answer
+            return;
+        }
+        Judge(static_cast<char>('a' + k), tops[k]);
+        return;
+    }
+}
+
+void TestWindow::Judge(char letter, int top) {
+    Canvas& c = canvas();
+    const bool right = correctLetter == std::string(1, letter);
+    c.setFont("MS Serif", 14, true);
+    c.setForeColor(right ? correctColor() : kLightRed);
+    c.currentX = kVerdictX;
+    c.currentY = static_cast<std::int16_t>(top + 4);
+    if (!mnuPodesavanjaIspDaNeubojinakonodg->checked())
+        return;
+    const auto q = static_cast<std::size_t>(questionIndex);
+    if (right) {
+        lblPomocuprvomredu->setCaption("Dvostrukim klikom misa prelazite na sledece pitanje.");
+        c.print("DA");
+        if (firstAttemptOpen) {
+            answerCorrect = true;
+            firstAttemptOpen = false;
+            resultLetters[q] = 'T';
+            answerLetters[q] = letter;
+        }
+        answerGiven = true;
+        FrameCorrectAnswer();
+    } else {
+        c.print("NE");
+        if (firstAttemptOpen) {
+            firstAttemptOpen = false;
+            resultLetters[q] = 'N';
+            answerLetters[q] = letter;
+        }
+        answerGiven = true;
+        if (mnuPodesavanjaZvuknakonnetacnogodg->checked())
+            services().beeper->beep();
+    }
+}
+
+void TestWindow::Form_MouseMove(int, int, double x, double y) {
+    if (!keyPreview || reviewMode || quickReviewMode)
+        return;
+    mouseX = x;
+    mouseY = y;
+    EraseAnswerFrames();
+    FrameCorrectAnswer();
+    if (x < kAnswerAreaX || x > kHoverRight || y < topA || y >= answersBottom ||
+        !mnuPodesavanjaPojavokviraokoodg->checked())
+        return;
+    int top = 0, bottom = 0;
+    if (AnswerBandAt(y, &top, &bottom) != 0)
+        canvas().box(kAnswerAreaX, top, kHoverRight, bottom, kGrey);
+}
+
+void TestWindow::Form_MouseUp(int button, int, double, double) {
+    if (button != buttons::Right)
+        return;
+    clickMarker = 2;
+    Form_DblClick();
+}
+
+void TestWindow::Form_DblClick() {
+    if (KeyPreviewGuard())
+        return;
+    if (!quickReviewMode && !reviewMode)
+        ShowNextQuestion();
+    else
+        stopRequested = true;
+}
+
+void TestWindow::picSlika_Click() {
+    if (quickReviewMode)
+        stopRequested = true;
+    else
+        ShowNextQuestion();
+}
+
+} // namespace kviz

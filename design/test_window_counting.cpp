@@ -1,0 +1,61 @@
+// Counting the questions left, the grade in the header, and Reset.
+#include "app/kvizomat_module.h"
+#include "design/pass_mark.h"
+#include "design/test_window.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+void TestWindow::TallyAnswer() {
+    if (reviewMode || quickReviewMode)
+        return;
+    if (!countOnLeave)
+        return;
+    countOnLeave = false; // a visit counts once
+    if (answerGiven) {
+        ++basKvizomat.answeredCount;
+        if (answerCorrect)
+            ++basKvizomat.correctCount;
+    }
+    ShowCounts();
+}
+
+void TestWindow::ShowCounts() {
+    lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(basKvizomat.answeredCount));
+    lblTacnihodgovora->setCaption(QString("Tacnih odgovora: %1").arg(basKvizomat.correctCount));
+    lblOcenaPolozioNijepolozio->setCaption(QString::fromStdString(
+        gradeLabel(basKvizomat.answeredCount, basKvizomat.correctCount)));
+}
+
+void TestWindow::ClearAnswers() {
+    for (int q = 1; q <= questionCount; ++q) {
+        answerLetters[static_cast<std::size_t>(q)] = ' ';
+        resultLetters[static_cast<std::size_t>(q)] = ' ';
+    }
+}
+
+void TestWindow::cmdReset_Click() {
+    if (basKvizomat.answeredCount == 0 && basKvizomat.correctCount == 0) {
+        services().beeper->beep();
+        return;
+    }
+    HideHelpLine();
+    QString answer = services().dialogs->inputBox(
+        "Da li zelite da postavite\nUkupno odgovora i\nTacnih odgovora na nulu.\n\nUpisite: Da "
+        "ili Ne.",
+        "Reset", "Ne", kInputBoxAt);
+    if (basic::upper(toCp1250(answer)) == "DA") {
+        ClearAnswers();
+        basKvizomat.answeredCount = 0;
+        basKvizomat.correctCount = 0;
+        ShowCounts();
+        // The question on screen starts a new visit: answered again, it counts again.
+        visitQuestion = 0;
+        countOnLeave = false;
+    }
+    ShowQuestion();
+    ShowHelpLine();
+}
+
+} // namespace kviz

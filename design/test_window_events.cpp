@@ -1,0 +1,37 @@
+// Which handler each control, menu item and toolbar image of a test window runs.
+#include "design/test_window.h"
+
+namespace kviz {
+
+void TestWindow::connectHandlers() {
+    CmdSledecepitanje->onClick = [this] { CmdSledecepitanje_Click(); };
+    CmdPrethodnopitanje->onClick = [this] { CmdPrethodnopitanje_Click(); };
+    CmdOdredjenoPitanje->onClick = [this] { CmdOdredjenoPitanje_Click(); };
+    cmdReset->onClick = [this] { cmdReset_Click(); };
+    lblPitanje->onClick = [this] { PromptGoToQuestion(); };
+    lblPitanje2->onClick = [this] { PromptGoToQuestion(); };
+    if (picSlika != nullptr)
+        picSlika->onClick = [this] { picSlika_Click(); };
+    lblTekucevreme->onClick = [this] { mnuPodesavanjaTekucevreme_Click(); };
+
+    cmbPitanje->onGotFocus = [this] { cmbPitanje_GotFocus(); };
+    cmbPitanje->onKeyPress = [this](int& key) { cmbPitanje_KeyPress(key); };
+    cmbPitanje->onLostFocus = [this] { cmbPitanje_LostFocus(); };
+    VScrollzapitanje->onChange = [this] { VScrollzapitanje_Change(); };
+    VScrollzapitanje->onScroll = [this] { VScrollzapitanje_Scroll(); };
+
+    mnuPitanjeSledecepitanje->onClick = [this] { ShowNextQuestion(); };
+    mnuPitanjePrethodnopitanje->onClick = [this] { ShowPreviousQuestion(); };
+    mnuPitanjeOdredjenopitanje->onClick = [this] { PromptGoToQuestion(); };
+    mnuReset->onClick = [this] { cmdReset_Click(); };
+    mnuPodesavanjaTekucevreme->onClick = [this] { mnuPodesavanjaTekucevreme_Click(); };
+    mnuPodesavanjaGrafprprotvremena->onClick = [this] { mnuPodesavanjaGrafprprotvremena_Click(); };
+    mnuPodesavanjaPomocuprvomredu->onClick = [this] { mnuPodesavanjaPomocuprvomredu_Click(); };
+
+    imgtoolbar[9]->onClick = [this] { CmdPrethodnopitanje_Click(); };
+    imgtoolbar[10]->onClick = [this] { CmdSledecepitanje_Click(); };
+    imgtoolbar[11]->onClick = [this] { CmdOdredjenoPitanje_Click(); };
+    imgtoolbar[15]->onClick = [this] { mnuPodesavanjaTekucevreme_Click(); };
+}
+
+} // namespace kviz

@@ -1,0 +1,133 @@
+// Moving between questions: next and previous, the go-to prompt, the question-number box and
+// the scroll bar. Every path ends in ShowQuestion with a new questionIndex.
+#include "design/test_window.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+void TestWindow::ShowNextQuestion() {
+    ++questionIndex;
+    if (questionIndex > questionCount) {
+        services().beeper->beep();
+        questionIndex = 1;
+    }
+    ShowQuestion();
+}
+
+void TestWindow::ShowPreviousQuestion() {
+    --questionIndex;
+    if (questionIndex <= 0) {
+        services().beeper->beep();
+        questionIndex = 1;
+    }
+    ShowQuestion();
+}
+
+void TestWindow::PromptGoToQuestion() {
+    double v = 0;
+    for (;;) {
+        HideHelpLine();
+        QString answer = services().dialogs->inputBox(
+            QString("Upisite broj pitanja na koje zelite da predjete: (1-%1)").arg(questionCount),
+            "Odredjeno Pitanje", QString::number(questionIndex), kInputBoxAt);
+        v = basic::leadingNumber(toCp1250(answer));
+        if (v >= 0 && v <= questionCount)
+            break;
+        services().beeper->beep();
+    }
+    ShowHelpLine();
+    if (v == 0)
+        return;
+    int n = static_cast<int>(basic::roundHalfEven(v));
+    if (n < 1)
+        return;
+    questionIndex = n;
+    cmbPitanje->setText(QString::number(n));
+    RememberQuestionNumber();
+    ShowQuestion();
+}
+
+void TestWindow::RememberQuestionNumber() {
+    const QString text = cmbPitanje->text();
+    for (int i = 0; i < cmbPitanje->listCount(); ++i) {
+        if (cmbPitanje->item(i) == text) {
+            cmbPitanje->setListIndex(i);
+            return;
+        }
+    }
+    cmbPitanje->addItem(text);
+    cmbPitanje->setListIndex(cmbPitanje->listCount() - 1);
+}
+
+void TestWindow::CmdSledecepitanje_Click() { ShowNextQuestion(); }
+
+void TestWindow::CmdPrethodnopitanje_Click() { ShowPreviousQuestion(); }
+
+void TestWindow::CmdOdredjenoPitanje_Click() {
+    PromptGoToQuestion();
+    FocusAnswerInput();
+}
+
+void TestWindow::cmbPitanje_GotFocus() {
+    keyPreview = false;
+    savedHelpCaption = lblPomocuprvomredu->caption();
+    lblPomocuprvomredu->setCaption("Upisite ili izaberite broj Pitanja i pritisnite Enter.");
+}
+
+void TestWindow::cmbPitanje_KeyPress(int& keyAscii) {
+    if (keyAscii != 13)
+        return;
+    const double n = basic::roundHalfEven(basic::leadingNumber(toCp1250(cmbPitanje->text())));
+    if (n >= 1 && n <= questionCount) {
+        questionIndex = static_cast<int>(n);
+        RememberQuestionNumber();
+        ShowQuestion();
+        FocusAnswerInput();
+        return;
+    }
+    // Out of range: only the box is corrected; the question on screen and its number stay, so
+    // a second Enter goes to the corrected number.
+    services().beeper->beep();
+    if (n > questionCount) {
+        services().dialogs->messageBox(
+            QString("\nMaksimalni broj pitanja je %1.").arg(questionCount), "Greska",
+            MessageIcon::Critical);
+        cmbPitanje->setText(QString::number(questionCount));
+    } else {
+        services().dialogs->messageBox("\nMinimalni broj pitanja je 1.", "Greska",
+                                       MessageIcon::Critical);
+        cmbPitanje->setText("1");
+    }
+}
+
+void TestWindow::cmbPitanje_LostFocus() {
+    keyPreview = true;
+    lblPomocuprvomredu->setCaption(savedHelpCaption);
+    cmbPitanje->setText(QString::number(questionIndex));
+}
+
+void TestWindow::VScrollzapitanje_Change() {
+    questionIndex = VScrollzapitanje->value();
+    ShowQuestion(); // counts the question left (TallyAnswer) before it draws the new one
+    if (!reviewMode && !quickReviewMode)
+        FocusAnswerInput();
+}
+
+void TestWindow::VScrollzapitanje_Scroll() {
+    questionIndex = VScrollzapitanje->value();
+    ShowQuestion();
+    if (!reviewMode && !quickReviewMode)
+        FocusAnswerInput();
+}
+
+void TestWindow::Form_KeyUp(int& keyCode, int) {
+    if (KeyPreviewGuard())
+        return;
+    if (keyCode == keys::PageDown)
+        ShowNextQuestion();
+    else if (keyCode == keys::PageUp)
+        ShowPreviousQuestion();
+}
+
+} // namespace kviz

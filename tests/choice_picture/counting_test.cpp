@@ -1,0 +1,172 @@
+// Counting the questions left, the grade in the header, and Reset.
+#include "design/pass_mark.h"
+#include "tests/choice_picture/picture_window.h"
+
+#include <QScrollBar>
+
+namespace kviz {
+namespace {
+
+using Counting = testing::PictureWindowTest;
+
+TEST(PassMark, GradesAtNinetyPercent) {
+    struct Case {
+        int answered, correct, mark;
+        const char* label;
+    };
+    const Case cases[] = {
+        {10, 9, 90, "Ocena: POLOZIO(90%)"},    {9, 8, 88, "Ocena: NIJE POLOZIO(88%)"},
+        {1, 1, 100, "Ocena: POLOZIO(100%)"},   {1, 0, 0, "Ocena: NIJE POLOZIO(0%)"},
+        {3, 2, 66, "Ocena: NIJE POLOZIO(66%)"}, {0, 0, -1, "Ocena:"},
+    };
+    for (const auto& c : cases) {
+        if (c.answered != 0) {
+            EXPECT_EQ(passMark(c.answered, c.correct), c.mark);
+        }
+        EXPECT_EQ(gradeLabel(c.answered, c.correct), c.label);
+    }
+}
+
+TEST_F(Counting, LeavingAnAnsweredQuestionCountsIt) {
+    auto w = start(5);
+    key(*w, 'b'); // right
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 1");
+    EXPECT_EQ(w->lblTacnihodgovora->caption(), "Tacnih odgovora: 1");
+    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: POLOZIO(100%)");
+    key(*w, 'c'); // wrong
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 2);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: NIJE POLOZIO(50%)");
+    w->ShowNextQuestion(); // unanswered: nothing added, the grade written again
+    EXPECT_EQ(basKvizomat.answeredCount, 2);
+    w->ShowPreviousQuestion();
+    w->ShowPreviousQuestion(); // back to answered questions: never counted again
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 2);
+}
+
+TEST_F(Counting, EveryRouteOfLeavingCountsOnce) {
+    auto w = start(10);
+    auto* bar = static_cast<QScrollBar*>(w->VScrollzapitanje->widget());
+    int enter = 13;
+    const std::vector<std::pair<const char*, std::function<void()>>> routes = {
+        {"next", [&] { w->ShowNextQuestion(); }},
+        {"go-to prompt",
+         [&] {
+             fakes.dialogs.answers = {"5"};
+             w->PromptGoToQuestion();
+         }},
+        {"previous", [&] { w->ShowPreviousQuestion(); }},
+        {"question box",
+         [&] {
+             w->cmbPitanje->setText("7");
+             w->cmbPitanje_KeyPress(enter);
+         }},
+        {"scroll-bar arrow", [&] { bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
+        {"thumb drag",
+         [&] {
+             bar->setSliderDown(true);
+             bar->setSliderPosition(10);
+             bar->setSliderDown(false);
+         }},
+        {"wrap to 1", [&] { w->ShowNextQuestion(); }},
+    };
+    for (const auto& [name, leave] : routes) {
+        ASSERT_EQ(w->answerLetters[static_cast<std::size_t>(w->questionIndex)], '\0') << name;
+        key(*w, 'a');
+        int before = basKvizomat.answeredCount;
+        leave();
+        EXPECT_EQ(basKvizomat.answeredCount - before, 1) << name;
+    }
+    EXPECT_EQ(w->questionIndex, 1);
+}
+
+TEST_F(Counting, RedrawingTheSameQuestionKeepsItCountable) {
+    auto w = start(5);
+    key(*w, 'b');
+    w->ShowPreviousQuestion(); // at question 1: a redraw
+    w->activate();             // every activation redraws too
+    w->ShowQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+    w->ShowPreviousQuestion();
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+}
+
+TEST_F(Counting, NothingIsCountedDuringAReview) {
+    auto w = start(5);
+    w->reviewMode = true;
+    w->ShowNextQuestion();
+    key(*w, 'a');
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+}
+
+TEST_F(Counting, Reset) {
+    struct Case {
+        const char* name;
+        std::vector<QString> answers;
+        bool resets;
+    };
+    const Case cases[] = {
+        {"DA", {"DA"}, true},
+        {"da", {"da"}, true},
+        {"Da", {"Da"}, true},
+        {"dA", {"dA"}, true},
+        {"leading blank", {" DA"}, false},
+        {"trailing blank", {"DA "}, false},
+        {"Ne", {"Ne"}, false},
+        {"cancel", {}, false},
+    };
+    for (const auto& c : cases) {
+        basKvizomat = SharedVariables{};
+        fakes.dialogs.calls.clear();
+        auto w = start(5);
+        key(*w, 'b');
+        w->ShowNextQuestion();
+        key(*w, 'a'); // question 2 answered, still on screen
+        fakes.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        w->cmdReset_Click();
+        const DialogCall* call = fakes.dialogs.last(DialogCall::Kind::Input);
+        ASSERT_NE(call, nullptr) << c.name;
+        EXPECT_EQ(call->title, "Reset");
+        EXPECT_EQ(call->defaultAnswer, "Ne");
+        EXPECT_EQ(call->text, "Da li zelite da postavite\nUkupno odgovora i\nTacnih odgovora na "
+                              "nulu.\n\nUpisite: Da ili Ne.");
+        EXPECT_EQ(call->position, QPoint(2700, 2200));
+        if (c.resets) {
+            EXPECT_EQ(basKvizomat.answeredCount, 0) << c.name;
+            EXPECT_EQ(w->answerLetters[1], ' ') << c.name;
+            EXPECT_EQ(w->resultLetters[2], ' ') << c.name;
+            EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
+            EXPECT_EQ(w->lblTacnihodgovora->caption(), "Tacnih odgovora: 0");
+            EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena:");
+            EXPECT_FALSE(w->answerGiven) << c.name; // drawn as unanswered
+            key(*w, 'c');
+            w->ShowNextQuestion(); // answered again, it counts again
+            EXPECT_EQ(basKvizomat.answeredCount, 1) << c.name;
+        } else {
+            EXPECT_EQ(basKvizomat.answeredCount, 1) << c.name;
+            EXPECT_EQ(w->answerLetters[1], 'b') << c.name;
+            w->ShowNextQuestion(); // question 2's answer still counts when left
+            EXPECT_EQ(basKvizomat.answeredCount, 2) << c.name;
+        }
+    }
+}
+
+TEST_F(Counting, ResetWithNothingCountedOnlyBeeps) {
+    auto w = start(5);
+    w->cmdReset_Click();
+    EXPECT_EQ(beeps(), 1);
+    EXPECT_TRUE(fakes.dialogs.calls.empty());
+}
+
+} // namespace
+} // namespace kviz

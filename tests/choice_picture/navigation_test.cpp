@@ -1,0 +1,207 @@
+// Moving between questions in the traffic-situation window.
+#include "tests/choice_picture/picture_window.h"
+
+#include <QScrollBar>
+
+namespace kviz {
+namespace {
+
+using Navigation = testing::PictureWindowTest;
+
+TEST_F(Navigation, NextWrapsToTheFirstWithABeep) {
+    auto w = start(3);
+    w->ShowNextQuestion();
+    w->ShowNextQuestion();
+    EXPECT_EQ(w->questionIndex, 3);
+    EXPECT_EQ(beeps(), 0);
+    key(*w, 'a'); // answer the last question, then wrap
+    w->ShowNextQuestion();
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(beeps(), 1);
+    EXPECT_EQ(w->cmbPitanje->text(), "1");
+    EXPECT_EQ(w->lblPitanje2->caption(), "1.");
+    EXPECT_EQ(w->VScrollzapitanje->value(), 1);
+    EXPECT_EQ(basKvizomat.answeredCount, 1); // the last question was counted on the way
+}
+
+TEST_F(Navigation, OneQuestionTestRedrawsWithABeep) {
+    auto w = start(1);
+    w->ShowNextQuestion();
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(beeps(), 1);
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+}
+
+TEST_F(Navigation, PreviousStopsAtTheFirst) {
+    auto w = start(3);
+    w->ShowNextQuestion();
+    w->ShowPreviousQuestion();
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(beeps(), 0);
+    w->ShowPreviousQuestion();
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(beeps(), 1);
+}
+
+TEST_F(Navigation, GoToPrompt) {
+    struct Case {
+        const char* name;
+        std::vector<QString> answers;
+        int expected;
+        int prompts;
+        int beeps;
+    };
+    const Case cases[] = {
+        {"zero", {"0"}, 3, 1, 0},
+        {"empty", {""}, 3, 1, 0},
+        {"cancel", {}, 3, 1, 0},
+        {"no number", {"abc"}, 3, 1, 0},
+        {"negative asks again", {"-3", "5"}, 5, 2, 1},
+        {"above the count asks again", {"16", "7"}, 7, 2, 1},
+        {"number then letters", {"12abc"}, 12, 1, 0},
+        {"leading blank", {" 12"}, 12, 1, 0},
+        {"half down to even", {"2.5"}, 2, 1, 0},
+        {"half up to even", {"3.5"}, 4, 1, 0},
+        {"rounds to zero", {"0.4"}, 3, 1, 0},
+    };
+    for (const auto& c : cases) {
+        auto w = start(15);
+        w->questionIndex = 3;
+        w->ShowQuestion();
+        fakes.dialogs.calls.clear();
+        fakes.beeper.count = 0;
+        fakes.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        bool helpHidden = true;
+        fakes.dialogs.whileOpen = [&](const DialogCall&) {
+            helpHidden = helpHidden && !w->lblPomocuprvomredu->visible();
+        };
+        w->PromptGoToQuestion();
+        EXPECT_EQ(w->questionIndex, c.expected) << c.name;
+        EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), c.prompts) << c.name;
+        EXPECT_EQ(beeps(), c.beeps) << c.name;
+        EXPECT_TRUE(helpHidden) << c.name;
+        EXPECT_TRUE(w->lblPomocuprvomredu->visible()) << c.name;
+        const DialogCall* call = fakes.dialogs.last(DialogCall::Kind::Input);
+        EXPECT_EQ(call->text, "Upisite broj pitanja na koje zelite da predjete: (1-15)");
+        EXPECT_EQ(call->title, "Odredjeno Pitanje");
+        EXPECT_EQ(call->defaultAnswer, "3");
+        EXPECT_EQ(call->position, QPoint(2700, 2200));
+        fakes.dialogs.whileOpen = nullptr;
+    }
+}
+
+TEST_F(Navigation, GoToRemembersTheNumber) {
+    auto w = start(15);
+    fakes.dialogs.answers = {"12", "12", "4"};
+    w->PromptGoToQuestion();
+    w->PromptGoToQuestion();
+    w->PromptGoToQuestion();
+    EXPECT_EQ(w->cmbPitanje->items(), (QStringList{"12", "4"}));
+    EXPECT_EQ(w->cmbPitanje->listIndex(), 1);
+}
+
+TEST_F(Navigation, QuestionBoxEnter) {
+    auto w = start(15);
+    int enter = 13;
+    w->cmbPitanje_GotFocus();
+    EXPECT_FALSE(w->keyPreview);
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(),
+              "Upisite ili izaberite broj Pitanja i pritisnite Enter.");
+    w->cmbPitanje->setText("12");
+    w->cmbPitanje_KeyPress(enter);
+    w->cmbPitanje->setText("12");
+    w->cmbPitanje_KeyPress(enter);
+    EXPECT_EQ(w->questionIndex, 12);
+    EXPECT_EQ(w->cmbPitanje->items(), QStringList{"12"});
+    w->cmbPitanje->setText("012");
+    w->cmbPitanje_KeyPress(enter);
+    EXPECT_EQ(w->cmbPitanje->items(), (QStringList{"12", "012"}));
+    EXPECT_EQ(w->cmbPitanje->text(), "12");
+    w->cmbPitanje_LostFocus();
+    EXPECT_TRUE(w->keyPreview);
+    // The caption saved when the box took the focus, on question 1.
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Kliknite misom na ponudjeni a) ili b) odgovor.");
+}
+
+TEST_F(Navigation, QuestionBoxOutOfRangeKeepsTheQuestionOnScreen) {
+    auto w = start(15);
+    w->questionIndex = 3;
+    w->ShowQuestion();
+    int enter = 13;
+    w->cmbPitanje->setText("99999999999"); // far beyond 16 bits too
+    w->cmbPitanje_KeyPress(enter);
+    EXPECT_EQ(beeps(), 1);
+    const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text, "\nMaksimalni broj pitanja je 15.");
+    EXPECT_EQ(box->title, "Greska");
+    EXPECT_EQ(box->icon, MessageIcon::Critical);
+    EXPECT_EQ(w->cmbPitanje->text(), "15");
+    // The number the window keeps is the one it shows: an answer now belongs to question 3.
+    EXPECT_EQ(w->questionIndex, 3);
+    key(*w, 'b');
+    EXPECT_EQ(w->answerLetters[3], 'b');
+    EXPECT_EQ(w->answerLetters[15], '\0');
+    w->cmbPitanje_KeyPress(enter); // a second Enter goes to the corrected number
+    EXPECT_EQ(w->questionIndex, 15);
+
+    for (const char* low : {"0", "abc", "-4"}) {
+        w->cmbPitanje->setText(low);
+        w->cmbPitanje_KeyPress(enter);
+        EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
+                  "\nMinimalni broj pitanja je 1.");
+        EXPECT_EQ(w->cmbPitanje->text(), "1");
+        EXPECT_EQ(w->questionIndex, 15);
+    }
+    w->cmbPitanje_LostFocus(); // unconfirmed text leaves the box
+    EXPECT_EQ(w->cmbPitanje->text(), "15");
+}
+
+TEST_F(Navigation, ScrollBarChangeAndScroll) {
+    auto w = start(5);
+    auto* bar = static_cast<QScrollBar*>(w->VScrollzapitanje->widget());
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // an arrow
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->lblPitanje2->caption(), "2.");
+    bar->setSliderDown(true);
+    bar->setSliderPosition(4); // dragging the thumb shows each question passed
+    EXPECT_EQ(w->questionIndex, 4);
+    bar->setSliderDown(false);
+    EXPECT_EQ(w->questionIndex, 4);
+}
+
+TEST_F(Navigation, PageKeysStepAlsoDuringAReview) {
+    auto w = start(5);
+    int down = keys::PageDown, up = keys::PageUp;
+    w->Form_KeyUp(down, 0);
+    EXPECT_EQ(w->questionIndex, 2);
+    w->reviewMode = true;
+    w->Form_KeyUp(down, 0);
+    EXPECT_EQ(w->questionIndex, 3);
+    w->Form_KeyUp(up, 0);
+    EXPECT_EQ(w->questionIndex, 2);
+}
+
+TEST_F(Navigation, ButtonsMenusAndToolbar) {
+    auto w = start(15);
+    w->CmdSledecepitanje->press();
+    EXPECT_EQ(w->questionIndex, 2);
+    w->CmdPrethodnopitanje->press();
+    EXPECT_EQ(w->questionIndex, 1);
+    w->imgtoolbar[10]->onClick();
+    EXPECT_EQ(w->questionIndex, 2);
+    w->imgtoolbar[9]->onClick();
+    EXPECT_EQ(w->questionIndex, 1);
+    w->mnuPitanjeSledecepitanje->choose();
+    EXPECT_EQ(w->questionIndex, 2);
+    fakes.dialogs.answers = {"9", "4", "5"};
+    w->CmdOdredjenoPitanje->press();
+    EXPECT_EQ(w->questionIndex, 9);
+    w->mnuPitanjeOdredjenopitanje->choose();
+    EXPECT_EQ(w->questionIndex, 4);
+    w->lblPitanje->onClick();
+    EXPECT_EQ(w->questionIndex, 5);
+}
+
+} // namespace
+} // namespace kviz

@@ -1,0 +1,70 @@
+// The traffic-situation window on a small bank of its own, for the window tests.
+#pragma once
+
+#include "choice_picture/frm_slisaobrsitsaponudj_abcd_odgovorima.h"
+#include "tests/support/window_fixture.h"
+
+#include <QMainWindow>
+#include <QTest>
+#include <QWidget>
+
+namespace kviz::testing {
+
+// Question q of the test bank: answers a and b always, c from question 2 on, d from question
+// 3 on when q is odd; the correct answer is b for odd q and a for even q.
+inline std::vector<std::string> testQuestion(int q) {
+    std::vector<std::string> lines = {"Pitanje broj " + std::to_string(q), "drugi red teksta"};
+    lines.push_back(std::string(q % 2 == 0 ? "*" : " ") + "a) prvi odgovor");
+    lines.push_back(std::string(q % 2 == 1 ? "*" : " ") + "b) drugi odgovor");
+    lines.push_back("   nastavak drugog odgovora");
+    if (q >= 2)
+        lines.push_back(" c) treci odgovor");
+    if (q >= 3 && q % 2 == 1)
+        lines.push_back(" d) cetvrti odgovor");
+    return lines;
+}
+
+class PictureWindowTest : public WindowFixture {
+protected:
+    std::unique_ptr<TestWindow> start(int questions = 5) {
+        std::vector<std::vector<std::string>> bank;
+        for (int q = 1; q <= questions; ++q)
+            bank.push_back(testQuestion(q));
+        writeBank("ssitabcd", "ssitabcd.pit", choiceBank(std::to_string(questions), bank));
+        return startWindow();
+    }
+    std::unique_ptr<TestWindow> startWindow() {
+        auto window = std::make_unique<frmSlisaobrsitsaponudjABCDodgovorima>(services());
+        window->show();
+        return window;
+    }
+    // The texts drawn since the last clear.
+    static std::vector<DrawOp> texts(TestWindow& w) {
+        std::vector<DrawOp> out;
+        for (const auto& op : w.canvas().log())
+            if (op.kind == DrawOp::Kind::Text)
+                out.push_back(op);
+        return out;
+    }
+    static std::vector<DrawOp> boxes(TestWindow& w) {
+        std::vector<DrawOp> out;
+        for (const auto& op : w.canvas().log())
+            if (op.kind == DrawOp::Kind::Box)
+                out.push_back(op);
+        return out;
+    }
+    // A click on the surface at a point in canvas units, as the window's events deliver it.
+    static void clickAt(TestWindow& w, double x, double y) {
+        w.dispatchMouseMove(0, 0, {x, y});
+        w.dispatchMouseDown(1, 0, {x, y});
+        w.dispatchMouseUp(1, 0, {x, y});
+        w.dispatchClick();
+    }
+    static void key(TestWindow& w, int ascii) {
+        int k = ascii;
+        w.Form_KeyPress(k);
+    }
+    int beeps() const { return fakes.beeper.count; }
+};
+
+} // namespace kviz::testing
