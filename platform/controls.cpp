@@ -152,6 +152,13 @@ Label::Label(Form& form, QString name, QWidget* parent, const QString& caption)
 void Label::setCaption(const QString& caption) {
     caption_ = caption;
     label_->setText(caption);
+    if (autoSize_)
+        label_->resize(label_->sizeHint().width(), label_->height());
+}
+
+void Label::setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    setCaption(caption_);
 }
 
 void Label::setBackColor(QColor color) {

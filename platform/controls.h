@@ -89,11 +89,14 @@ public:
     void setForeColor(QColor color);
     void setBorder(bool single);
     bool border() const { return border_; }
+    // A label that sizes its width to its caption.
+    void setAutoSize(bool autoSize);
 
 private:
     QLabel* label_;
     QString caption_;
     bool border_ = false;
+    bool autoSize_ = false;
 };
 
 class TextBox : public Control {
