@@ -11,6 +11,8 @@
 //   test_window_answering.cpp  mouse and keys on the window: answers, hot zones, hover frame
 //   test_window_navigation.cpp next, previous, go-to, the question box and the scroll bar
 //   test_window_counting.cpp   counting the questions left, the grade, Reset
+//   test_window_candidates.cpp the candidate list and the name prompt
+//   test_window_progress.cpp   saving and loading a candidate's progress
 //   test_window_settings.cpp   the settings items
 //   test_window_events.cpp     which handler each control, menu item and toolbar image runs
 //
@@ -135,6 +137,33 @@ public:
     // Clears every stored answer (Reset).
     virtual void ClearAnswers();
 
+    // Candidates
+    void cmbKandidat_GotFocus();
+    void cmbKandidat_KeyPress(int& keyAscii);
+    void cmbKandidat_LostFocus();
+    void lblKandidat_Click();
+    void mnuKandidat_Click();
+    // Selects the entry equal to cmbKandidat's text, or appends the text as a new entry.
+    void SelectOrAddCandidate();
+    // Makes the selected entry the candidate whose progress the window keeps. Choosing
+    // another candidate first saves the one at work, when it has a list position of 1 or more,
+    // and starts the window afresh; work done before any name was chosen carries over.
+    void ConfirmCandidate();
+    // Question 1, both counts 0, no answer.
+    void StartClean();
+
+    // Progress
+    // Saves the candidate list and this test's progress; asks for a name first when none was
+    // given. A failed save is reported.
+    void SaveSession();
+    // Writes the template and the candidate's progress file; returns the files not written.
+    virtual std::vector<std::filesystem::path> SaveProgress();
+    // This window's progress rows, from its answer tables.
+    virtual std::vector<std::string> ProgressRows() const;
+    // Takes the rows read from a progress file into the answer tables.
+    virtual void ApplyProgressRows(const std::vector<std::string>& rows);
+    std::filesystem::path progressFolder() { return stateRoot() / std::string(test_.progressFolder); }
+
     // Settings
     void mnuPodesavanjaTekucevreme_Click();
     void mnuPodesavanjaGrafprprotvremena_Click();
@@ -219,6 +248,12 @@ public:
     // The question whose visit the counting state describes; 0 when a new visit begins with
     // the next drawing.
     int visitQuestion = 0;
+    // The list position of the candidate whose progress the window keeps: the entry chosen
+    // by Enter, the name prompt or the load; -1 for none. A pick from the drop-down list that
+    // is not confirmed does not change it.
+    int candidatePosition = -1;
+    // Progress is loaded at the first activation only; later activations redraw.
+    bool activatedOnce = false;
     // Completed drawings; tells ShowQuestion that the scroll bar's handler drew already.
     int drawings = 0;
 

@@ -12,8 +12,8 @@ void TestWindow::TallyAnswer() {
         return;
     if (!countOnLeave)
         return;
-    countOnLeave = false; // a visit counts once
     if (answerGiven) {
+        countOnLeave = false; // a visit counts once
         ++basKvizomat.answeredCount;
         if (answerCorrect)
             ++basKvizomat.correctCount;

@@ -14,6 +14,13 @@ void TestWindow::connectHandlers() {
         picSlika->onClick = [this] { picSlika_Click(); };
     lblTekucevreme->onClick = [this] { mnuPodesavanjaTekucevreme_Click(); };
 
+    cmbKandidat->onGotFocus = [this] { cmbKandidat_GotFocus(); };
+    cmbKandidat->onKeyPress = [this](int& key) { cmbKandidat_KeyPress(key); };
+    cmbKandidat->onLostFocus = [this] { cmbKandidat_LostFocus(); };
+    lblKandidat->onClick = [this] { lblKandidat_Click(); };
+    mnuKandidat->onClick = [this] { mnuKandidat_Click(); };
+    imgtoolbar[16]->onClick = [this] { mnuKandidat_Click(); };
+
     cmbPitanje->onGotFocus = [this] { cmbPitanje_GotFocus(); };
     cmbPitanje->onKeyPress = [this](int& key) { cmbPitanje_KeyPress(key); };
     cmbPitanje->onLostFocus = [this] { cmbPitanje_LostFocus(); };

@@ -67,15 +67,17 @@ void TestWindow::LoadCandidateList() {
     std::optional<std::vector<std::string>> lines;
     if (length && *length > 0)
         lines = files::readLines(candidateListPath());
-    if (!lines) {
+    if (!lines || lines->empty()) {
         basKvizomat.candidateName = kNewCandidate;
         cmbKandidat->addItem(kNewCandidate);
+        candidatePosition = -1;
         return;
     }
     for (const auto& line : *lines)
         cmbKandidat->addItem(fromCp1250(line));
     cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
     cmbKandidat->setListIndex(0);
+    candidatePosition = 0;
 }
 
 void TestWindow::Form_Activate() {
@@ -84,6 +86,11 @@ void TestWindow::Form_Activate() {
             folderWithSeparator(services().locations->programFolder().string());
     basKvizomat.correctColour = kCorrectColour;
     ShowQuestion();
+    // A return from one of the program's own windows only redraws: the progress is loaded and
+    // the working clock started at the first activation alone.
+    const bool first = !activatedOnce;
+    activatedOnce = true;
+    bool progressLoaded = false;
     if (basKvizomat.candidateName.empty()) {
         if (helpLineOn)
             lblPomocuprvomredu->setVisible(false);
@@ -92,14 +99,16 @@ void TestWindow::Form_Activate() {
         cmbKandidat->setText(kNewCandidate);
         AskCandidateName();
         LoadProgress();
+        progressLoaded = true;
     }
     tmrTimer->setInterval(1000);
     tmrTimer->setEnabled(true);
-    workStartTime = services().clock->seconds();
+    if (first)
+        workStartTime = services().clock->seconds();
     lblTekucevreme->setCaption(services().clock->timeOfDayText());
     if (helpLineOn)
         lblPomocuprvomredu->setVisible(true);
-    if (cmbKandidat->listIndex() >= 1)
+    if (first && !progressLoaded && candidatePosition >= 1)
         LoadProgress();
     VScrollzapitanje->setMin(1);
     VScrollzapitanje->setMax(questionCount);
@@ -117,8 +126,5 @@ void TestWindow::LoadQuestionCount() {
     resultLetters.assign(static_cast<std::size_t>(questionCount) + 1, '\0');
 }
 
-void TestWindow::AskCandidateName() {}
-
-void TestWindow::LoadProgress() {}
 
 } // namespace kviz

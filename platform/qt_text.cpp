@@ -24,4 +24,12 @@ std::string toCp1250(const QString& text) {
 
 bool cp1250Holds(QChar ch) { return basic::unicodeToCp1250(ch.unicode()).has_value(); }
 
+QString printableCp1250(const QString& text) {
+    QString out;
+    for (QChar ch : text)
+        if (ch.isPrint() && cp1250Holds(ch))
+            out.append(ch);
+    return out;
+}
+
 } // namespace kviz

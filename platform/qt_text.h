@@ -15,4 +15,8 @@ std::string toCp1250(const QString& text);
 // True when Windows-1250 holds the character.
 bool cp1250Holds(QChar ch);
 
+// The text without line breaks, control characters and characters that Windows-1250 cannot
+// hold.
+QString printableCp1250(const QString& text);
+
 } // namespace kviz

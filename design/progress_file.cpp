@@ -1,0 +1,78 @@
+#include "design/progress_file.h"
+
+#include "platform/basic.h"
+
+#include <algorithm>
+
+namespace kviz {
+
+std::string progressFileName(int position) {
+    return std::string(kProgressFilePrefix) + std::to_string(position);
+}
+
+std::vector<std::string> progressHeader(int lastQuestion, std::int32_t answered,
+                                        std::int32_t correct) {
+    return {std::to_string(lastQuestion) + " Broj zadnjeg pitanja",
+            std::to_string(answered) + " Ukupno odgovora",
+            std::to_string(correct) + " Tacnih odgovora"};
+}
+
+std::vector<std::string> choiceRows(const std::vector<char>& letters,
+                                    const std::vector<char>& results) {
+    std::vector<std::string> rows;
+    for (std::size_t q = 1; q < letters.size() && q < results.size(); ++q)
+        rows.push_back(std::string{letters[q], results[q]});
+    return rows;
+}
+
+std::vector<std::string> templateLines(int questionCount) {
+    std::vector<std::string> lines = {"1 Broj zadnjeg pitanja", "0 Ukupno odgovora",
+                                      "0 Tacnih odgovora"};
+    lines.resize(lines.size() + static_cast<std::size_t>(std::max(questionCount, 0)));
+    return lines;
+}
+
+namespace {
+
+std::int32_t headerNumber(const std::string& line) {
+    auto value = basic::toLong(basic::leadingNumber(line));
+    return value.value_or(-1);
+}
+
+} // namespace
+
+std::pair<char, char> readChoiceRow(const std::string& row) {
+    if (row.empty())
+        return {' ', ' '};
+    const char first = row.front();
+    const char last = row.back();
+    if (first >= 'a' && first <= 'd' && (last == 'T' || last == 'N') && row.size() >= 2)
+        return {first, last};
+    if (std::all_of(row.begin(), row.end(), [](char c) { return c == ' '; }))
+        return {' ', ' '};
+    return {'\0', '\0'};
+}
+
+ProgressHeader parseProgressHeader(const std::vector<std::string>& lines, int questionCount) {
+    ProgressHeader loaded;
+    const std::int32_t n = std::max(questionCount, 0);
+    if (!lines.empty()) {
+        std::int32_t last = headerNumber(lines[0]);
+        loaded.lastQuestion = last >= 1 && last <= n ? last : 1;
+    }
+    if (lines.size() > 1)
+        loaded.answered = std::clamp(headerNumber(lines[1]), 0, n);
+    if (lines.size() > 2)
+        loaded.correct = std::clamp(headerNumber(lines[2]), 0, loaded.answered.value_or(0));
+    return loaded;
+}
+
+std::vector<std::string> progressRows(const std::vector<std::string>& lines, int questionCount) {
+    std::vector<std::string> rows;
+    for (std::size_t k = 3; k < lines.size() && k - 3 < static_cast<std::size_t>(questionCount);
+         ++k)
+        rows.push_back(lines[k]);
+    return rows;
+}
+
+} // namespace kviz

@@ -1,0 +1,49 @@
+// The progress files of a multiple-choice test, "BrZadPit." followed by the candidate's list
+// position: three header lines (last question, answered, correct), then one row per question,
+// the letter given followed by its result letter. "BrZadPit.0" is the blank template.
+//
+// Rows hold the in-memory state of an answer byte for byte: NUL NUL for a question never
+// answered, two blanks for one cleared by Reset, and "a".."d" with "T" or "N" for an answer.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kviz {
+
+inline constexpr const char* kProgressFilePrefix = "BrZadPit.";
+
+std::string progressFileName(int position);
+
+// The three header lines.
+std::vector<std::string> progressHeader(int lastQuestion, std::int32_t answered,
+                                        std::int32_t correct);
+
+// The multiple-choice rows of questions 1 to N, from the answer tables (index 0 unused).
+std::vector<std::string> choiceRows(const std::vector<char>& letters,
+                                    const std::vector<char>& results);
+
+// A multiple-choice row read back: an answer, blanks, or NULs; any other shape reads as never
+// answered.
+std::pair<char, char> readChoiceRow(const std::string& row);
+
+// The template: last question 1, both counts 0, and an empty line per question.
+std::vector<std::string> templateLines(int questionCount);
+
+struct ProgressHeader {
+    std::optional<int> lastQuestion;
+    std::optional<std::int32_t> answered;
+    std::optional<std::int32_t> correct;
+};
+
+// Reads the header of a progress file of a test with N questions; a line that is missing
+// leaves its value empty. A last question outside 1..N gives 1; the counts are kept within
+// 0..N, correct at most answered.
+ProgressHeader parseProgressHeader(const std::vector<std::string>& lines, int questionCount);
+
+// The rows of questions 1 to N that the file holds; rows beyond N are left out.
+std::vector<std::string> progressRows(const std::vector<std::string>& lines, int questionCount);
+
+} // namespace kviz

@@ -1,0 +1,122 @@
+// The candidate list in cmbKandidat, the name prompt, and the choice of a candidate.
+#include "app/kvizomat_module.h"
+#include "design/test_window.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+namespace {
+const char* const kNewCandidate = "NOVI KANDIDAT";
+const char* const kUnnamedCandidate = "Novi kandidat";
+} // namespace
+
+void TestWindow::AskCandidateName() {
+    if (basKvizomat.candidateName.empty())
+        basKvizomat.candidateName = kUnnamedCandidate;
+    QString answer = services().dialogs->inputBox("Upisite ime kandidata:", "Kandidat",
+                                                  fromCp1250(basKvizomat.candidateName),
+                                                  kInputBoxAt);
+    // Only printable characters that the list file can hold make a name.
+    answer = printableCp1250(answer);
+    if (answer.isEmpty()) {
+        basKvizomat.candidateName = kUnnamedCandidate;
+        return;
+    }
+    basKvizomat.candidateName = basic::upper(toCp1250(answer.left(20)));
+    cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
+    SelectOrAddCandidate();
+    ConfirmCandidate();
+}
+
+void TestWindow::SelectOrAddCandidate() {
+    const QString text = cmbKandidat->text();
+    for (int i = 0; i < cmbKandidat->listCount(); ++i) {
+        if (cmbKandidat->item(i) == text) {
+            cmbKandidat->setListIndex(i);
+            return;
+        }
+    }
+    cmbKandidat->addItem(text);
+    cmbKandidat->setListIndex(cmbKandidat->listCount() - 1);
+}
+
+void TestWindow::ConfirmCandidate() {
+    const int chosen = cmbKandidat->listIndex();
+    if (chosen == candidatePosition)
+        return;
+    if (candidatePosition >= 1) {
+        // The outgoing candidate keeps what was done for them; the chosen one starts afresh.
+        TallyAnswer();
+        auto failed = SaveProgress();
+        if (!failed.empty()) {
+            QString names;
+            for (const auto& path : failed)
+                names += "\n" + QString::fromStdString(path.string());
+            services().dialogs->messageBox("\nNije moguce sacuvati:" + names, "Greska",
+                                           MessageIcon::Critical);
+        }
+        StartClean();
+    }
+    candidatePosition = chosen;
+}
+
+void TestWindow::StartClean() {
+    questionIndex = 1;
+    basKvizomat.answeredCount = 0;
+    basKvizomat.correctCount = 0;
+    std::fill(answerLetters.begin(), answerLetters.end(), '\0');
+    std::fill(resultLetters.begin(), resultLetters.end(), '\0');
+    visitQuestion = 0;
+    countOnLeave = false;
+    ShowCounts();
+}
+
+void TestWindow::cmbKandidat_GotFocus() {
+    keyPreview = false;
+    savedHelpCaption = lblPomocuprvomredu->caption();
+    lblPomocuprvomredu->setCaption("Upisite ili izaberite ime Kandidata i pritisnite Enter.");
+}
+
+void TestWindow::cmbKandidat_KeyPress(int& keyAscii) {
+    if (keyAscii != 13)
+        return;
+    const QString text = printableCp1250(cmbKandidat->text());
+    if (text.isEmpty()) {
+        services().beeper->beep();
+        services().dialogs->messageBox("\nIme kandidata mora sadrzati\n\nnajmanje jedan znak.",
+                                       "Greska", MessageIcon::Critical);
+        cmbKandidat->setText(kNewCandidate);
+        return;
+    }
+    basKvizomat.candidateName = basic::upper(toCp1250(text));
+    cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
+    SelectOrAddCandidate();
+    ConfirmCandidate();
+    LoadProgress();
+    FocusAnswerInput();
+}
+
+void TestWindow::cmbKandidat_LostFocus() {
+    keyPreview = true;
+    lblPomocuprvomredu->setCaption(savedHelpCaption);
+    // A name typed or picked without Enter leaves the field, and the selection with it.
+    cmbKandidat->setListIndex(candidatePosition);
+    cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
+    RememberQuestionNumber();
+}
+
+void TestWindow::mnuKandidat_Click() {
+    HideHelpLine();
+    AskCandidateName();
+    LoadProgress();
+    ShowHelpLine();
+    ShowQuestion();
+}
+
+void TestWindow::lblKandidat_Click() {
+    mnuKandidat_Click();
+    FocusAnswerInput();
+}
+
+} // namespace kviz

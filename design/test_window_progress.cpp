@@ -1,0 +1,89 @@
+// Saving a candidate's progress in this test, and loading it back.
+#include "app/kvizomat_module.h"
+#include "design/progress_file.h"
+#include "design/test_window.h"
+#include "platform/files.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+void TestWindow::SaveSession() {
+    lblPomocuprvomredu->setVisible(false);
+    if (basKvizomat.candidateName.find("NOVI KANDIDAT") != std::string::npos)
+        AskCandidateName();
+    TallyAnswer(); // the question on screen counts before it is saved
+    std::vector<std::filesystem::path> failed;
+    std::vector<std::string> names;
+    for (const QString& entry : cmbKandidat->items())
+        names.push_back(toCp1250(entry));
+    if (!files::writeLines(candidateListPath(), names))
+        failed.push_back(candidateListPath());
+    for (auto& path : SaveProgress())
+        failed.push_back(path);
+    if (failed.empty())
+        return;
+    QString text = "\nNije moguce sacuvati:";
+    for (const auto& path : failed)
+        text += "\n" + QString::fromStdString(path.string());
+    services().dialogs->messageBox(text, "Greska", MessageIcon::Critical);
+}
+
+std::vector<std::filesystem::path> TestWindow::SaveProgress() {
+    std::vector<std::filesystem::path> failed;
+    const auto templatePath = progressFolder() / progressFileName(0);
+    if (!files::writeLines(templatePath, templateLines(questionCount)))
+        failed.push_back(templatePath);
+    if (candidatePosition <= 0)
+        return failed;
+    const auto path = progressFolder() / progressFileName(candidatePosition);
+    const int last = questionIndex >= 1 && questionIndex <= questionCount ? questionIndex : 1;
+    auto lines = progressHeader(last, basKvizomat.answeredCount, basKvizomat.correctCount);
+    for (auto& row : ProgressRows())
+        lines.push_back(std::move(row));
+    if (!files::writeLines(path, lines))
+        failed.push_back(path);
+    return failed;
+}
+
+std::vector<std::string> TestWindow::ProgressRows() const {
+    return choiceRows(answerLetters, resultLetters);
+}
+
+void TestWindow::ApplyProgressRows(const std::vector<std::string>& rows) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        auto [letter, result] = readChoiceRow(rows[k]);
+        answerLetters[k + 1] = letter;
+        resultLetters[k + 1] = result;
+    }
+}
+
+void TestWindow::LoadProgress() {
+    if (candidatePosition < 0)
+        return;
+    TallyAnswer(); // what was answered here before the load still counts
+    const auto path = progressFolder() / progressFileName(candidatePosition);
+    auto length = files::probeFileSize(path);
+    if (length && *length > 0) {
+        // A file that cannot be read counts as one without saved progress.
+        if (auto lines = files::readLines(path)) {
+            ProgressHeader header = parseProgressHeader(*lines, questionCount);
+            if (header.lastQuestion)
+                questionIndex = *header.lastQuestion;
+            if (header.answered)
+                basKvizomat.answeredCount = *header.answered;
+            if (header.correct)
+                basKvizomat.correctCount = *header.correct;
+            basKvizomat.correctCount =
+                std::min(basKvizomat.correctCount, basKvizomat.answeredCount);
+            ApplyProgressRows(progressRows(*lines, questionCount));
+            // The loaded answer of the question on screen is never counted again.
+            visitQuestion = 0;
+            countOnLeave = false;
+        }
+    }
+    ShowCounts();
+    RememberQuestionNumber();
+    ShowQuestion();
+}
+
+} // namespace kviz

@@ -1,0 +1,211 @@
+// The candidate list, the name prompt and the choice of a candidate.
+#include "tests/choice_picture/picture_window.h"
+
+namespace kviz {
+namespace {
+
+using testing::readBytes;
+using Candidates = testing::PictureWindowTest;
+
+std::string progressBytes(const std::string& header, const std::vector<std::string>& rows) {
+    std::string out = header;
+    for (const auto& row : rows)
+        out += row + "\r\n";
+    return out;
+}
+
+TEST_F(Candidates, FirstStartAsksForTheNameAtTheSave) {
+    auto w = start(3);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 0); // nothing asked at the start
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    fakes.dialogs.answers = {"pera"};
+    w->SaveSession();
+    const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(ask->text, "Upisite ime kandidata:");
+    EXPECT_EQ(ask->title, "Kandidat");
+    EXPECT_EQ(ask->defaultAnswer, "NOVI KANDIDAT");
+    EXPECT_EQ(ask->position, QPoint(2700, 2200));
+    EXPECT_EQ(basKvizomat.candidateName, "PERA");
+    EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nPERA\r\n");
+    // The work done before the name was given is PERA's.
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
+              std::string("2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n1 Tacnih odgovora\r\n"
+                          "bT\r\n\0\0\r\n\0\0\r\n",
+                          74));
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.0"),
+              "1 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n\r\n\r\n\r\n");
+}
+
+TEST_F(Candidates, LaterStartAsksAndLoadsTheChosenCandidate) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    std::filesystem::create_directories(stateRoot() / "SSITABCD");
+    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1",
+                        progressBytes("3 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n0 Tacnih "
+                                      "odgovora\r\n",
+                                      {"aN", std::string(2, '\0'), std::string(2, '\0')}));
+    fakes.dialogs.answers = {"ana"};
+    bool helpHidden = false;
+    fakes.dialogs.whileOpen = [&](const DialogCall&) { helpHidden = true; };
+    auto w = start(3);
+    ASSERT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1);
+    EXPECT_TRUE(helpHidden);
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Input)->defaultAnswer, "NOVI KANDIDAT");
+    EXPECT_EQ(basKvizomat.candidateName, "ANA");
+    EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
+    EXPECT_EQ(w->candidatePosition, 1);
+    EXPECT_EQ(w->questionIndex, 3);
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(w->answerLetters[1], 'a');
+    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 1");
+    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: NIJE POLOZIO(0%)");
+    EXPECT_TRUE(w->lblPomocuprvomredu->visible());
+}
+
+TEST_F(Candidates, EnterInTheComboSelectsOrAppends) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    fakes.dialogs.answers = {""}; // the start-up prompt is cancelled
+    auto w = start(3);
+    EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
+    int enter = 13;
+    w->cmbKandidat_GotFocus();
+    EXPECT_FALSE(w->keyPreview);
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(),
+              "Upisite ili izaberite ime Kandidata i pritisnite Enter.");
+    w->cmbKandidat->setText("ana");
+    w->cmbKandidat_KeyPress(enter);
+    EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
+    EXPECT_EQ(w->cmbKandidat->listCount(), 2);
+    w->cmbKandidat->setText("ana ");
+    w->cmbKandidat_KeyPress(enter);
+    EXPECT_EQ(w->cmbKandidat->items(), (QStringList{"NOVI KANDIDAT", "ANA", "ANA "}));
+    EXPECT_EQ(w->candidatePosition, 2);
+}
+
+TEST_F(Candidates, LongNames) {
+    auto w = start(3);
+    fakes.dialogs.answers = {"abcdefghijklmnopqrstuvwxy"};
+    w->mnuKandidat_Click();
+    EXPECT_EQ(basKvizomat.candidateName, "ABCDEFGHIJKLMNOPQRST");
+    int enter = 13;
+    w->cmbKandidat->setText("abcdefghijklmnopqrstuvwxy");
+    w->cmbKandidat_KeyPress(enter);
+    EXPECT_EQ(basKvizomat.candidateName, "ABCDEFGHIJKLMNOPQRSTUVWXY");
+}
+
+TEST_F(Candidates, EmptyNameIsRefused) {
+    auto w = start(3);
+    basKvizomat.candidateName = "PERA";
+    int enter = 13;
+    for (const QString& empty : {QString(""), QString("\n\r\t"), QString::fromUtf8("\xd0\x96")}) {
+        fakes.dialogs.calls.clear();
+        w->cmbKandidat->setText(empty);
+        w->cmbKandidat_KeyPress(enter);
+        const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text, "\nIme kandidata mora sadrzati\n\nnajmanje jedan znak.");
+        EXPECT_EQ(box->title, "Greska");
+        EXPECT_EQ(box->icon, MessageIcon::Critical);
+        EXPECT_EQ(w->cmbKandidat->text(), "NOVI KANDIDAT");
+        EXPECT_EQ(basKvizomat.candidateName, "PERA");
+    }
+    EXPECT_EQ(beeps(), 3);
+    EXPECT_EQ(w->cmbKandidat->listCount(), 1);
+}
+
+TEST_F(Candidates, NamesKeepOnlyPrintableCharactersOfTheListFile) {
+    auto w = start(3);
+    fakes.dialogs.answers = {QString::fromUtf8("pe\nra\x01 \xc5\xa1\xd0\x96")}; // s caron kept
+    w->mnuKandidat_Click();
+    EXPECT_EQ(basKvizomat.candidateName, "PERA \x8a");
+    int enter = 13;
+    w->cmbKandidat->setText(QString("mi\r\nka"));
+    w->cmbKandidat_KeyPress(enter);
+    w->SaveSession();
+    // One name a line: the line breaks could not split the list.
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nPERA \x8a\r\nMIKA\r\n");
+    fakes.dialogs.answers = {"\x01\x02"};
+    w->mnuKandidat_Click(); // nothing printable: as a cancelled prompt
+    EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
+}
+
+TEST_F(Candidates, CancelledPromptKeepsTheSelection) {
+    auto w = start(3);
+    fakes.dialogs.answers = {"pera"};
+    w->lblKandidat_Click();
+    ASSERT_EQ(w->cmbKandidat->listIndex(), 1);
+    fakes.dialogs.answers = {};
+    w->mnuKandidat_Click();
+    EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
+    EXPECT_EQ(w->cmbKandidat->text(), "PERA");
+    EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
+    EXPECT_EQ(w->candidatePosition, 1);
+}
+
+TEST_F(Candidates, PickWithoutEnterChangesNothing) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
+    fakes.dialogs.answers = {"ana"};
+    auto w = start(3);
+    ASSERT_EQ(w->candidatePosition, 1);
+    key(*w, 'b');
+    w->cmbKandidat_GotFocus();
+    w->cmbKandidat->setListIndex(2); // picked from the drop-down list
+    w->cmbKandidat_LostFocus();
+    EXPECT_EQ(w->cmbKandidat->text(), "ANA");
+    EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
+    EXPECT_TRUE(w->keyPreview);
+    w->SaveSession();
+    EXPECT_TRUE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 1), "1");
+    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.2"));
+}
+
+TEST_F(Candidates, ChoosingAnotherCandidateSavesTheOneAtWorkAndStartsClean) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
+    fakes.dialogs.answers = {"ana"};
+    auto w = start(3);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    key(*w, 'a');
+    ASSERT_EQ(basKvizomat.answeredCount, 1);
+    int enter = 13;
+    w->cmbKandidat->setText("pera");
+    w->cmbKandidat_KeyPress(enter);
+    // ANA's work, the question on screen counted too, went to her file.
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
+              std::string("2 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n2 Tacnih odgovora\r\n"
+                          "bT\r\naT\r\n\0\0\r\n",
+                          74));
+    // PERA has no file yet: he starts afresh, not with ANA's answers.
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+    EXPECT_EQ(w->answerLetters[1], '\0');
+    EXPECT_FALSE(w->answerGiven);
+    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
+    w->SaveSession();
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.2"),
+              std::string("1 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n"
+                          "\0\0\r\n\0\0\r\n\0\0\r\n",
+                          74));
+    // Back to ANA: her saved work comes back.
+    w->cmbKandidat->setText("ANA");
+    w->cmbKandidat_KeyPress(enter);
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(basKvizomat.answeredCount, 2);
+    EXPECT_EQ(w->answerLetters[2], 'a');
+}
+
+TEST_F(Candidates, ToolbarImageAndLabelAskForTheName) {
+    auto w = start(3);
+    fakes.dialogs.answers = {"ana", "mika"};
+    w->imgtoolbar[16]->onClick();
+    EXPECT_EQ(basKvizomat.candidateName, "ANA");
+    w->lblKandidat->onClick();
+    EXPECT_EQ(basKvizomat.candidateName, "MIKA");
+    EXPECT_EQ(w->cmbKandidat->items(), (QStringList{"NOVI KANDIDAT", "ANA", "MIKA"}));
+}
+
+} // namespace
+} // namespace kviz
