@@ -95,14 +95,15 @@ void Canvas::box(double x1, double y1, double x2, double y2, QColor color) {
     op.color = color;
     log_.push_back(op);
 
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(color, 1));
-    painter.setBrush(Qt::NoBrush);
+    // The four sides are filled pixel rows and columns, both corners inclusive, so that a box
+    // one pixel wide or high is still drawn (QPainter's drawRect draws nothing of a rectangle
+    // without width or height).
     QRect r = pixelRect(x1, y1, x2, y2);
-    // QPainter draws a rectangle one pixel wider and higher than its size; the corners given
-    // are both inside the outline.
-    painter.drawRect(r.x(), r.y(), r.width() - 1, r.height() - 1);
+    QPainter painter(&image_);
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), color);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), color);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), color);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), color);
     painter.end();
     emit changed();
 }

@@ -220,6 +220,9 @@ ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& tex
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setCompleter(nullptr);
+    // When the field loses the focus or takes Enter, Qt selects the entry whose text matches
+    // the field. The selection changes only when the user chooses an entry.
+    QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
     combo_->setFocusPolicy(Qt::StrongFocus);
     combo_->setEditText(text);
     setFont("MS Sans Serif", 8.25, false);
@@ -347,7 +350,7 @@ void VScrollBar::syncWidget() {
     int low = std::min(min_, max_);
     int high = std::max(min_, max_);
     bar_->setRange(low, high);
-    bar_->setPageStep(std::max(1, (high - low) / 10));
+    bar_->setPageStep(1);
     bar_->setValue(min_ <= max_ ? value_ : min_ + max_ - value_);
     syncing_ = false;
 }

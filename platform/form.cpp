@@ -211,6 +211,11 @@ void Form::load() {
     loading_ = true;
     Form_Load();
     loading_ = false;
+    // A show() during the load made the window visible and left its activation for now.
+    if (!unloaded_ && window_->isVisible() && !shownOnce_) {
+        shownOnce_ = true;
+        activate();
+    }
 }
 
 void Form::show() {
@@ -221,7 +226,7 @@ void Form::show() {
         return;
     window_->show();
     if (loading_)
-        return; // the activation follows when the load has finished
+        return; // load() activates the window when the load has finished
     if (!shownOnce_) {
         shownOnce_ = true;
         activate();

@@ -47,7 +47,7 @@ public:
     // Places the window's client area at a point on the screen, in twips.
     void setPosition(int leftTwips, int topTwips);
 
-    // Runs the load once.
+    // Runs the load once. When the load shows the window, the activation follows the load.
     void load();
     bool loaded() const { return loaded_; }
     // Shows the window, loading it first when needed. The first showing activates it, after

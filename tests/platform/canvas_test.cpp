@@ -1,0 +1,203 @@
+// The drawing surface: the back buffer, the log, printing and boxes, and the stand-in fonts.
+#include "platform/canvas.h"
+#include "tests/platform/recording_form.h"
+
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+namespace kviz::testing {
+namespace {
+
+const QColor kWhite(Qt::white);
+
+// The number of pixels that are not white.
+int inkedPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != kWhite)
+                ++count;
+    return count;
+}
+
+bool allWhite(const QImage& image) {
+    return inkedPixels(image) == 0;
+}
+
+TEST(Canvas, WhatIsDrawnStaysInTheBackBufferAndOnTheWindow) {
+    FakeServices fakes;
+    RecordingForm form(fakes.services(), 3000, 1500); // 200 x 100 pixels
+    form.canvas().setScale(15, 15);
+    form.show();
+    form.canvas().filledBox(10, 10, 19, 19, Qt::red);
+    form.canvas().print("DA");
+
+    // Hiding and showing again repaints the window from the buffer.
+    form.window()->hide();
+    form.window()->show();
+    QImage onScreen = form.surface()->grab().toImage();
+
+    EXPECT_EQ(form.canvas().image().pixelColor(15, 15), QColor(Qt::red));
+    EXPECT_EQ(onScreen.pixelColor(15, 15), QColor(Qt::red));
+    EXPECT_GT(inkedPixels(onScreen), 100);
+}
+
+TEST(Canvas, ClearEmptiesTheLogTheBufferAndThePosition) {
+    Canvas canvas(3000, 1500);
+    canvas.setScale(15, 15);
+    canvas.print("tekst");
+    canvas.box(0, 0, 50, 50, Qt::blue);
+    canvas.currentX = 30;
+    ASSERT_FALSE(allWhite(canvas.image()));
+
+    canvas.clear();
+
+    EXPECT_TRUE(canvas.log().empty());
+    EXPECT_TRUE(allWhite(canvas.image()));
+    EXPECT_EQ(canvas.currentX, 0);
+    EXPECT_EQ(canvas.currentY, 0);
+}
+
+TEST(Canvas, PrintMovesToTheStartOfTheNextLine) {
+    struct Row {
+        const char* name;
+        double twipsPerUnitX, twipsPerUnitY;
+        QString font;
+        double size;
+    };
+    const Row rows[] = {
+        {"pixels", 15, 15, "MS Sans Serif", 8.25},
+        {"twips", 1, 1, "MS Sans Serif", 12},
+        {"uneven scale", 30, 7.5, "MS Serif", 10},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Canvas canvas(6000, 4500);
+        canvas.setScale(row.twipsPerUnitX, row.twipsPerUnitY);
+        canvas.setFont(row.font, row.size, false);
+        canvas.currentX = 17;
+        canvas.currentY = 5;
+        double lineHeight = canvas.textHeight();
+        ASSERT_GT(lineHeight, 0);
+
+        canvas.print("Pitanje");
+        EXPECT_EQ(canvas.currentX, 0);
+        EXPECT_DOUBLE_EQ(canvas.currentY, 5 + lineHeight);
+
+        canvas.print("broj 2");
+        EXPECT_DOUBLE_EQ(canvas.currentY, 5 + 2 * lineHeight);
+    }
+}
+
+TEST(Canvas, BoxIsAOnePixelOutlineWithItsCornersInside) {
+    Canvas canvas(1500, 1500); // 100 x 100 pixels
+    canvas.setScale(15, 15);
+    canvas.box(10, 20, 30, 40, Qt::black);
+    const QImage& image = canvas.image();
+
+    const QPoint onTheLine[] = {{10, 20}, {30, 20}, {10, 40}, {30, 40}, {20, 20}, {10, 30}};
+    for (QPoint p : onTheLine)
+        EXPECT_EQ(image.pixelColor(p), QColor(Qt::black)) << p.x() << "," << p.y();
+    const QPoint offTheLine[] = {{9, 20},  {31, 20}, {10, 19}, {10, 41},
+                                 {11, 21}, {29, 39}, {20, 30}};
+    for (QPoint p : offTheLine)
+        EXPECT_EQ(image.pixelColor(p), kWhite) << p.x() << "," << p.y();
+    // Two sides of 21 pixels and two of 19 between them.
+    EXPECT_EQ(inkedPixels(image), 2 * 21 + 2 * 19);
+}
+
+TEST(Canvas, BoxDrawnAgainInWhiteRestoresTheSurface) {
+    struct Row {
+        const char* name;
+        double twipsPerUnit;
+        double x1, y1, x2, y2;
+    };
+    const Row rows[] = {
+        {"pixels", 15, 10, 20, 30, 40},     {"corners swapped", 15, 30, 40, 10, 20},
+        {"twips", 1, 150, 300, 450, 600},   {"uneven twips", 1, 157, 301, 449, 608},
+        {"one pixel", 15, 5, 5, 5, 5},      {"one pixel wide", 15, 5, 5, 5, 9},
+        {"one pixel high", 15, 5, 5, 9, 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Canvas canvas(1500, 1500);
+        canvas.setScale(row.twipsPerUnit, row.twipsPerUnit);
+        canvas.box(row.x1, row.y1, row.x2, row.y2, Qt::red);
+        QPoint corner =
+            canvas.pixelsFromUnits({std::min(row.x1, row.x2), std::min(row.y1, row.y2)}).toPoint();
+        EXPECT_EQ(canvas.image().pixelColor(corner), QColor(Qt::red));
+
+        canvas.box(row.x1, row.y1, row.x2, row.y2, Qt::white);
+
+        EXPECT_TRUE(allWhite(canvas.image()));
+    }
+}
+
+TEST(Canvas, FilledBoxCoversBothCorners) {
+    Canvas canvas(1500, 1500);
+    canvas.setScale(15, 15);
+    canvas.filledBox(10, 20, 19, 24, Qt::green);
+    EXPECT_EQ(inkedPixels(canvas.image()), 10 * 5);
+    EXPECT_EQ(canvas.image().pixelColor(19, 24), QColor(Qt::green));
+}
+
+TEST(Canvas, LogRecordsWhatWasDrawn) {
+    Canvas canvas(6000, 4500);
+    canvas.setScale(15, 15);
+    canvas.setFont("MS Serif", 12, true);
+    canvas.setForeColor(QColor(10, 170, 10));
+    canvas.currentX = 40;
+    canvas.currentY = 25;
+    canvas.print("DA");
+    canvas.box(1, 2, 3, 4, Qt::blue);
+    canvas.filledBox(5, 6, 7, 8, Qt::red);
+
+    ASSERT_EQ(canvas.log().size(), 3u);
+    const DrawOp& text = canvas.log()[0];
+    EXPECT_EQ(text.kind, DrawOp::Kind::Text);
+    EXPECT_EQ(text.text, "DA");
+    EXPECT_EQ(text.at, QPointF(40, 25));
+    EXPECT_EQ(text.color, QColor(10, 170, 10));
+    EXPECT_EQ(text.fontName, "MS Serif");
+    EXPECT_EQ(text.fontSize, 12);
+    EXPECT_TRUE(text.bold);
+    EXPECT_EQ(canvas.log()[1].kind, DrawOp::Kind::Box);
+    EXPECT_EQ(canvas.log()[1].rect, QRectF(QPointF(1, 2), QPointF(3, 4)));
+    EXPECT_EQ(canvas.log()[1].color, QColor(Qt::blue));
+    EXPECT_EQ(canvas.log()[2].kind, DrawOp::Kind::FilledBox);
+    EXPECT_EQ(canvas.log()[2].color, QColor(Qt::red));
+    // The text is drawn where the log says, in its colour.
+    QRect textArea(40, 25, static_cast<int>(canvas.textWidth("DA")) + 1,
+                   static_cast<int>(canvas.textHeight()));
+    EXPECT_GT(inkedPixels(canvas.image().copy(textArea)), 10);
+    EXPECT_EQ(inkedPixels(canvas.image().copy(0, 0, 40, 25)), 8 + 9); // only the two boxes
+}
+
+TEST(Canvas, OriginalFontNamesMapToTheLiberationFontsAtNinetySixDpi) {
+    struct Row {
+        QString name;
+        double points;
+        QString family;
+        int pixels;
+    };
+    const Row rows[] = {
+        {"MS Sans Serif", 8.25, "Liberation Sans", 11},
+        {"MS Sans Serif", 12, "Liberation Sans", 16},
+        {"MS Serif", 10, "Liberation Serif", 13},
+        {"MS Serif", 18, "Liberation Serif", 24},
+        {"Arial", 9, "Arial", 12},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name.toStdString() + " " + std::to_string(row.points));
+        QFont font = Canvas::screenFont(row.name, row.points, true);
+        EXPECT_EQ(font.family(), row.family);
+        EXPECT_EQ(font.pixelSize(), row.pixels);
+        EXPECT_TRUE(font.bold());
+        if (row.family.startsWith("Liberation")) {
+            EXPECT_EQ(QFontInfo(font).family(), row.family) << "the font is not installed";
+        }
+    }
+}
+
+} // namespace
+} // namespace kviz::testing

@@ -1,0 +1,332 @@
+// The controls' own semantics: the scroll bar's Change and Scroll, the combo box that never
+// inserts or completes entries, the progress bar's range and the pie chart's slices.
+#include "tests/platform/recording_form.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <gtest/gtest.h>
+
+namespace kviz::testing {
+namespace {
+
+class Controls : public ::testing::Test {
+  protected:
+    FakeServices fakes;
+    RecordingForm form{fakes.services()};
+};
+
+// ---- VScrollBar -------------------------------------------------------------------------
+
+class ScrollBarTest : public Controls {
+  protected:
+    ScrollBarTest() {
+        bar.setBounds(300, 300, 255, 3000);
+        bar.onChange = [this] { events << QString("Change %1").arg(bar.value()); };
+        bar.onScroll = [this] { events << QString("Scroll %1").arg(bar.value()); };
+    }
+    void range(int min, int max, int value) {
+        bar.setMin(min);
+        bar.setMax(max);
+        ASSERT_TRUE(bar.setValue(value));
+        events.clear();
+    }
+    QScrollBar* widget() { return static_cast<QScrollBar*>(bar.widget()); }
+
+    VScrollBar& bar = form.add<VScrollBar>("vsb", form.surface());
+    QStringList events;
+};
+
+TEST_F(ScrollBarTest, ArrowsAndPageClicksFireChangeOnce) {
+    struct Row {
+        const char* name;
+        int min, max, start;
+        QAbstractSlider::SliderAction action;
+        int expected;
+    };
+    const Row rows[] = {
+        {"arrow down", 0, 100, 50, QAbstractSlider::SliderSingleStepAdd, 51},
+        {"arrow up", 0, 100, 50, QAbstractSlider::SliderSingleStepSub, 49},
+        // A page is one step, as on the original bar.
+        {"page down", 0, 100, 50, QAbstractSlider::SliderPageStepAdd, 51},
+        {"page up", 0, 100, 50, QAbstractSlider::SliderPageStepSub, 49},
+        // With the minimum above the maximum, the bottom of the bar is the maximum.
+        {"reversed, arrow down", 100, 0, 50, QAbstractSlider::SliderSingleStepAdd, 49},
+        {"reversed, arrow up", 100, 0, 50, QAbstractSlider::SliderSingleStepSub, 51},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        range(row.min, row.max, row.start);
+
+        widget()->triggerAction(row.action);
+
+        EXPECT_EQ(bar.value(), row.expected);
+        EXPECT_EQ(events, QStringList({QString("Change %1").arg(row.expected)}));
+    }
+}
+
+TEST_F(ScrollBarTest, NothingFiresWhenTheValueStays) {
+    range(0, 10, 10);
+    widget()->triggerAction(QAbstractSlider::SliderSingleStepAdd); // arrow at the end
+    EXPECT_TRUE(bar.setValue(10));
+    range(0, 10, 0);
+    widget()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(events, QStringList());
+}
+
+TEST_F(ScrollBarTest, ClicksOnTheArrowAndTheTroughFireChange) {
+    range(0, 100, 0);
+    form.show();
+    QStyleOptionSlider option;
+    option.initFrom(widget());
+    option.orientation = Qt::Vertical;
+    option.minimum = widget()->minimum();
+    option.maximum = widget()->maximum();
+    option.sliderPosition = option.sliderValue = widget()->value();
+    option.singleStep = widget()->singleStep();
+    option.pageStep = widget()->pageStep();
+    option.subControls = QStyle::SC_All;
+    auto centreOf = [&](QStyle::SubControl part) {
+        return widget()
+            ->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, part, widget())
+            .center();
+    };
+    QPoint arrowDown = centreOf(QStyle::SC_ScrollBarAddLine);
+    QPoint troughBelow = centreOf(QStyle::SC_ScrollBarAddPage);
+
+    QTest::mouseClick(widget(), Qt::LeftButton, {}, arrowDown);
+    EXPECT_EQ(events, QStringList({"Change 1"}));
+
+    events.clear();
+    QTest::mouseClick(widget(), Qt::LeftButton, {}, troughBelow);
+    EXPECT_EQ(events, QStringList({"Change 2"}));
+}
+
+TEST_F(ScrollBarTest, ValueSetInCodeFiresChangeInsideTheCall) {
+    range(0, 100, 5);
+    int valueSeenByChange = -1;
+    bool insideSetValue = false;
+    bool changedInside = false;
+    bar.onChange = [&] {
+        valueSeenByChange = bar.value();
+        changedInside = insideSetValue;
+    };
+
+    insideSetValue = true;
+    EXPECT_TRUE(bar.setValue(42));
+    insideSetValue = false;
+
+    EXPECT_TRUE(changedInside);
+    EXPECT_EQ(valueSeenByChange, 42);
+    EXPECT_EQ(widget()->value(), 42);
+}
+
+TEST_F(ScrollBarTest, ValueOutsideTheRangeIsRefusedNotClamped) {
+    struct Row {
+        const char* name;
+        int min, max, start, value;
+    };
+    const Row rows[] = {
+        {"above", 0, 10, 4, 11},
+        {"below", 0, 10, 4, -1},
+        {"far above", 0, 10, 4, 32767},
+        {"reversed, above both", 10, 0, 4, 11},
+        {"reversed, below both", 10, 0, 4, -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        range(row.min, row.max, row.start);
+
+        EXPECT_FALSE(bar.setValue(row.value));
+
+        EXPECT_EQ(bar.value(), row.start);
+        EXPECT_EQ(events, QStringList());
+    }
+}
+
+TEST_F(ScrollBarTest, MinimumAboveMaximumIsAllowed) {
+    bar.setMax(0);
+    bar.setMin(10);
+    EXPECT_EQ(bar.min(), 10);
+    EXPECT_EQ(bar.max(), 0);
+    for (int v : {0, 3, 10}) {
+        EXPECT_TRUE(bar.setValue(v)) << v;
+        EXPECT_EQ(bar.value(), v);
+    }
+    // The top of the bar is the minimum.
+    ASSERT_TRUE(bar.setValue(10));
+    EXPECT_EQ(widget()->value(), widget()->minimum());
+}
+
+TEST_F(ScrollBarTest, DraggingFiresScrollThenOneChangeAtTheEnd) {
+    range(0, 100, 10);
+
+    widget()->setSliderDown(true);
+    widget()->setSliderPosition(20);
+    widget()->setSliderPosition(30);
+    EXPECT_EQ(events, QStringList({"Scroll 20", "Scroll 30"}));
+    widget()->setSliderDown(false);
+
+    EXPECT_EQ(events, QStringList({"Scroll 20", "Scroll 30", "Change 30"}));
+}
+
+TEST_F(ScrollBarTest, DragBackToTheStartFiresNoChange) {
+    range(0, 100, 10);
+
+    widget()->setSliderDown(true);
+    widget()->setSliderPosition(20);
+    widget()->setSliderPosition(10);
+    widget()->setSliderDown(false);
+
+    EXPECT_EQ(events, QStringList({"Scroll 20", "Scroll 10"}));
+}
+
+TEST_F(ScrollBarTest, DragOnAReversedRangeReportsTheOriginalsValues) {
+    range(100, 0, 100); // at the top
+    widget()->setSliderDown(true);
+    widget()->setSliderPosition(widget()->minimum() + 25);
+    widget()->setSliderDown(false);
+    EXPECT_EQ(events, QStringList({"Scroll 75", "Change 75"}));
+}
+
+// ---- ComboBox ---------------------------------------------------------------------------
+
+class ComboBoxTest : public Controls {
+  protected:
+    ComboBoxTest() { combo.setBounds(300, 300, 2400, 360); }
+    void focus() {
+        ASSERT_TRUE(showActive(form));
+        combo.setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), combo.widget());
+    }
+    void type(const QString& text) {
+        combo.comboBox()->lineEdit()->selectAll();
+        QTest::keyClicks(combo.widget(), text);
+    }
+    ComboBox& combo = form.add<ComboBox>("cmb", form.surface(), "");
+};
+
+TEST_F(ComboBoxTest, EnterAddsNoEntryAndSelectsNothing) {
+    struct Row {
+        const char* name;
+        QString typed;
+    };
+    const Row rows[] = {
+        {"new text", "Zoran"},
+        {"text of an entry", "Petar"},
+        {"start of an entry", "Pe"},
+    };
+    combo.addItem("Petar");
+    combo.addItem("Milan");
+    focus();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        combo.setListIndex(-1);
+        type(row.typed);
+        QTest::keyClick(combo.widget(), Qt::Key_Return);
+
+        EXPECT_EQ(combo.items(), QStringList({"Petar", "Milan"}));
+        EXPECT_EQ(combo.text(), row.typed);
+        EXPECT_EQ(combo.listIndex(), -1);
+    }
+}
+
+TEST_F(ComboBoxTest, TypingTheStartOfAnEntryDoesNotCompleteIt) {
+    combo.addItem("Petar Petrovic");
+    focus();
+    type("Pe");
+    EXPECT_EQ(combo.text(), "Pe");
+    EXPECT_EQ(combo.comboBox()->lineEdit()->selectedText(), QString());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(ComboBoxTest, LeavingTheFieldSelectsNothing) {
+    auto& other = form.add<TextBox>("txt", form.surface(), QString());
+    other.setBounds(300, 900, 2400, 360);
+    combo.addItem("Petar");
+    focus();
+    type("Petar");
+    other.setFocus();
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_EQ(combo.text(), "Petar");
+}
+
+TEST_F(ComboBoxTest, ListIndexIsKeptApartFromTheText) {
+    combo.addItem("Petar");
+    combo.addItem("Milan");
+
+    combo.setListIndex(1);
+    EXPECT_EQ(combo.text(), "Milan");
+    combo.setText("Zoran");
+    EXPECT_EQ(combo.listIndex(), 1);
+    EXPECT_EQ(combo.text(), "Zoran");
+
+    combo.setListIndex(-1);
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_EQ(combo.text(), "Zoran");
+
+    combo.setListIndex(5); // no such entry
+    EXPECT_EQ(combo.listIndex(), -1);
+}
+
+TEST_F(ComboBoxTest, AddingEntriesKeepsTheSelectionAndTheText) {
+    combo.setText("NOVI KANDIDAT");
+    combo.addItem("Petar");
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_EQ(combo.text(), "NOVI KANDIDAT");
+
+    combo.setListIndex(0);
+    combo.setText("Petar P");
+    combo.addItem("Milan");
+    EXPECT_EQ(combo.listIndex(), 0);
+    EXPECT_EQ(combo.text(), "Petar P");
+    EXPECT_EQ(combo.listCount(), 2);
+}
+
+TEST_F(ComboBoxTest, ArrowKeyChoosesTheNextEntry) {
+    combo.addItem("Petar");
+    combo.addItem("Milan");
+    focus();
+    QTest::keyClick(combo.widget(), Qt::Key_Down);
+    EXPECT_EQ(combo.listIndex(), 0);
+    EXPECT_EQ(combo.text(), "Petar");
+    QTest::keyClick(combo.widget(), Qt::Key_Down);
+    EXPECT_EQ(combo.listIndex(), 1);
+    EXPECT_EQ(combo.text(), "Milan");
+}
+
+// ---- ProgressBar and PieChart -----------------------------------------------------------
+
+TEST_F(Controls, ProgressBarRefusesValuesOutsideItsRange) {
+    auto& bar = form.add<ProgressBar>("prb", form.surface());
+    bar.setMax(10);
+    ASSERT_TRUE(bar.setValue(4));
+    const std::pair<int, bool> cases[] = {{-1, false}, {0, true}, {10, true}, {11, false}};
+    for (auto [value, accepted] : cases) {
+        int before = bar.value();
+        EXPECT_EQ(bar.setValue(value), accepted) << value;
+        EXPECT_EQ(bar.value(), accepted ? value : before) << value;
+    }
+}
+
+TEST_F(Controls, PieChartDrawsItsTwoValuesInOrder) {
+    auto& pie = form.add<PieChart>("pie", form.surface());
+    pie.setBounds(0, 0, 1500, 1500); // 100 x 100 pixels
+    pie.setColors(Qt::red, Qt::blue);
+    pie.setValues(1, 3);
+    EXPECT_EQ(pie.first(), 1);
+    EXPECT_EQ(pie.second(), 3);
+
+    // The first value takes the quarter from twelve to three o'clock.
+    QImage image = pie.widget()->grab().toImage();
+    QPoint centre(image.width() / 2, image.height() / 2);
+    EXPECT_EQ(image.pixelColor(centre + QPoint(20, -20)), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(centre + QPoint(20, 20)), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(centre + QPoint(-20, -20)), QColor(Qt::blue));
+}
+
+} // namespace
+} // namespace kviz::testing

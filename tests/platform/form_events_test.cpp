@@ -1,0 +1,604 @@
+// The event semantics of a form, driven through real Qt events on the offscreen platform:
+// key preview, Enter on a button, the mouse, focus, activation, menu shortcuts and the timer.
+#include "tests/platform/recording_form.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace kviz::testing {
+namespace {
+
+class FormEvents : public ::testing::Test {
+  protected:
+    FakeServices fakes;
+    RecordingForm form{fakes.services()};
+
+    template <typename T> T& place(const QString& name, int top) {
+        T& control = form.add<T>(name, form.surface(), QString());
+        control.setBounds(300, top, 2400, 360);
+        record(control, form.events);
+        return control;
+    }
+};
+
+// ---- Key preview ------------------------------------------------------------------------
+
+TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        QStringList expected;
+        QString text;
+    };
+    // Keys that the text box does not take travel on to its parents; they are still seen once.
+    const Row rows[] = {
+        {"letter",
+         Qt::Key_A,
+         {"Form_KeyDown 65 0", "txt KeyDown 65 0", "Form_KeyPress 97", "txt KeyPress 97",
+          "Form_KeyUp 65 0", "txt KeyUp 65 0"},
+         "a"},
+        {"Enter",
+         Qt::Key_Return,
+         {"Form_KeyDown 13 0", "txt KeyDown 13 0", "Form_KeyPress 13", "txt KeyPress 13",
+          "Form_KeyUp 13 0", "txt KeyUp 13 0"},
+         ""},
+        {"function key",
+         Qt::Key_F2,
+         {"Form_KeyDown 113 0", "txt KeyDown 113 0", "Form_KeyUp 113 0", "txt KeyUp 113 0"},
+         ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        form.keyPreview = true;
+        auto& box = form.add<TextBox>("txt", form.surface(), QString());
+        box.setBounds(300, 300, 2400, 360);
+        record(box, form.events);
+        ASSERT_TRUE(showActive(form));
+        box.setFocus();
+        form.events.clear();
+
+        QTest::keyClick(box.widget(), row.key);
+
+        EXPECT_EQ(form.events, row.expected);
+        EXPECT_EQ(box.text(), row.text);
+    }
+}
+
+TEST_F(FormEvents, WithoutKeyPreviewOnlyTheControlSeesTheKey) {
+    auto& box = place<TextBox>("txt", 300);
+    ASSERT_TRUE(showActive(form));
+    box.setFocus();
+    form.events.clear();
+
+    QTest::keyClick(box.widget(), Qt::Key_B);
+
+    EXPECT_EQ(form.events, QStringList({"txt KeyDown 66 0", "txt KeyPress 98", "txt KeyUp 66 0"}));
+    EXPECT_EQ(box.text(), "b");
+}
+
+TEST(FormKeyPreview, CancelledKeyPressNeverReachesTheControl) {
+    struct Row {
+        const char* name;
+        std::function<Control&(Form&)> make;
+        std::function<QString(Control&)> text;
+    };
+    const Row rows[] = {
+        {"text box", [](Form& f) -> Control& { return f.add<TextBox>("ctl", f.surface(), "ab"); },
+         [](Control& c) { return static_cast<TextBox&>(c).text(); }},
+        {"combo box", [](Form& f) -> Control& { return f.add<ComboBox>("ctl", f.surface(), "ab"); },
+         [](Control& c) { return static_cast<ComboBox&>(c).text(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        form.keyPreview = true;
+        form.cancelKeyPress = 'x';
+        Control& control = row.make(form);
+        control.setBounds(300, 300, 2400, 360);
+        record(control, form.events);
+        ASSERT_TRUE(showActive(form));
+        control.setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), control.widget());
+        form.events.clear();
+
+        QTest::keyClick(control.widget(), Qt::Key_X);
+        QTest::keyClick(control.widget(), Qt::Key_C);
+
+        EXPECT_EQ(row.text(control), "abc");
+        EXPECT_EQ(form.only({"Form_KeyPress", "ctl KeyPress"}),
+                  QStringList({"Form_KeyPress 120", "Form_KeyPress 99", "ctl KeyPress 99"}));
+    }
+}
+
+TEST_F(FormEvents, CancelledKeyDownNeverReachesTheControlsKeyDown) {
+    form.keyPreview = true;
+    form.cancelKeyDown = keys::Down;
+    auto& box = place<TextBox>("txt", 300);
+    ASSERT_TRUE(showActive(form));
+    box.setFocus();
+    form.events.clear();
+
+    QTest::keyClick(box.widget(), Qt::Key_Down);
+
+    EXPECT_EQ(form.only({"Form_KeyDown", "txt KeyDown"}), QStringList({"Form_KeyDown 40 0"}));
+}
+
+// ---- Enter on a command button ----------------------------------------------------------
+
+TEST(FormEnter, EnterOnAFocusedButtonPressesItOnce) {
+    struct Row {
+        const char* name;
+        bool keyPreview;
+        Qt::Key key;
+    };
+    const Row rows[] = {
+        {"Return, no preview", false, Qt::Key_Return},
+        {"keypad Enter, no preview", false, Qt::Key_Enter},
+        {"Return, preview", true, Qt::Key_Return},
+        {"keypad Enter, preview", true, Qt::Key_Enter},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        form.keyPreview = row.keyPreview;
+        auto& button = form.add<CommandButton>("cmd", form.surface(), "OK");
+        button.setBounds(300, 300, 1200, 400);
+        int presses = 0;
+        button.onClick = [&] {
+            ++presses;
+            form.events << "cmd Click";
+        };
+        ASSERT_TRUE(showActive(form));
+        button.setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), button.widget());
+
+        QTest::keyClick(button.widget(), row.key);
+
+        EXPECT_EQ(presses, 1);
+        if (row.keyPreview) {
+            EXPECT_EQ(form.only({"Form_KeyPress", "cmd"}),
+                      QStringList({"Form_KeyPress 13", "cmd Click"}));
+        }
+    }
+}
+
+TEST_F(FormEvents, EnterCancelledInFormKeyPressDoesNotPressTheButton) {
+    form.keyPreview = true;
+    form.cancelKeyPress = keys::Return;
+    auto& button = form.add<CommandButton>("cmd", form.surface(), "OK");
+    button.setBounds(300, 300, 1200, 400);
+    int presses = 0;
+    button.onClick = [&] { ++presses; };
+    ASSERT_TRUE(showActive(form));
+    button.setFocus();
+
+    QTest::keyClick(button.widget(), Qt::Key_Return);
+
+    EXPECT_EQ(presses, 0);
+    EXPECT_TRUE(form.events.contains("Form_KeyPress 13"));
+}
+
+// ---- Mouse on the form's surface --------------------------------------------------------
+// The mouse goes through the window, as the window system would deliver it, so that Qt
+// itself turns two quick clicks into a double click.
+
+class FormMouse : public FormEvents {
+  protected:
+    QWindow* handle() { return form.window()->windowHandle(); }
+    QPoint at(QPoint surfacePixels) { return form.surface()->mapTo(form.window(), surfacePixels); }
+    QStringList mouseEvents() const {
+        return form.only({"MouseDown", "MouseUp", "Click", "DblClick"});
+    }
+};
+
+TEST_F(FormMouse, MouseUpComesBeforeClick) {
+    ASSERT_TRUE(showActive(form));
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, at({50, 50}));
+    EXPECT_EQ(mouseEvents(), QStringList({"MouseDown 1", "MouseUp 1", "Click"}));
+}
+
+TEST_F(FormMouse, DoubleClickGivesOneClickThenOneDoubleClick) {
+    ASSERT_TRUE(showActive(form));
+    QTest::mouseDClick(handle(), Qt::LeftButton, {}, at({50, 50}));
+
+    QStringList events = mouseEvents();
+    const QStringList withSecondDown{"MouseDown 1", "MouseUp 1", "Click",
+                                     "MouseDown 1", "DblClick",  "MouseUp 1"};
+    const QStringList withoutSecondDown{"MouseDown 1", "MouseUp 1", "Click", "DblClick",
+                                        "MouseUp 1"};
+    EXPECT_TRUE(events == withSecondDown || events == withoutSecondDown)
+        << events.join(", ").toStdString();
+}
+
+TEST_F(FormMouse, RightClickGivesMouseUpThenClickAndNoContextMenu) {
+    int contextMenus = 0;
+    struct Counter : QObject {
+        int* count;
+        explicit Counter(int* c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::ContextMenu)
+                ++*count;
+            return false;
+        }
+    } counter(&contextMenus);
+    ASSERT_TRUE(showActive(form));
+    form.window()->installEventFilter(&counter);
+
+    QTest::mouseClick(handle(), Qt::RightButton, {}, at({50, 50}));
+
+    EXPECT_EQ(mouseEvents(), QStringList({"MouseDown 2", "MouseUp 2", "Click"}));
+    EXPECT_EQ(contextMenus, 0) << "the context menu request went on to the window";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST(FormMouseScale, CoordinatesReachTheHandlersInTheUserScale) {
+    struct Row {
+        const char* name;
+        double twipsPerUnitX, twipsPerUnitY;
+        QPoint pixels;
+        QPointF units;
+    };
+    const Row rows[] = {
+        {"pixels", 15, 15, {40, 20}, {40, 20}},
+        {"twips", 1, 1, {41, 22}, {615, 330}},
+        {"uneven scale", 30, 7.5, {42, 24}, {21, 48}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        form.canvas().setScale(row.twipsPerUnitX, row.twipsPerUnitY);
+        ASSERT_TRUE(showActive(form));
+        QWindow* handle = form.window()->windowHandle();
+        QPoint at = form.surface()->mapTo(form.window(), row.pixels);
+
+        QTest::mouseMove(handle, at);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, at);
+
+        ASSERT_FALSE(form.mousePoints.empty());
+        for (QPointF p : form.mousePoints) {
+            EXPECT_DOUBLE_EQ(p.x(), row.units.x());
+            EXPECT_DOUBLE_EQ(p.y(), row.units.y());
+        }
+        EXPECT_TRUE(form.events.contains("MouseMove 0"));
+    }
+}
+
+// ---- Focus ------------------------------------------------------------------------------
+
+TEST_F(FormEvents, FocusEventsFireWhenTheFocusMovesBetweenControls) {
+    auto& first = place<TextBox>("first", 300);
+    auto& second = place<TextBox>("second", 900);
+    ASSERT_TRUE(showActive(form));
+    first.setFocus();
+    form.events.clear();
+
+    second.setFocus();
+    QTest::keyClick(second.widget(), Qt::Key_Tab); // back to the first
+
+    EXPECT_EQ(
+        form.only({"first Got", "first Lost", "second Got", "second Lost"}),
+        QStringList({"first LostFocus", "second GotFocus", "second LostFocus", "first GotFocus"}));
+    EXPECT_TRUE(first.hasFocus());
+}
+
+TEST_F(FormEvents, NoFocusEventsWhenADialogTakesTheFocusAndGivesItBack) {
+    auto& box = place<TextBox>("txt", 300);
+    ASSERT_TRUE(showActive(form));
+    box.setFocus();
+    form.events.clear();
+
+    QDialog dialog(form.window());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* edit = new QLineEdit(&dialog);
+    layout->addWidget(edit);
+    QWidget* focusInDialog = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        if (waitActive(&dialog))
+            focusInDialog = QApplication::focusWidget();
+        dialog.accept();
+    });
+    dialog.exec();
+    ASSERT_TRUE(reactivate(form.window()));
+
+    EXPECT_EQ(focusInDialog, edit);
+    EXPECT_EQ(QApplication::focusWidget(), box.widget());
+    EXPECT_EQ(form.events, QStringList());
+    EXPECT_TRUE(box.hasFocus());
+}
+
+TEST_F(FormEvents, NoFocusEventsWhenAnotherWindowTakesTheFocusAndGivesItBack) {
+    auto& box = place<TextBox>("txt", 300);
+    ASSERT_TRUE(showActive(form));
+    box.setFocus();
+    form.events.clear();
+
+    QWidget other;
+    auto* layout = new QVBoxLayout(&other);
+    auto* edit = new QLineEdit(&other);
+    layout->addWidget(edit);
+    other.show();
+    ASSERT_TRUE(reactivate(&other));
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    ASSERT_TRUE(reactivate(form.window()));
+
+    EXPECT_EQ(QApplication::focusWidget(), box.widget());
+    EXPECT_EQ(form.events, QStringList());
+}
+
+TEST_F(FormEvents, NoFocusEventsWhenADropDownOpensAndCloses) {
+    auto& combo = form.add<ComboBox>("cmb", form.surface(), QString());
+    combo.setBounds(300, 300, 2400, 360);
+    combo.addItem("one");
+    combo.addItem("two");
+    record(combo, form.events);
+    ASSERT_TRUE(showActive(form));
+    combo.setFocus();
+    form.events.clear();
+
+    combo.comboBox()->showPopup();
+    QApplication::processEvents();
+    EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+    combo.comboBox()->hidePopup();
+    QApplication::processEvents();
+    ASSERT_TRUE(reactivate(form.window()));
+
+    EXPECT_EQ(form.events, QStringList());
+    EXPECT_TRUE(combo.hasFocus());
+}
+
+TEST(FormFocus, SetFocusOnAHiddenOrDisabledControlDoesNothing) {
+    struct Row {
+        const char* name;
+        std::function<void(Control& target, PictureBox& container)> prepare;
+    };
+    const Row rows[] = {
+        {"hidden", [](Control& c, PictureBox&) { c.setVisible(false); }},
+        {"disabled", [](Control& c, PictureBox&) { c.setEnabled(false); }},
+        {"in a hidden container", [](Control&, PictureBox& box) { box.setVisible(false); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        auto& first = form.add<TextBox>("first", form.surface(), QString());
+        first.setBounds(300, 300, 2400, 360);
+        auto& box = form.add<PictureBox>("pic", form.surface());
+        box.setBounds(300, 900, 3000, 1500);
+        auto& target = form.add<TextBox>("target", box.container(), QString());
+        target.setBounds(0, 0, 2400, 360);
+        record(first, form.events);
+        record(target, form.events);
+        ASSERT_TRUE(showActive(form));
+        first.setFocus();
+        form.events.clear();
+
+        row.prepare(target, box);
+        target.setFocus();
+
+        EXPECT_EQ(QApplication::focusWidget(), first.widget());
+        EXPECT_TRUE(first.hasFocus());
+        EXPECT_EQ(form.events, QStringList());
+    }
+}
+
+// ---- Activation -------------------------------------------------------------------------
+
+TEST_F(FormEvents, FirstShowingActivatesAfterTheLoadOnce) {
+    form.load();
+    EXPECT_EQ(form.events, QStringList({"Load"}));
+    form.show();
+    form.show();
+    EXPECT_EQ(form.events, QStringList({"Load", "Activate"}));
+}
+
+TEST(FormActivation, ShowingInsideTheLoadActivatesAfterTheLoad) {
+    struct Row {
+        const char* name;
+        void (Form::*start)();
+    };
+    const Row rows[] = {{"started by show", &Form::show}, {"started by load", &Form::load}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        bool visibleDuringLoad = false;
+        form.whileLoading = [&] {
+            form.show();
+            visibleDuringLoad = form.visible();
+            form.events << "end of load";
+        };
+
+        (form.*row.start)();
+
+        EXPECT_TRUE(visibleDuringLoad);
+        EXPECT_EQ(form.events, QStringList({"Load", "end of load", "Activate"}));
+        form.show();
+        EXPECT_EQ(form.events.count("Activate"), 1);
+    }
+}
+
+TEST_F(FormEvents, ClosingAScriptedModalFormActivatesTheOwner) {
+    form.show();
+    RecordingForm modal(fakes.services());
+    modal.setCaption("Modal");
+    qsizetype ownerEventsWhileOpen = -1;
+    fakes.dialogs.onModal = [&](Form&) { ownerEventsWhileOpen = form.events.size(); };
+
+    form.showModalForm(modal);
+
+    EXPECT_EQ(ownerEventsWhileOpen, 2);
+    EXPECT_EQ(form.events, QStringList({"Load", "Activate", "Activate"}));
+    EXPECT_TRUE(modal.unloaded());
+    ASSERT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title, "Modal");
+}
+
+TEST(FormActivation, ClosingARealModalFormActivatesTheOwnerAfterItCloses) {
+    FakeServices fakes;
+    Services services = fakes.services();
+    services.dialogs = systemServices().dialogs;
+    RecordingForm owner(services);
+    ASSERT_TRUE(showActive(owner));
+    RecordingForm modal(services);
+    bool modalWasVisible = false;
+    qsizetype ownerEventsWhileOpen = -1;
+    QTimer::singleShot(20, &modal, [&] {
+        modalWasVisible = modal.visible();
+        ownerEventsWhileOpen = owner.events.size();
+        modal.unload();
+    });
+
+    owner.showModalForm(modal);
+
+    EXPECT_TRUE(modalWasVisible);
+    EXPECT_EQ(ownerEventsWhileOpen, 2);
+    EXPECT_EQ(modal.events, QStringList({"Load", "Activate", "Unload"}));
+    EXPECT_EQ(owner.events, QStringList({"Load", "Activate", "Activate"}));
+    EXPECT_FALSE(modal.visible());
+}
+
+TEST(FormActivation, NoActivationOnReturnFromAMessageBoxAnInputBoxOrAnotherWindow) {
+    FakeServices fakes;
+    Services services = fakes.services();
+    services.dialogs = systemServices().dialogs;
+    RecordingForm form(services);
+    ASSERT_TRUE(showActive(form));
+    auto closeTheBoxSoon = [] {
+        QTimer::singleShot(20, [] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                box->reject();
+        });
+    };
+
+    closeTheBoxSoon();
+    services.dialogs->messageBox("Text", "Title", MessageIcon::Information);
+    ASSERT_TRUE(reactivate(form.window()));
+    closeTheBoxSoon();
+    QString answer = services.dialogs->inputBox("Prompt", "Title", "default", {1500, 1500});
+    ASSERT_TRUE(reactivate(form.window()));
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(reactivate(&other));
+    ASSERT_TRUE(reactivate(form.window()));
+
+    EXPECT_EQ(answer, QString()) << "Cancel gives an empty answer";
+    EXPECT_EQ(form.events, QStringList({"Load", "Activate"}));
+}
+
+// ---- Menus ------------------------------------------------------------------------------
+
+TEST_F(FormEvents, ADisabledTopMenuDisablesTheShortcutsOfItsItems) {
+    MenuItem& top = form.addTopMenu("mnuTest", "Test");
+    MenuItem& item = top.addItem("mnuRefresh", "Refresh", QKeySequence(Qt::Key_F5));
+    int runs = 0;
+    item.onClick = [&] { ++runs; };
+    ASSERT_TRUE(showActive(form));
+    auto pressF5 = [&] { QTest::keyClick(form.window(), Qt::Key_F5); };
+
+    pressF5();
+    ASSERT_EQ(runs, 1) << "the shortcut does not work at all";
+
+    top.setEnabled(false);
+    pressF5();
+    item.choose();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(item.enabled()) << "the item keeps its own setting";
+
+    top.setEnabled(true);
+    pressF5();
+    EXPECT_EQ(runs, 2);
+
+    item.setEnabled(false);
+    pressF5();
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(FormMenus, ChoosingAnItemDoesNotChangeItsCheckMark) {
+    struct Row {
+        const char* name;
+        bool checked;
+        bool byShortcut;
+    };
+    const Row rows[] = {
+        {"checked, from the menu", true, false},
+        {"unchecked, from the menu", false, false},
+        {"checked, by shortcut", true, true},
+        {"unchecked, by shortcut", false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        MenuItem& top = form.addTopMenu("mnuOptions", "Options");
+        MenuItem& item = top.addItem("mnuSound", "Sound", QKeySequence(Qt::Key_F6));
+        item.setChecked(row.checked);
+        int runs = 0;
+        item.onClick = [&] { ++runs; };
+        ASSERT_TRUE(showActive(form));
+
+        if (row.byShortcut)
+            QTest::keyClick(form.window(), Qt::Key_F6);
+        else
+            item.action()->trigger();
+
+        EXPECT_EQ(runs, 1);
+        EXPECT_EQ(item.checked(), row.checked);
+        EXPECT_EQ(item.action()->isChecked(), row.checked);
+
+        // The handler is the one that changes the mark.
+        item.onClick = [&] { item.setChecked(!item.checked()); };
+        item.action()->trigger();
+        EXPECT_EQ(item.checked(), !row.checked);
+        EXPECT_EQ(item.action()->isChecked(), !row.checked);
+    }
+}
+
+// ---- Timer ------------------------------------------------------------------------------
+
+TEST(FormTimer, TicksWhileADialogIsOpen) {
+    struct Row {
+        const char* name;
+        std::function<void()> runModal;
+    };
+    const Row rows[] = {
+        {"dialog",
+         [] {
+             QDialog dialog;
+             QTimer::singleShot(150, &dialog, &QDialog::accept);
+             dialog.exec();
+         }},
+        {"event loop",
+         [] {
+             QEventLoop loop;
+             QTimer::singleShot(150, &loop, &QEventLoop::quit);
+             loop.exec();
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Timer timer("tmrTimer1");
+        int ticks = 0;
+        timer.onTick = [&] { ++ticks; };
+        timer.setInterval(10);
+        timer.setEnabled(true);
+
+        row.runModal();
+
+        EXPECT_GE(ticks, 3);
+        EXPECT_TRUE(timer.enabled());
+    }
+}
+
+} // namespace
+} // namespace kviz::testing

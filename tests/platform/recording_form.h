@@ -1,0 +1,118 @@
+// A form that writes every event it gets into a list, and helpers that let the controls write
+// theirs into the same list, so that a test can check the order of events across both.
+#pragma once
+
+#include "platform/fakes.h"
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPointF>
+#include <QStringList>
+#include <QTest>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+// Lets the test output show texts and lists of texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace kviz::testing {
+
+class RecordingForm : public Form {
+  public:
+    explicit RecordingForm(Services services, int widthTwips = 6000, int heightTwips = 4500)
+        : Form(services, widthTwips, heightTwips) {}
+
+    QStringList events;
+    std::vector<QPointF> mousePoints; // in units, one per mouse down, move and up
+    std::function<void()> whileLoading;
+    int cancelKeyDown = -1;  // a key code that Form_KeyDown sets to 0
+    int cancelKeyPress = -1; // a character code that Form_KeyPress sets to 0
+
+    // The events whose names start with one of the prefixes.
+    QStringList only(const QStringList& prefixes) const {
+        QStringList kept;
+        for (const QString& e : events)
+            for (const QString& p : prefixes)
+                if (e.startsWith(p)) {
+                    kept << e;
+                    break;
+                }
+        return kept;
+    }
+
+  protected:
+    void Form_Load() override {
+        events << "Load";
+        if (whileLoading)
+            whileLoading();
+    }
+    void Form_Activate() override { events << "Activate"; }
+    void Form_Unload() override { events << "Unload"; }
+    void Form_KeyDown(int& keyCode, int shift) override {
+        events << QString("Form_KeyDown %1 %2").arg(keyCode).arg(shift);
+        if (keyCode == cancelKeyDown)
+            keyCode = 0;
+    }
+    void Form_KeyPress(int& keyAscii) override {
+        events << QString("Form_KeyPress %1").arg(keyAscii);
+        if (keyAscii == cancelKeyPress)
+            keyAscii = 0;
+    }
+    void Form_KeyUp(int& keyCode, int shift) override {
+        events << QString("Form_KeyUp %1 %2").arg(keyCode).arg(shift);
+    }
+    void Form_MouseDown(int button, int, double x, double y) override {
+        events << QString("MouseDown %1").arg(button);
+        mousePoints.emplace_back(x, y);
+    }
+    void Form_MouseMove(int button, int, double x, double y) override {
+        events << QString("MouseMove %1").arg(button);
+        mousePoints.emplace_back(x, y);
+    }
+    void Form_MouseUp(int button, int, double x, double y) override {
+        events << QString("MouseUp %1").arg(button);
+        mousePoints.emplace_back(x, y);
+    }
+    void Form_Click() override { events << "Click"; }
+    void Form_DblClick() override { events << "DblClick"; }
+};
+
+// Lets a control write its key and focus events into the list, prefixed with its name.
+inline void record(Control& control, QStringList& events) {
+    QString name = control.name();
+    control.onKeyDown = [&events, name](int& keyCode, int shift) {
+        events << QString("%1 KeyDown %2 %3").arg(name).arg(keyCode).arg(shift);
+    };
+    control.onKeyPress = [&events, name](int& keyAscii) {
+        events << QString("%1 KeyPress %2").arg(name).arg(keyAscii);
+    };
+    control.onKeyUp = [&events, name](int& keyCode, int shift) {
+        events << QString("%1 KeyUp %2 %3").arg(name).arg(keyCode).arg(shift);
+    };
+    control.onGotFocus = [&events, name] { events << name + " GotFocus"; };
+    control.onLostFocus = [&events, name] { events << name + " LostFocus"; };
+}
+
+// Waits until the window is the application's active window. (QTest::qWaitForWindowActive
+// takes a dialog for active while its owner is, so it cannot tell the two apart.)
+inline bool waitActive(QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+}
+
+// Makes the window the active one again, as a click on it would.
+inline bool reactivate(QWidget* window) {
+    window->activateWindow();
+    return waitActive(window);
+}
+
+// Shows the form and waits until its window is the active one.
+inline bool showActive(Form& form) {
+    form.show();
+    return reactivate(form.window());
+}
+
+} // namespace kviz::testing
