@@ -14,6 +14,8 @@
 //   test_window_candidates.cpp the candidate list and the name prompt
 //   test_window_progress.cpp   saving and loading a candidate's progress
 //   test_window_settings.cpp   the settings items
+//   test_window_working_time.cpp the one-second tick: clock, working time, help line
+//   test_window_ending.cpp     the results table and the end of work
 //   test_window_events.cpp     which handler each control, menu item and toolbar image runs
 //
 // How the pieces connect: the load opens the question file and sets the defaults; every
@@ -164,6 +166,24 @@ public:
     virtual void ApplyProgressRows(const std::vector<std::string>& rows);
     std::filesystem::path progressFolder() { return stateRoot() / std::string(test_.progressFolder); }
 
+    // Working time
+    virtual void tmrTimer1_Timer();
+    // Chooses a working-time limit of 5, 10, 15, 30 or 45 minutes.
+    void ChooseWorkLimit(MenuItem* item, int minutes);
+    void vremerada_Click();
+    void UncheckWorkTimeMenus();
+    void ShowElapsedTime();
+
+    // Results and the end of work
+    void ShowResultsTable();
+    void cmdTabela_Click() { ShowResultsTable(); }
+    void cmdKrajrada_Click();
+    void mnuTestKrajrada_Click();
+    // Saves, shows the results table when asked and something was counted, and ends the
+    // program. It runs once, whatever starts it.
+    void EndWork(bool withTable);
+    void Form_QueryUnload(bool& cancel) override;
+
     // Settings
     void mnuPodesavanjaTekucevreme_Click();
     void mnuPodesavanjaGrafprprotvremena_Click();
@@ -194,7 +214,7 @@ public:
     Label* lblPomocuprvomredu = nullptr;
     Label* lblProteklovreme = nullptr;
     ProgressBar* ProgressBar1 = nullptr;
-    std::unique_ptr<Timer> tmrTimer; // tmrTimer1, or tmrTimer2 in the officers' signals window
+    std::unique_ptr<Timer> tmrTimer1; // tmrTimer1, or tmrTimer2 in the officers' signals window
     CommandButton* CmdSledecepitanje = nullptr;
     CommandButton* CmdPrethodnopitanje = nullptr;
     CommandButton* CmdOdredjenoPitanje = nullptr;
@@ -242,6 +262,8 @@ public:
     MenuItem* mnuInfoOProgramu = nullptr;
     MenuItem* mnuPomoc = nullptr;
     MenuItem* mnuPomocPomoczaaktivniprogram = nullptr;
+    // The five short working-time items, 5 to 45 minutes.
+    std::array<MenuItem*, 5> shortWorkTimeItems{};
     // The Test-menu items by catalogue order.
     std::array<MenuItem*, 9> testMenuItems{};
 
@@ -254,6 +276,10 @@ public:
     int candidatePosition = -1;
     // Progress is loaded at the first activation only; later activations redraw.
     bool activatedOnce = false;
+    // The end of work has begun; nothing starts it again.
+    bool ending = false;
+    // The question on screen when a review or the demonstration began.
+    int savedQuestionIndex = 0;
     // Completed drawings; tells ShowQuestion that the scroll bar's handler drew already.
     int drawings = 0;
 

@@ -35,6 +35,23 @@ void TestWindow::connectHandlers() {
     mnuPodesavanjaGrafprprotvremena->onClick = [this] { mnuPodesavanjaGrafprprotvremena_Click(); };
     mnuPodesavanjaPomocuprvomredu->onClick = [this] { mnuPodesavanjaPomocuprvomredu_Click(); };
 
+    cmdTabela->onClick = [this] { cmdTabela_Click(); };
+    cmdKrajrada->onClick = [this] { cmdKrajrada_Click(); };
+    lblUkupnoodgovora->onClick = [this] { ShowResultsTable(); };
+    lblTacnihodgovora->onClick = [this] { ShowResultsTable(); };
+    lblOcenaPolozioNijepolozio->onClick = [this] { ShowResultsTable(); };
+    mnuTabelaskracenatabela->onClick = [this] { ShowResultsTable(); };
+    mnuTestKrajrada->onClick = [this] { mnuTestKrajrada_Click(); };
+    tmrTimer1->onTick = [this] { tmrTimer1_Timer(); };
+    static constexpr int kShortLimits[5] = {5, 10, 15, 30, 45};
+    for (std::size_t i = 0; i < shortWorkTimeItems.size(); ++i) {
+        MenuItem* item = shortWorkTimeItems[i];
+        item->onClick = [this, item, i] { ChooseWorkLimit(item, kShortLimits[i]); };
+    }
+    vremerada->onClick = [this] { vremerada_Click(); };
+    imgtoolbar[12]->onClick = [this] { cmdTabela_Click(); };
+    imgtoolbar[17]->onClick = [this] { cmdKrajrada_Click(); };
+
     imgtoolbar[9]->onClick = [this] { CmdPrethodnopitanje_Click(); };
     imgtoolbar[10]->onClick = [this] { CmdSledecepitanje_Click(); };
     imgtoolbar[11]->onClick = [this] { CmdOdredjenoPitanje_Click(); };

@@ -125,8 +125,8 @@ void TestWindow::buildControls() {
     ProgressBar1->setBounds(4590, 5805, 4933, 262);
     ProgressBar1->setMax(360);
 
-    tmrTimer = std::make_unique<Timer>(layout_.timerName);
-    tmrTimer->setInterval(1000);
+    tmrTimer1 = std::make_unique<Timer>(layout_.timerName);
+    tmrTimer1->setInterval(1000);
 
     struct ButtonSpec {
         CommandButton** slot;
@@ -285,6 +285,9 @@ void TestWindow::buildMenus() {
     mnuPodesavanjaVremerada45minuta =
         &settings.addItem("mnuPodesavanjaVremerada45minuta", "&Vreme rada: 45 minuta");
     vremerada = &settings.addItem("vremerada", "Vreme rada: 360 minuta");
+    shortWorkTimeItems = {mnuPodesavanjaVremerada5minuta, mnuPodesavanjaVremerada10minuta,
+                          mnuPodesavanjaVremerada15minuta, mnuPodesavanjaVremerada30minuta,
+                          mnuPodesavanjaVremerada45minuta};
     settings.addSeparator("mnuPodesavanja6crtica");
     mnuPodesavanjaPomocuprvomredu = &settings.addItem(
         "mnuPodesavanjaPomocuprvomredu", "&Ispis teksta za Pomoc u prvom redu",

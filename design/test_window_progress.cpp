@@ -36,7 +36,10 @@ std::vector<std::filesystem::path> TestWindow::SaveProgress() {
     if (candidatePosition <= 0)
         return failed;
     const auto path = progressFolder() / progressFileName(candidatePosition);
-    const int last = questionIndex >= 1 && questionIndex <= questionCount ? questionIndex : 1;
+    // During a review or the demonstration the question to go on with is the one on screen
+    // when the mode began.
+    const int shown = reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
+    const int last = shown >= 1 && shown <= questionCount ? shown : 1;
     auto lines = progressHeader(last, basKvizomat.answeredCount, basKvizomat.correctCount);
     for (auto& row : ProgressRows())
         lines.push_back(std::move(row));

@@ -81,6 +81,8 @@ void TestWindow::LoadCandidateList() {
 }
 
 void TestWindow::Form_Activate() {
+    if (ending)
+        return; // the results table at the end of work closed
     if (layout_.startupWindow)
         basKvizomat.programFolder =
             folderWithSeparator(services().locations->programFolder().string());
@@ -101,8 +103,8 @@ void TestWindow::Form_Activate() {
         LoadProgress();
         progressLoaded = true;
     }
-    tmrTimer->setInterval(1000);
-    tmrTimer->setEnabled(true);
+    tmrTimer1->setInterval(1000);
+    tmrTimer1->setEnabled(true);
     if (first)
         workStartTime = services().clock->seconds();
     lblTekucevreme->setCaption(services().clock->timeOfDayText());

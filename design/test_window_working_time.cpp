@@ -1,0 +1,72 @@
+// The one-second tick: the clock, the working minutes and their limit, the moving help line
+// and the working-time items whose time has passed. The working clock is monotonic, so the
+// time of day (midnight included) has no part in it.
+#include "design/test_window.h"
+#include "design/work_time.h"
+
+#include <algorithm>
+
+namespace kviz {
+
+void TestWindow::tmrTimer1_Timer() {
+    if (ending || unloaded())
+        return;
+    clockText = services().clock->timeOfDayText();
+    const double elapsed = services().clock->seconds() - workStartTime;
+    elapsedMinutes = elapsedWorkMinutes(elapsed);
+    ProgressBar1->setValue(std::min(elapsedMinutes, ProgressBar1->max()));
+    if (workLimitReached(services().clock->seconds() - workStartTime, workLimitMinutes)) {
+        EndWork(true);
+        return;
+    }
+    lblTekucevreme->setCaption(clockText);
+    ShowElapsedTime();
+
+    helpLineX += helpLineMovingRight ? 150 : -150;
+    if (helpLineX <= 150)
+        helpLineMovingRight = true;
+    if (helpLineX > layout_.helpLineRightBound)
+        helpLineMovingRight = false;
+    if (mnuPodesavanjaPomocuprvomredu->checked() && lblPomocuprvomredu->visible())
+        lblPomocuprvomredu->setLeft(helpLineX);
+
+    static constexpr int kShortLimits[5] = {5, 10, 15, 30, 45};
+    for (std::size_t i = 0; i < shortWorkTimeItems.size(); ++i)
+        if (elapsedMinutes >= kShortLimits[i])
+            shortWorkTimeItems[i]->setEnabled(false);
+}
+
+void TestWindow::ShowElapsedTime() {
+    lblProteklovreme->setCaption(QString("Proteklo vreme: %1. minuta od %2. minuta")
+                                     .arg(elapsedMinutes)
+                                     .arg(workLimitMinutes));
+}
+
+void TestWindow::ChooseWorkLimit(MenuItem* item, int minutes) {
+    if (!item->checked())
+        item->setChecked(true);
+    workLimitMinutes = minutes;
+    ProgressBar1->setMax(minutes);
+    ShowElapsedTime();
+    for (MenuItem* other : shortWorkTimeItems)
+        if (other != item && other->checked())
+            other->setChecked(false);
+}
+
+void TestWindow::vremerada_Click() {
+    if (vremerada->checked())
+        vremerada->setChecked(false);
+    workLimitMinutes = 360;
+    ProgressBar1->setMax(360);
+    ShowElapsedTime();
+    for (MenuItem* item : shortWorkTimeItems)
+        if (item->checked())
+            item->setChecked(false);
+}
+
+void TestWindow::UncheckWorkTimeMenus() {
+    for (MenuItem* item : shortWorkTimeItems)
+        item->setChecked(false);
+}
+
+} // namespace kviz
