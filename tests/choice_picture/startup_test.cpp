@@ -130,9 +130,9 @@ TEST_F(Startup, WindowVariablesAfterTheLoad) {
     EXPECT_EQ(w->VScrollzapitanje->min(), 1);
     EXPECT_EQ(w->VScrollzapitanje->max(), 2);
     EXPECT_EQ(w->VScrollzapitanje->value(), 1);
-    EXPECT_TRUE(w->tmrTimer->enabled());
-    EXPECT_EQ(w->tmrTimer->interval(), 1000);
-    EXPECT_EQ(w->tmrTimer->name(), "tmrTimer1");
+    EXPECT_TRUE(w->tmrTimer1->enabled());
+    EXPECT_EQ(w->tmrTimer1->interval(), 1000);
+    EXPECT_EQ(w->tmrTimer1->name(), "tmrTimer1");
 }
 
 TEST_F(Startup, FolderStrings) {

@@ -1,0 +1,147 @@
+// The results table's routes and the end of work.
+#include "small_windows/frm_skracenatabela.h"
+#include "tests/choice_picture/picture_window.h"
+
+namespace kviz {
+namespace {
+
+using testing::readBytes;
+using Ending = testing::PictureWindowTest;
+
+class EndingAsAna : public Ending {
+protected:
+    std::unique_ptr<TestWindow> startAsAna(int questions = 5) {
+        writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+        fakes.dialogs.answers = {"ana"};
+        return start(questions);
+    }
+    std::string anaFile() { return readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"); }
+};
+
+TEST_F(EndingAsAna, NothingAnsweredSavesBeepsAndEnds) {
+    auto w = startAsAna();
+    w->cmdKrajrada->press();
+    EXPECT_EQ(beeps(), 1);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(anaFile().substr(0, 24), "1 Broj zadnjeg pitanja\r\n");
+    EXPECT_TRUE(w->unloaded());
+}
+
+TEST_F(EndingAsAna, AnsweredWorkShowsTheTableBeforeTheEnd) {
+    auto w = startAsAna();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    bool savedBeforeTable = false;
+    QString candidate;
+    fakes.dialogs.onModal = [&](Form& form) {
+        savedBeforeTable = std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.1") > 0;
+        candidate = static_cast<frmSkracenatabela&>(form).lblKandidatskrtabela->caption();
+        EXPECT_EQ(fakes.programEnd.count, 0);
+    };
+    w->cmdKrajrada->press();
+    EXPECT_TRUE(savedBeforeTable);
+    EXPECT_EQ(candidate, " ANA");
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title,
+              "Skracena tabela sa rezultatima testa");
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(anaFile().substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+}
+
+TEST_F(EndingAsAna, TheQuestionOnScreenIsCountedInTheTableAndTheFile) {
+    auto w = startAsAna();
+    key(*w, 'b');
+    w->cmdKrajrada->press();
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
+    EXPECT_EQ(anaFile().substr(0, 43), "1 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+}
+
+TEST_F(EndingAsAna, MenuItemEndsWithoutTheTable) {
+    auto w = startAsAna();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->mnuTestKrajrada->choose();
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(anaFile().substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+}
+
+TEST_F(EndingAsAna, ToolbarImageEndsAsTheButtonDoesOnce) {
+    auto w = startAsAna();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->imgtoolbar[17]->onClick();
+    w->cmdKrajrada_Click();
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+}
+
+TEST_F(EndingAsAna, ClosingTheWindowSavesAndEnds) {
+    auto w = startAsAna();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->window()->close();
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
+    EXPECT_EQ(anaFile().substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+    EXPECT_TRUE(w->unloaded());
+}
+
+TEST_F(EndingAsAna, DuringAReviewTheQuestionBeforeItIsSaved) {
+    auto w = startAsAna(3);
+    w->savedQuestionIndex = 2;
+    w->questionIndex = 4; // one past the last, where the demonstration ends
+    w->quickReviewMode = true;
+    w->mnuTestKrajrada_Click();
+    EXPECT_EQ(anaFile().substr(0, 24), "2 Broj zadnjeg pitanja\r\n");
+}
+
+TEST_F(Ending, UnnamedCandidateIsAskedBeforeAnythingIsWritten) {
+    auto w = start();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    std::string listAtPrompt = "unread";
+    fakes.dialogs.whileOpen = [&](const DialogCall& call) {
+        if (call.title == "Kandidat")
+            listAtPrompt = readBytes(stateRoot() / "Kandidat.ime");
+    };
+    fakes.dialogs.answers = {"mika"};
+    w->cmdKrajrada->press();
+    EXPECT_EQ(listAtPrompt, "");
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nMIKA\r\n");
+    EXPECT_TRUE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
+}
+
+TEST_F(Ending, ResultsTableRoutesBeepWithNothingCounted) {
+    auto w = start();
+    w->cmdTabela->press();
+    w->mnuTabelaskracenatabela->choose();
+    w->lblUkupnoodgovora->onClick();
+    w->lblTacnihodgovora->onClick();
+    w->lblOcenaPolozioNijepolozio->onClick();
+    w->imgtoolbar[12]->onClick();
+    EXPECT_EQ(beeps(), 6);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
+}
+
+TEST_F(Ending, ResultsTableRoutesOpenItAndTheQuestionIsDrawnAgain) {
+    auto w = start();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    bool helpHidden = false;
+    fakes.dialogs.onModal = [&](Form&) { helpHidden = !w->lblPomocuprvomredu->visible(); };
+    w->cmdTabela->press();
+    w->mnuTabelaskracenatabela->choose();
+    w->lblUkupnoodgovora->onClick();
+    w->lblTacnihodgovora->onClick();
+    w->lblOcenaPolozioNijepolozio->onClick();
+    w->imgtoolbar[12]->onClick();
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 6);
+    EXPECT_TRUE(helpHidden);
+    EXPECT_TRUE(w->lblPomocuprvomredu->visible()); // the activation shows it again
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_FALSE(texts(*w).empty());
+}
+
+} // namespace
+} // namespace kviz

@@ -1,0 +1,234 @@
+// The one-second tick on a clock driven by hand: working minutes, limits, the help line.
+#include "design/work_time.h"
+#include "tests/choice_picture/picture_window.h"
+
+namespace kviz {
+namespace {
+
+using WorkingTime = testing::PictureWindowTest;
+
+TEST(WorkMinutes, RoundHalfToEvenAfterCuttingToWholeSeconds) {
+    const std::pair<double, int> cases[] = {{0, 0},   {30, 0},  {30.9, 0}, {31, 1},  {89, 1},
+                                            {90, 2},  {150, 2}, {151, 3},  {209, 3}, {210, 4},
+                                            {270, 4}, {271, 5}, {-5, 0}};
+    for (auto [seconds, minutes] : cases)
+        EXPECT_EQ(elapsedWorkMinutes(seconds), minutes) << seconds;
+    EXPECT_FALSE(workLimitReached(299.9, 5));
+    EXPECT_TRUE(workLimitReached(300, 5));
+}
+
+class Ticking : public WorkingTime {
+protected:
+    void tickAt(TestWindow& w, double elapsed) {
+        fakes.clock.now = w.workStartTime + elapsed;
+        w.tmrTimer1_Timer();
+    }
+};
+
+TEST_F(Ticking, AfterTheLoad) {
+    auto w = start();
+    EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 0. minuta od 360. minuta");
+    for (MenuItem* item : w->shortWorkTimeItems) {
+        EXPECT_FALSE(item->checked());
+        EXPECT_TRUE(item->enabled());
+    }
+    EXPECT_TRUE(w->vremerada->checked());
+}
+
+TEST_F(Ticking, ShortItemsAreDisabledAsTimePasses) {
+    auto w = start();
+    const std::pair<double, int> steps[] = {{270, 0}, {271, 1}, {569, 1}, {570, 2},
+                                            {870, 2}, {871, 3}, {1770, 4}, {2671, 5}};
+    for (auto [seconds, disabled] : steps) {
+        tickAt(*w, seconds);
+        int count = 0;
+        for (MenuItem* item : w->shortWorkTimeItems)
+            count += item->enabled() ? 0 : 1;
+        EXPECT_EQ(count, disabled) << seconds;
+    }
+    EXPECT_TRUE(w->vremerada->enabled());
+    EXPECT_EQ(w->elapsedMinutes, 45);
+    EXPECT_EQ(w->ProgressBar1->value(), 45);
+    EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 45. minuta od 360. minuta");
+}
+
+TEST_F(Ticking, FiveMinuteLimitEndsTheWork) {
+    auto w = start();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->mnuPodesavanjaVremerada5minuta->choose();
+    EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 0. minuta od 5. minuta");
+    EXPECT_EQ(w->ProgressBar1->max(), 5);
+    EXPECT_TRUE(w->mnuPodesavanjaVremerada5minuta->checked());
+    EXPECT_TRUE(w->vremerada->checked()); // left as it was
+    tickAt(*w, 271);
+    EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 5. minuta od 5. minuta");
+    EXPECT_FALSE(w->mnuPodesavanjaVremerada5minuta->enabled());
+    fakes.dialogs.answers = {"pera"};
+    tickAt(*w, 299);
+    EXPECT_EQ(fakes.programEnd.count, 0);
+    tickAt(*w, 300);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1); // the results table
+    EXPECT_TRUE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
+    EXPECT_TRUE(w->unloaded());
+}
+
+TEST_F(Ticking, FortyFiveMinuteLimitWithNothingAnsweredBeeps) {
+    auto w = start();
+    w->mnuPodesavanjaVremerada45minuta->choose();
+    EXPECT_EQ(w->ProgressBar1->max(), 45);
+    fakes.dialogs.answers = {""};
+    tickAt(*w, 2699);
+    EXPECT_EQ(fakes.programEnd.count, 0);
+    tickAt(*w, 2700);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
+    EXPECT_EQ(beeps(), 1);
+}
+
+TEST_F(Ticking, WorkingTimeItemsFormAGroup) {
+    auto w = start();
+    w->mnuPodesavanjaVremerada5minuta->choose();
+    w->mnuPodesavanjaVremerada10minuta->choose();
+    EXPECT_FALSE(w->mnuPodesavanjaVremerada5minuta->checked());
+    EXPECT_TRUE(w->mnuPodesavanjaVremerada10minuta->checked());
+    EXPECT_TRUE(w->vremerada->checked());
+    EXPECT_EQ(w->workLimitMinutes, 10);
+    w->mnuPodesavanjaVremerada10minuta->choose(); // an item already checked stays so
+    EXPECT_TRUE(w->mnuPodesavanjaVremerada10minuta->checked());
+    w->vremerada->choose();
+    EXPECT_EQ(w->workLimitMinutes, 360);
+    EXPECT_EQ(w->ProgressBar1->max(), 360);
+    for (MenuItem* item : w->shortWorkTimeItems)
+        EXPECT_FALSE(item->checked());
+    EXPECT_FALSE(w->vremerada->checked());
+    w->vremerada->choose();
+    EXPECT_FALSE(w->vremerada->checked());
+    EXPECT_EQ(w->workLimitMinutes, 360);
+}
+
+TEST_F(Ticking, HelpLineSwingsBetweenItsBounds) {
+    auto w = start();
+    std::vector<int> positions;
+    for (int tick = 1; tick <= 120; ++tick) {
+        tickAt(*w, tick);
+        positions.push_back(w->helpLineX);
+    }
+    EXPECT_EQ(positions[0], 2850);
+    EXPECT_EQ(positions[18], 150);
+    EXPECT_EQ(positions[19], 300);
+    EXPECT_EQ(positions[52], 5250);
+    EXPECT_EQ(positions[53], 5100);
+    EXPECT_EQ(*std::min_element(positions.begin(), positions.end()), 150);
+    EXPECT_EQ(*std::max_element(positions.begin(), positions.end()), 5250);
+    EXPECT_EQ(w->lblPomocuprvomredu->left(), positions.back());
+}
+
+TEST_F(Ticking, HiddenHelpLineKeepsItsPlaceWhileThePositionMoves) {
+    auto w = start();
+    w->mnuPodesavanjaPomocuprvomredu->choose(); // off
+    EXPECT_FALSE(w->lblPomocuprvomredu->visible());
+    const int left = w->lblPomocuprvomredu->left();
+    tickAt(*w, 1);
+    tickAt(*w, 2);
+    EXPECT_EQ(w->helpLineX, 2700);
+    EXPECT_EQ(w->lblPomocuprvomredu->left(), left);
+    w->mnuPodesavanjaPomocuprvomredu->choose(); // on again: the marquee starts anew
+    EXPECT_EQ(w->helpLineX, 3000);
+    EXPECT_EQ(w->lblPomocuprvomredu->left(), 3000);
+    tickAt(*w, 3);
+    EXPECT_EQ(w->lblPomocuprvomredu->left(), 2850);
+}
+
+TEST_F(Ticking, HiddenClockAndBarKeepChanging) {
+    auto w = start();
+    w->mnuPodesavanjaTekucevreme->choose();
+    w->mnuPodesavanjaGrafprprotvremena->choose();
+    EXPECT_FALSE(w->lblTekucevreme->visible());
+    EXPECT_FALSE(w->ProgressBar1->visible());
+    fakes.clock.timeText = "12:34:56";
+    tickAt(*w, 95);
+    EXPECT_EQ(w->lblTekucevreme->caption(), "12:34:56");
+    EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 2. minuta od 360. minuta");
+    EXPECT_TRUE(w->lblProteklovreme->visible());
+    w->imgtoolbar[15]->onClick(); // the clock back on
+    EXPECT_TRUE(w->lblTekucevreme->visible());
+    w->lblTekucevreme->onClick(); // a click on the clock hides it
+    EXPECT_FALSE(w->lblTekucevreme->visible());
+}
+
+TEST_F(Ticking, MidnightDoesNotStopTheClock) {
+    auto w = start();
+    w->mnuPodesavanjaVremerada5minuta->choose();
+    fakes.clock.timeText = "23:59:00";
+    tickAt(*w, 120);
+    fakes.clock.timeText = "00:01:00";
+    tickAt(*w, 240);
+    EXPECT_EQ(w->elapsedMinutes, 4);
+    EXPECT_EQ(w->lblTekucevreme->caption(), "00:01:00");
+    fakes.dialogs.answers = {""};
+    tickAt(*w, 300);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+}
+
+TEST_F(Ticking, BarNeverPassesItsMaximum) {
+    auto w = start();
+    w->mnuPodesavanjaVremerada10minuta->choose();
+    fakes.dialogs.answers = {""};
+    tickAt(*w, 1000); // a late tick, long past the limit
+    EXPECT_EQ(w->ProgressBar1->value(), 10);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+}
+
+TEST_F(Ticking, TheEndRunsOnceWhileItsDialogsAreOpen) {
+    auto w = start();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->mnuPodesavanjaVremerada5minuta->choose();
+    fakes.dialogs.answers = {"pera"};
+    int ticksDuringDialogs = 0;
+    fakes.dialogs.whileOpen = [&](const DialogCall&) {
+        ++ticksDuringDialogs;
+        tickAt(*w, 400);
+    };
+    fakes.dialogs.onModal = [&](Form&) { tickAt(*w, 500); };
+    tickAt(*w, 300);
+    EXPECT_EQ(ticksDuringDialogs, 1);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_FALSE(w->tmrTimer1->enabled());
+}
+
+TEST_F(Ticking, LimitReachedDuringAnotherDialog) {
+    auto w = start();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->mnuPodesavanjaVremerada5minuta->choose();
+    fakes.dialogs.whileOpen = [&](const DialogCall& call) {
+        if (call.title == "Odredjeno Pitanje")
+            tickAt(*w, 300);
+    };
+    fakes.dialogs.answers = {"4", "pera"};
+    w->PromptGoToQuestion();
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(testing::readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),
+              "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+}
+
+TEST_F(Ticking, ReturnFromTheResultsTableKeepsTheClock) {
+    auto w = start();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    tickAt(*w, 400);
+    ASSERT_FALSE(w->mnuPodesavanjaVremerada5minuta->enabled());
+    w->cmdTabela->press();
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
+    tickAt(*w, 401);
+    EXPECT_EQ(w->elapsedMinutes, 7);
+    EXPECT_FALSE(w->mnuPodesavanjaVremerada5minuta->enabled());
+}
+
+} // namespace
+} // namespace kviz
