@@ -19,10 +19,10 @@ enum class PictureRule {
 struct TestDescriptor {
     std::string_view window;
     std::string_view caption;
-    std::string_view testWord;     // the data folder beside the program, in small letters
-    std::string_view dataFile;     // in the test's question folder
-    int recordLength;              // bytes per record of the data file
-    int recordsPerQuestion;        // records per question (per picture in the fifteen-signs test)
+    std::string_view testWord; // the data folder beside the program, in small letters
+    std::string_view dataFile; // in the test's question folder
+    int recordLength;          // bytes per record of the data file
+    int recordsPerQuestion;    // records per question (per picture in the fifteen-signs test)
     PictureRule pictureRule;
     std::string_view pictureSuffix;       // follows the picture number in the file name
     std::string_view secondPictureSuffix; // the fifteen-signs test's second picture

@@ -6,8 +6,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    auto window = std::make_unique<kviz::frmSlisaobrsitsaponudjABCDodgovorima>(
-        kviz::systemServices());
+    auto window =
+        std::make_unique<kviz::frmSlisaobrsitsaponudjABCDodgovorima>(kviz::systemServices());
     window->show();
     return app.exec();
 }

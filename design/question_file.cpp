@@ -14,8 +14,7 @@ bool QuestionFile::open(const std::filesystem::path& path, int recordLength,
 }
 
 std::string QuestionFile::line(int question, int line) {
-    std::int64_t record =
-        static_cast<std::int64_t>(question - 1) * recordsPerQuestion_ + line + 1;
+    std::int64_t record = static_cast<std::int64_t>(question - 1) * recordsPerQuestion_ + line + 1;
     return file_.read(record);
 }
 

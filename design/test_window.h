@@ -41,11 +41,11 @@ namespace kviz {
 struct WindowLayout {
     int clientWidth = 9540; // twips
     int clientHeight = 6555;
-    int helpLineStart = 3000;     // start of the moving help line, twips in its strip
+    int helpLineStart = 3000; // start of the moving help line, twips in its strip
     int helpLineRightBound = 5200;
     QString timerName = "tmrTimer1";
-    bool hasPicture = true;       // the multiple-choice picture windows show picSlika
-    bool startupWindow = false;   // the window the program starts with
+    bool hasPicture = true;     // the multiple-choice picture windows show picSlika
+    bool startupWindow = false; // the window the program starts with
 };
 
 class TestWindow : public Form {
@@ -164,7 +164,9 @@ public:
     virtual std::vector<std::string> ProgressRows() const;
     // Takes the rows read from a progress file into the answer tables.
     virtual void ApplyProgressRows(const std::vector<std::string>& rows);
-    std::filesystem::path progressFolder() { return stateRoot() / std::string(test_.progressFolder); }
+    std::filesystem::path progressFolder() {
+        return stateRoot() / std::string(test_.progressFolder);
+    }
 
     // Working time
     virtual void tmrTimer1_Timer();

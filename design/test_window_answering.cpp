@@ -22,8 +22,7 @@ bool TestWindow::KeyPreviewGuard() {
 void TestWindow::FocusAnswerInput() { CmdSledecepitanje->setFocus(); }
 
 bool TestWindow::AnswerInputOpen() const {
-    return questionIndex >= 1 && questionIndex <= questionCount && !reviewMode &&
-           !quickReviewMode;
+    return questionIndex >= 1 && questionIndex <= questionCount && !reviewMode && !quickReviewMode;
 }
 
 char TestWindow::AnswerBandAt(double y, int* bandTop, int* bandBottom) const {

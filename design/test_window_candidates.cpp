@@ -14,9 +14,8 @@ const char* const kUnnamedCandidate = "Novi kandidat";
 void TestWindow::AskCandidateName() {
     if (basKvizomat.candidateName.empty())
         basKvizomat.candidateName = kUnnamedCandidate;
-    QString answer = services().dialogs->inputBox("Upisite ime kandidata:", "Kandidat",
-                                                  fromCp1250(basKvizomat.candidateName),
-                                                  kInputBoxAt);
+    QString answer = services().dialogs->inputBox(
+        "Upisite ime kandidata:", "Kandidat", fromCp1250(basKvizomat.candidateName), kInputBoxAt);
     // Only printable characters that the list file can hold make a name.
     answer = printableCp1250(answer);
     if (answer.isEmpty()) {

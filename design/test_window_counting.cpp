@@ -24,8 +24,8 @@ void TestWindow::TallyAnswer() {
 void TestWindow::ShowCounts() {
     lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(basKvizomat.answeredCount));
     lblTacnihodgovora->setCaption(QString("Tacnih odgovora: %1").arg(basKvizomat.correctCount));
-    lblOcenaPolozioNijepolozio->setCaption(QString::fromStdString(
-        gradeLabel(basKvizomat.answeredCount, basKvizomat.correctCount)));
+    lblOcenaPolozioNijepolozio->setCaption(
+        QString::fromStdString(gradeLabel(basKvizomat.answeredCount, basKvizomat.correctCount)));
 }
 
 void TestWindow::ClearAnswers() {

@@ -38,8 +38,8 @@ void TestWindow::ShowQuestion() {
 
     const bool inRange = questionIndex >= 1 && questionIndex <= questionCount;
     if (inRange && picSlika != nullptr)
-        picSlika->loadPicture(QString::fromStdString(
-            basKvizomat.pictureFolder + pictureFileName(test_, questionIndex)));
+        picSlika->loadPicture(QString::fromStdString(basKvizomat.pictureFolder +
+                                                     pictureFileName(test_, questionIndex)));
 
     c.setFont("MS Sans Serif", 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);

@@ -36,7 +36,8 @@ QPixmap toolbarPicture(int image) {
 TestWindow::TestWindow(Services services, const TestDescriptor& test, WindowLayout layout)
     : Form(services, layout.clientWidth, layout.clientHeight), test_(test), layout_(layout) {
     canvas().setScale(0.784221, 0.817635);
-    setCaption(QString::fromLatin1(test.caption.data(), static_cast<qsizetype>(test.caption.size())));
+    setCaption(
+        QString::fromLatin1(test.caption.data(), static_cast<qsizetype>(test.caption.size())));
     setPosition(45, 615);
     buildControls();
     buildToolbar();
@@ -92,8 +93,8 @@ void TestWindow::buildControls() {
     lblOcenaPolozioNijepolozio = &add<Label>("lblOcenaPolozioNijepolozio", strip2, "Ocena:");
     lblOcenaPolozioNijepolozio->setBounds(5700, 20, 4335, 255);
     for (Control* header : std::initializer_list<Control*>{
-             lblKandidat, cmbKandidat, lblPitanje, cmbPitanje, lblUkupnoodgovora,
-             lblTacnihodgovora, lblOcenaPolozioNijepolozio})
+             lblKandidat, cmbKandidat, lblPitanje, cmbPitanje, lblUkupnoodgovora, lblTacnihodgovora,
+             lblOcenaPolozioNijepolozio})
         header->setFont(kHeaderFont, 12, true);
 
     if (layout_.hasPicture) {
@@ -215,16 +216,16 @@ void TestWindow::buildMenus() {
         }
     }
     mnuTest->addSeparator("mnuTestdrugacrtica");
-    mnuTestKrajrada = &mnuTest->addItem(
-        "mnuTestKrajrada", "&Kraj rada                        Alt+F4");
+    mnuTestKrajrada =
+        &mnuTest->addItem("mnuTestKrajrada", "&Kraj rada                        Alt+F4");
 
     mnuKandidat = &addTopMenu("mnuKandidat", "Ka&ndidat");
 
     mnuPitanje = &addTopMenu("mnuPitanje", "Pitanj&e");
-    mnuPitanjeSledecepitanje = &mnuPitanje->addItem(
-        "mnuPitanjeSledecepitanje", "&Sledece pitanje                  Ctrl+S");
-    mnuPitanjePrethodnopitanje = &mnuPitanje->addItem(
-        "mnuPitanjePrethodnopitanje", "&Prethodno pitanje               Ctrl+P");
+    mnuPitanjeSledecepitanje = &mnuPitanje->addItem("mnuPitanjeSledecepitanje",
+                                                    "&Sledece pitanje                  Ctrl+S");
+    mnuPitanjePrethodnopitanje = &mnuPitanje->addItem("mnuPitanjePrethodnopitanje",
+                                                      "&Prethodno pitanje               Ctrl+P");
     mnuPitanje->addSeparator("mnuPitanjeprvacrtica");
     mnuPitanjeOdredjenopitanje = &mnuPitanje->addItem(
         "mnuPitanjeOdredjenopitanje", "&Odredjeno pitanje", QKeySequence(Qt::Key_F5));
@@ -234,9 +235,9 @@ void TestWindow::buildMenus() {
         "mnuTabelaskracenatabela", "&Skracena tabela          ", QKeySequence(Qt::Key_F8));
 
     mnuPregledresenihpitanja = &addTopMenu("mnuPregledresenihpitanja", "Pregle&d pitanja");
-    mnuPreglrespitanjaProd1pitdokraja =
-        &mnuPregledresenihpitanja->addItem("mnuPreglrespitanjaProd1pitdokraja",
-                                           "Pregled od &1. pitanja do kraja", QKeySequence(Qt::Key_F9));
+    mnuPreglrespitanjaProd1pitdokraja = &mnuPregledresenihpitanja->addItem(
+        "mnuPreglrespitanjaProd1pitdokraja", "Pregled od &1. pitanja do kraja",
+        QKeySequence(Qt::Key_F9));
     mnuPregrespitPreglodzadpitdokr = &mnuPregledresenihpitanja->addItem(
         "mnuPregrespitPreglodzadpitdokr", "Pregled od &zadatog pitanja do kraja",
         QKeySequence(Qt::CTRL | Qt::Key_F9));
@@ -250,29 +251,29 @@ void TestWindow::buildMenus() {
 
     mnuPodesavanja = &addTopMenu("mnuPodesavanja", "Podesa&vanja");
     MenuItem& settings = *mnuPodesavanja;
-    mnuPodesavanjaZvuknakonnetacnogodg = &settings.addItem(
-        "mnuPodesavanjaZvuknakonnetacnogodg", "&Zvuk nakon netacnog odgovora",
-        QKeySequence(Qt::Key_F3));
+    mnuPodesavanjaZvuknakonnetacnogodg =
+        &settings.addItem("mnuPodesavanjaZvuknakonnetacnogodg", "&Zvuk nakon netacnog odgovora",
+                          QKeySequence(Qt::Key_F3));
     settings.addSeparator("mnuPodesavanja1crtica");
-    mnuPodesavanjaIspDaNeubojinakonodg = &settings.addItem(
-        "mnuPodesavanjaIspDaNeubojinakonodg", "&Ispis DA/Ne  u boji nakon odgovora",
-        QKeySequence(Qt::Key_F4));
-    mnuPodesavanjazelokvokotacnogodg = &settings.addItem("mnuPodesavanjazelokvokotacnogodg",
-                                                         "Zeleni okvir oko tacnog  odgovora");
-    mnuPodesavanjaPojavokviraokoodg = &settings.addItem("mnuPodesavanjaPojavokviraokoodg",
-                                                        "Pojavljivanje &okvira oko odgovora");
-    mnuPodesavanjaJedanpokzatacanodg = &settings.addItem(
-        "mnuPodesavanjaJedanpokzatacanodg", "&Jedan pokusaj za tacan odgovor",
-        QKeySequence(Qt::Key_F6));
+    mnuPodesavanjaIspDaNeubojinakonodg =
+        &settings.addItem("mnuPodesavanjaIspDaNeubojinakonodg",
+                          "&Ispis DA/Ne  u boji nakon odgovora", QKeySequence(Qt::Key_F4));
+    mnuPodesavanjazelokvokotacnogodg =
+        &settings.addItem("mnuPodesavanjazelokvokotacnogodg", "Zeleni okvir oko tacnog  odgovora");
+    mnuPodesavanjaPojavokviraokoodg =
+        &settings.addItem("mnuPodesavanjaPojavokviraokoodg", "Pojavljivanje &okvira oko odgovora");
+    mnuPodesavanjaJedanpokzatacanodg =
+        &settings.addItem("mnuPodesavanjaJedanpokzatacanodg", "&Jedan pokusaj za tacan odgovor",
+                          QKeySequence(Qt::Key_F6));
     settings.addSeparator("mnuPodesavanja3crtica");
-    mnuPodesavanjaokokotxtpitiodg = &settings.addItem("mnuPodesavanjaokokotxtpitiodg",
-                                                      "Okvir oko teksta pitanja i odgovora");
+    mnuPodesavanjaokokotxtpitiodg =
+        &settings.addItem("mnuPodesavanjaokokotxtpitiodg", "Okvir oko teksta pitanja i odgovora");
     settings.addSeparator("mnuPodesavanja4crtica");
-    mnuPodesavanjaTekucevreme = &settings.addItem("mnuPodesavanjaTekucevreme", "&Tekuce vreme",
-                                                  QKeySequence(Qt::Key_F7));
-    mnuPodesavanjaGrafprprotvremena = &settings.addItem(
-        "mnuPodesavanjaGrafprprotvremena", "&Graficki prikaz protoka vremena",
-        QKeySequence(Qt::CTRL | Qt::Key_F7));
+    mnuPodesavanjaTekucevreme =
+        &settings.addItem("mnuPodesavanjaTekucevreme", "&Tekuce vreme", QKeySequence(Qt::Key_F7));
+    mnuPodesavanjaGrafprprotvremena =
+        &settings.addItem("mnuPodesavanjaGrafprprotvremena", "&Graficki prikaz protoka vremena",
+                          QKeySequence(Qt::CTRL | Qt::Key_F7));
     settings.addSeparator("mnuPodesavanja5crtica");
     mnuPodesavanjaVremerada5minuta =
         &settings.addItem("mnuPodesavanjaVremerada5minuta", "Vreme rada:  5 minuta");
@@ -289,24 +290,23 @@ void TestWindow::buildMenus() {
                           mnuPodesavanjaVremerada15minuta, mnuPodesavanjaVremerada30minuta,
                           mnuPodesavanjaVremerada45minuta};
     settings.addSeparator("mnuPodesavanja6crtica");
-    mnuPodesavanjaPomocuprvomredu = &settings.addItem(
-        "mnuPodesavanjaPomocuprvomredu", "&Ispis teksta za Pomoc u prvom redu",
-        QKeySequence(Qt::CTRL | Qt::Key_F1));
+    mnuPodesavanjaPomocuprvomredu =
+        &settings.addItem("mnuPodesavanjaPomocuprvomredu", "&Ispis teksta za Pomoc u prvom redu",
+                          QKeySequence(Qt::CTRL | Qt::Key_F1));
     settings.addSeparator("mnuPodesavanja7crtica");
     mnuPodesavanjaStandpodesavanja = &settings.addItem("mnuPodesavanjaStandpodesavanja",
                                                        "&Ucitavanje stand. podesavanja(Default)");
 
     // The design defaults of the settings.
-    for (MenuItem* item : {mnuPodesavanjaIspDaNeubojinakonodg, mnuPodesavanjazelokvokotacnogodg,
-                           mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg,
-                           mnuPodesavanjaTekucevreme, mnuPodesavanjaGrafprprotvremena, vremerada,
-                           mnuPodesavanjaPomocuprvomredu})
-        item->setChecked(true);
     for (MenuItem* item :
-         {mnuPodesavanjaZvuknakonnetacnogodg, mnuPodesavanjaJedanpokzatacanodg,
-          mnuPodesavanjaVremerada5minuta, mnuPodesavanjaVremerada10minuta,
-          mnuPodesavanjaVremerada15minuta, mnuPodesavanjaVremerada30minuta,
-          mnuPodesavanjaVremerada45minuta})
+         {mnuPodesavanjaIspDaNeubojinakonodg, mnuPodesavanjazelokvokotacnogodg,
+          mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg, mnuPodesavanjaTekucevreme,
+          mnuPodesavanjaGrafprprotvremena, vremerada, mnuPodesavanjaPomocuprvomredu})
+        item->setChecked(true);
+    for (MenuItem* item : {mnuPodesavanjaZvuknakonnetacnogodg, mnuPodesavanjaJedanpokzatacanodg,
+                           mnuPodesavanjaVremerada5minuta, mnuPodesavanjaVremerada10minuta,
+                           mnuPodesavanjaVremerada15minuta, mnuPodesavanjaVremerada30minuta,
+                           mnuPodesavanjaVremerada45minuta})
         item->setChecked(false);
 
     mnuInfo = &addTopMenu("mnuInfo", "In&fo");

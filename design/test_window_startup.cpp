@@ -128,5 +128,4 @@ void TestWindow::LoadQuestionCount() {
     resultLetters.assign(static_cast<std::size_t>(questionCount) + 1, '\0');
 }
 
-
 } // namespace kviz

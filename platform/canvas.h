@@ -18,9 +18,9 @@ namespace kviz {
 struct DrawOp {
     enum class Kind { Text, Box, FilledBox };
     Kind kind = Kind::Text;
-    QString text;        // Text only
-    QPointF at;          // Text: top-left position in units
-    QRectF rect;         // Box and FilledBox: corners in units
+    QString text; // Text only
+    QPointF at;   // Text: top-left position in units
+    QRectF rect;  // Box and FilledBox: corners in units
     QColor color;
     QString fontName;    // Text only, the name asked for
     double fontSize = 0; // points

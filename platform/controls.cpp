@@ -34,7 +34,7 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
-        int button = event->button() == Qt::RightButton   ? buttons::Right
+        int button = event->button() == Qt::RightButton    ? buttons::Right
                      : event->button() == Qt::MiddleButton ? buttons::Middle
                                                            : buttons::Left;
         if (released)

@@ -9,9 +9,9 @@
 #include <QKeySequence>
 #include <QPixmap>
 #include <QPointer>
-#include <QWidget>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 #include <vector>
 

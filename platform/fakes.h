@@ -55,8 +55,8 @@ public:
 struct DialogCall {
     enum class Kind { Message, Input, Modal };
     Kind kind = Kind::Message;
-    QString text;    // message text or input prompt
-    QString title;   // title, or the modal form's caption
+    QString text;  // message text or input prompt
+    QString title; // title, or the modal form's caption
     QString defaultAnswer;
     QString answer;
     MessageIcon icon = MessageIcon::None;

@@ -47,9 +47,7 @@ std::string RecordFile::read(std::int64_t record) {
     return out;
 }
 
-std::int64_t RecordFile::recordCount() const {
-    return (size_ + recordLength_ - 1) / recordLength_;
-}
+std::int64_t RecordFile::recordCount() const { return (size_ + recordLength_ - 1) / recordLength_; }
 
 std::optional<std::vector<std::string>> readLines(const fs::path& path) {
     std::error_code ec;

@@ -167,8 +167,7 @@ private:
     bool afterDoubleClick_ = false;
 };
 
-Form::Form(Services services, int clientWidthTwips, int clientHeightTwips)
-    : services_(services) {
+Form::Form(Services services, int clientWidthTwips, int clientHeightTwips) : services_(services) {
     window_ = new Window(*this);
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
     canvas_ = new Canvas(clientWidthTwips, clientHeightTwips, this);

@@ -146,9 +146,8 @@ private:
 
 // Key codes of the original windows, for the key handlers.
 namespace keys {
-constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33,
-              PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40,
-              Delete = 46, F1 = 112;
+constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33, PageDown = 34,
+              End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46, F1 = 112;
 } // namespace keys
 
 // Mouse buttons as the original windows number them.

@@ -8,7 +8,8 @@ QString fromCp1250(std::string_view bytes) {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
     for (char c : bytes)
-        out.append(QChar(static_cast<char16_t>(basic::cp1250ToUnicode(static_cast<unsigned char>(c)))));
+        out.append(
+            QChar(static_cast<char16_t>(basic::cp1250ToUnicode(static_cast<unsigned char>(c)))));
     return out;
 }
 

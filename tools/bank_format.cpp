@@ -7,9 +7,7 @@ namespace bankgen {
 
 namespace {
 
-bool isAnswerLetter(char c) {
-    return c >= 'a' && c <= 'd';
-}
+bool isAnswerLetter(char c) { return c >= 'a' && c <= 'd'; }
 
 // Returns the answer letter if the line starts with a marker (" a)" or "*a)"), else 0.
 char markerLetter(std::string_view line) {
@@ -19,9 +17,7 @@ char markerLetter(std::string_view line) {
     return 0;
 }
 
-std::string quoted(std::string_view s) {
-    return "'" + std::string(s) + "'";
-}
+std::string quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
 
 // Text that is not a marker must not look like one to a reader scanning the records.
 void checkPlainText(std::string_view text, int index, bool wholeLine) {

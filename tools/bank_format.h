@@ -19,12 +19,12 @@ namespace bankgen {
 // Input error. `line` is a 0-based line index inside a question for errors raised while
 // checking one question, a 1-based source line for source errors, or -1 when no line applies.
 class BankError : public std::runtime_error {
-  public:
+public:
     explicit BankError(const std::string& message, int line = -1)
         : std::runtime_error(message), line_(line) {}
     int line() const { return line_; }
 
-  private:
+private:
     int line_;
 };
 

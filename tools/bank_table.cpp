@@ -12,9 +12,7 @@ constexpr std::array kBanks{
 
 } // namespace
 
-std::span<const BankInfo> knownBanks() {
-    return kBanks;
-}
+std::span<const BankInfo> knownBanks() { return kBanks; }
 
 int pictureForQuestion(PictureRule rule, int question) {
     switch (rule) {
@@ -36,8 +34,6 @@ std::string bankFilePath(const BankInfo& bank) {
     return std::string(bank.word) + "/pitiodg/" + std::string(bank.word) + ".pit";
 }
 
-std::string pictureDirPath(const BankInfo& bank) {
-    return std::string(bank.word) + "/JPGSLIKE";
-}
+std::string pictureDirPath(const BankInfo& bank) { return std::string(bank.word) + "/JPGSLIKE"; }
 
 } // namespace bankgen

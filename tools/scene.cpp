@@ -9,19 +9,11 @@
 
 namespace bankgen {
 
-Arm opposite(Arm arm) {
-    return static_cast<Arm>((static_cast<int>(arm) + 2) % 4);
-}
-Arm leftOf(Arm arm) {
-    return static_cast<Arm>((static_cast<int>(arm) + 1) % 4);
-}
-Arm rightOf(Arm arm) {
-    return static_cast<Arm>((static_cast<int>(arm) + 3) % 4);
-}
+Arm opposite(Arm arm) { return static_cast<Arm>((static_cast<int>(arm) + 2) % 4); }
+Arm leftOf(Arm arm) { return static_cast<Arm>((static_cast<int>(arm) + 1) % 4); }
+Arm rightOf(Arm arm) { return static_cast<Arm>((static_cast<int>(arm) + 3) % 4); }
 
-bool Scene::hasArm(Arm arm) const {
-    return std::find(arms.begin(), arms.end(), arm) != arms.end();
-}
+bool Scene::hasArm(Arm arm) const { return std::find(arms.begin(), arms.end(), arm) != arms.end(); }
 
 bool Scene::hasCrossing(Arm arm) const {
     return std::find(crossings.begin(), crossings.end(), arm) != crossings.end();
@@ -72,7 +64,7 @@ std::string armName(Arm arm) {
 }
 
 class SceneParser {
-  public:
+public:
     explicit SceneParser(int number) { scene_.number = number; }
 
     void statement(const Statement& st) {
@@ -128,7 +120,7 @@ class SceneParser {
         return std::move(scene_);
     }
 
-  private:
+private:
     [[noreturn]] void fail(const std::string& message) const { throw BankError(message, line_); }
 
     const std::string& word(std::size_t i) const { return (*words_)[i]; }

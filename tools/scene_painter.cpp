@@ -84,9 +84,7 @@ QPointF polar(QPointF centre, double degrees, double radius) {
     return centre + QPointF(std::cos(a), -std::sin(a)) * radius;
 }
 
-QPointF ringPoint(double degrees, double radius) {
-    return polar(kCentre, degrees, radius);
-}
+QPointF ringPoint(double degrees, double radius) { return polar(kCentre, degrees, radius); }
 
 // Counter-clockwise direction of travel in the ring.
 QPointF ringHeading(double degrees) {
@@ -133,7 +131,7 @@ VehicleSize sizeOf(VehicleKind kind) {
 }
 
 class Painter {
-  public:
+public:
     Painter(const Scene& scene, QImage& image) : scene_(scene), p_(&image) {
         p_.setRenderHint(QPainter::Antialiasing);
         p_.setRenderHint(QPainter::TextAntialiasing);
@@ -156,7 +154,7 @@ class Painter {
         roadsideItems();
     }
 
-  private:
+private:
     // Distance from the centre to where an arm meets the junction.
     double junctionEdge() const { return scene_.roundabout ? kRingOuter : kHalf; }
 

@@ -221,8 +221,7 @@ TEST_F(Answering, HoverFrameOfAnswerDRunsToTheTextBottom) {
     w->ShowQuestion();
     ASSERT_GT(w->topD, 0);
     w->Form_MouseMove(0, 0, 7000, w->topD + 1);
-    EXPECT_EQ(boxes(*w).back().rect,
-              QRectF(QPointF(6650, w->topD), QPointF(11720, w->textBottom)));
+    EXPECT_EQ(boxes(*w).back().rect, QRectF(QPointF(6650, w->topD), QPointF(11720, w->textBottom)));
 }
 
 TEST_F(Answering, RightClickMovesOnAndJudgesNothing) {
@@ -311,7 +310,7 @@ TEST_F(Answering, RealMouseAndKeyEvents) {
     ASSERT_EQ(focus, w->CmdSledecepitanje->widget());
     QTest::keyClick(focus, Qt::Key_A);
     EXPECT_EQ(w->answerLetters[2], 'a');
-    EXPECT_EQ(w->questionIndex, 2); // the letter did not press the focused button
+    EXPECT_EQ(w->questionIndex, 2);         // the letter did not press the focused button
     QTest::keyClick(focus, Qt::Key_Return); // Enter presses "Sledece pitanje"
     EXPECT_EQ(w->questionIndex, 3);
     QTest::keyClick(w->window()->focusWidget(), Qt::Key_PageUp);

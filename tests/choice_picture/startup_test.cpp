@@ -68,8 +68,8 @@ protected:
 TEST_F(Startup, FirstStartCreatesTheStateFoldersAndAnEmptyList) {
     writeDefaultBank();
     auto w = start();
-    for (const char* folder : {"PPOMABCD", "PPOMODG", "RASKRSN", "SAOBZN15", "SLSAOBZN",
-                               "SSITABCD", "SUVAABCD", "SUVAODG", "ZNOVLICA"})
+    for (const char* folder : {"PPOMABCD", "PPOMODG", "RASKRSN", "SAOBZN15", "SLSAOBZN", "SSITABCD",
+                               "SUVAABCD", "SUVAODG", "ZNOVLICA"})
         EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / folder)) << folder;
     EXPECT_TRUE(std::filesystem::exists(stateRoot() / "Kandidat.ime"));
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "");
@@ -167,7 +167,7 @@ TEST_F(Startup, FirstQuestionIsDrawnWithItsAnswerBands) {
     EXPECT_TRUE(lines[0].bold);
     EXPECT_EQ(lines[0].color, QColor(0, 0, 0));
     EXPECT_TRUE(lines[1].bold);
-    EXPECT_FALSE(lines[2].bold); // from answer a on, the font is not bold
+    EXPECT_FALSE(lines[2].bold);              // from answer a on, the font is not bold
     EXPECT_EQ(lines[3].text.left(4), " b) "); // the "*" is shown as a blank
     EXPECT_EQ(w->correctLetter, "b");
     EXPECT_EQ(w->topA, static_cast<int>(lines[2].at.y() - 8 + 0.5));

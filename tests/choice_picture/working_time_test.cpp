@@ -37,7 +37,7 @@ TEST_F(Ticking, AfterTheLoad) {
 
 TEST_F(Ticking, ShortItemsAreDisabledAsTimePasses) {
     auto w = start();
-    const std::pair<double, int> steps[] = {{270, 0}, {271, 1}, {569, 1}, {570, 2},
+    const std::pair<double, int> steps[] = {{270, 0}, {271, 1}, {569, 1},  {570, 2},
                                             {870, 2}, {871, 3}, {1770, 4}, {2671, 5}};
     for (auto [seconds, disabled] : steps) {
         tickAt(*w, seconds);

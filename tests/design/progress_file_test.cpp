@@ -102,7 +102,11 @@ TEST(ProgressFile, HeaderReadDefensively) {
         int last, answered, correct;
     };
     const Case cases[] = {
-        {"as written", {"3 Broj zadnjeg pitanja", "4 Ukupno odgovora", "2 Tacnih odgovora"}, 3, 4, 2},
+        {"as written",
+         {"3 Broj zadnjeg pitanja", "4 Ukupno odgovora", "2 Tacnih odgovora"},
+         3,
+         4,
+         2},
         {"question beyond N", {"99 B", "1 U", "1 T"}, 1, 1, 1},
         {"question 0", {"0 B", "1 U", "1 T"}, 1, 1, 1},
         {"no number", {"Broj", "x", "y"}, 1, 0, 0},

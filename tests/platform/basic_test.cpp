@@ -30,8 +30,8 @@ TEST(Basic, LeadingNumber) {
 }
 
 TEST(Basic, RoundHalfEven) {
-    const std::pair<double, double> cases[] = {{2.5, 2},  {3.5, 4},  {0.4, 0},   {0.5, 0},
-                                               {1.5, 2},  {12.5, 12}, {13.5, 14}, {-2.5, -2},
+    const std::pair<double, double> cases[] = {{2.5, 2},   {3.5, 4},   {0.4, 0},   {0.5, 0},
+                                               {1.5, 2},   {12.5, 12}, {13.5, 14}, {-2.5, -2},
                                                {-3.5, -4}, {2.6, 3},   {-0.4, 0}};
     for (auto [in, out] : cases)
         EXPECT_DOUBLE_EQ(roundHalfEven(in), out) << in;
@@ -70,7 +70,7 @@ TEST(Basic, Windows1250RoundTrip) {
         ASSERT_TRUE(back.has_value()) << b;
         EXPECT_EQ(*back, b);
     }
-    EXPECT_EQ(cp1250ToUnicode(0x8A), U'\u0160'); // S caron
+    EXPECT_EQ(cp1250ToUnicode(0x8A), U'\u0160');          // S caron
     EXPECT_FALSE(unicodeToCp1250(U'\u0416').has_value()); // Cyrillic Zhe
 }
 

@@ -20,9 +20,7 @@ int inkedPixels(const QImage& image) {
     return count;
 }
 
-bool allWhite(const QImage& image) {
-    return inkedPixels(image) == 0;
-}
+bool allWhite(const QImage& image) { return inkedPixels(image) == 0; }
 
 TEST(Canvas, WhatIsDrawnStaysInTheBackBufferAndOnTheWindow) {
     FakeServices fakes;

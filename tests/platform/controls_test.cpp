@@ -13,7 +13,7 @@ namespace kviz::testing {
 namespace {
 
 class Controls : public ::testing::Test {
-  protected:
+protected:
     FakeServices fakes;
     RecordingForm form{fakes.services()};
 };
@@ -21,7 +21,7 @@ class Controls : public ::testing::Test {
 // ---- VScrollBar -------------------------------------------------------------------------
 
 class ScrollBarTest : public Controls {
-  protected:
+protected:
     ScrollBarTest() {
         bar.setBounds(300, 300, 255, 3000);
         bar.onChange = [this] { events << QString("Change %1").arg(bar.value()); };
@@ -195,7 +195,7 @@ TEST_F(ScrollBarTest, DragOnAReversedRangeReportsTheOriginalsValues) {
 // ---- ComboBox ---------------------------------------------------------------------------
 
 class ComboBoxTest : public Controls {
-  protected:
+protected:
     ComboBoxTest() { combo.setBounds(300, 300, 2400, 360); }
     void focus() {
         ASSERT_TRUE(showActive(form));

@@ -15,7 +15,7 @@ namespace kviz::testing {
 namespace {
 
 class FormEvents : public ::testing::Test {
-  protected:
+protected:
     FakeServices fakes;
     RecordingForm form{fakes.services()};
 
@@ -193,7 +193,7 @@ TEST_F(FormEvents, EnterCancelledInFormKeyPressDoesNotPressTheButton) {
 // itself turns two quick clicks into a double click.
 
 class FormMouse : public FormEvents {
-  protected:
+protected:
     QWindow* handle() { return form.window()->windowHandle(); }
     QPoint at(QPoint surfacePixels) { return form.surface()->mapTo(form.window(), surfacePixels); }
     QStringList mouseEvents() const {

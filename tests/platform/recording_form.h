@@ -22,7 +22,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace kviz::testing {
 
 class RecordingForm : public Form {
-  public:
+public:
     explicit RecordingForm(Services services, int widthTwips = 6000, int heightTwips = 4500)
         : Form(services, widthTwips, heightTwips) {}
 
@@ -44,7 +44,7 @@ class RecordingForm : public Form {
         return kept;
     }
 
-  protected:
+protected:
     void Form_Load() override {
         events << "Load";
         if (whileLoading)

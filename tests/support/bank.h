@@ -11,7 +11,8 @@ namespace kviz::testing {
 std::string record(const std::string& text, int length);
 
 // A question file: the header record, then each question's lines padded to K records.
-std::string choiceBank(const std::string& header, const std::vector<std::vector<std::string>>& questions,
+std::string choiceBank(const std::string& header,
+                       const std::vector<std::vector<std::string>>& questions,
                        int recordLength = 33, int recordsPerQuestion = 16);
 
 } // namespace kviz::testing

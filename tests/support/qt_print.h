@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << '{';

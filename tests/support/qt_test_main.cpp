@@ -23,7 +23,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         QByteArray runtime = QDir::tempPath().toUtf8() + "/kviz-test-runtime";
         QDir().mkpath(QString::fromUtf8(runtime));
-        QFile::setPermissions(QString::fromUtf8(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(QString::fromUtf8(runtime), QFileDevice::ReadOwner |
+                                                              QFileDevice::WriteOwner |
+                                                              QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
     qInstallMessageHandler(quietHandler);

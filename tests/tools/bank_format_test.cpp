@@ -22,9 +22,7 @@ std::string record(const std::string& bytes, int number) {
     return bytes.substr(static_cast<std::size_t>(number - 1) * 33, 33);
 }
 
-std::string pad(const std::string& s) {
-    return s + std::string(33 - s.size(), ' ');
-}
+std::string pad(const std::string& s) { return s + std::string(33 - s.size(), ' '); }
 
 // Error message of analyzeQuestion, or "" when the question is accepted.
 std::string problemWith(const Lines& lines) {

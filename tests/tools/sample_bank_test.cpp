@@ -28,7 +28,7 @@ std::string readFile(const std::string& path) {
 }
 
 class SampleBank : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         bytes_ = readFile(kBankDir + "/pitiodg/ssitabcd.pit");
         ASSERT_GE(bytes_.size(), kLength) << "bank file missing or empty";

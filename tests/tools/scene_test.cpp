@@ -24,9 +24,7 @@ SourcePicture picture(const std::string& text) {
     return result;
 }
 
-Scene scene(const std::string& text) {
-    return parseScene(picture(text));
-}
+Scene scene(const std::string& text) { return parseScene(picture(text)); }
 
 // Line of the rejected statement, or 0 if the picture was accepted.
 int errorLine(const std::string& text) {
