@@ -153,7 +153,8 @@ void Label::setCaption(const QString& caption) {
     caption_ = caption;
     label_->setText(caption);
     if (autoSize_)
-        label_->resize(label_->sizeHint().width(), label_->height());
+        setBounds(left(), top(),
+                  static_cast<int>(label_->sizeHint().width() * Canvas::kTwipsPerPixel), height());
 }
 
 void Label::setAutoSize(bool autoSize) {

@@ -300,6 +300,19 @@ TEST_F(ComboBoxTest, ArrowKeyChoosesTheNextEntry) {
 
 // ---- ProgressBar and PieChart -----------------------------------------------------------
 
+TEST_F(Controls, SelfSizingLabelKeepsItsWidthWhenMoved) {
+    Label& label = form.add<Label>("lbl", form.surface(), "kratko");
+    label.setBounds(100, 0, 300, 180);
+    label.setAutoSize(true);
+    label.setCaption("Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
+    const int width = label.width();
+    EXPECT_GT(width, 300);
+    EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
+    label.setLeft(2000);
+    EXPECT_EQ(label.width(), width);
+    EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
+}
+
 TEST_F(Controls, ProgressBarRefusesValuesOutsideItsRange) {
     auto& bar = form.add<ProgressBar>("prb", form.surface());
     bar.setMax(10);
