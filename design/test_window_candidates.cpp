@@ -28,17 +28,7 @@ void TestWindow::AskCandidateName() {
     ConfirmCandidate();
 }
 
-void TestWindow::SelectOrAddCandidate() {
-    const QString text = cmbKandidat->text();
-    for (int i = 0; i < cmbKandidat->listCount(); ++i) {
-        if (cmbKandidat->item(i) == text) {
-            cmbKandidat->setListIndex(i);
-            return;
-        }
-    }
-    cmbKandidat->addItem(text);
-    cmbKandidat->setListIndex(cmbKandidat->listCount() - 1);
-}
+void TestWindow::SelectOrAddCandidate() { cmbKandidat->selectOrAppend(cmbKandidat->text()); }
 
 void TestWindow::ConfirmCandidate() {
     const int chosen = cmbKandidat->listIndex();

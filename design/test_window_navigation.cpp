@@ -48,17 +48,7 @@ void TestWindow::PromptGoToQuestion() {
     ShowQuestion();
 }
 
-void TestWindow::RememberQuestionNumber() {
-    const QString text = cmbPitanje->text();
-    for (int i = 0; i < cmbPitanje->listCount(); ++i) {
-        if (cmbPitanje->item(i) == text) {
-            cmbPitanje->setListIndex(i);
-            return;
-        }
-    }
-    cmbPitanje->addItem(text);
-    cmbPitanje->setListIndex(cmbPitanje->listCount() - 1);
-}
+void TestWindow::RememberQuestionNumber() { cmbPitanje->selectOrAppend(cmbPitanje->text()); }
 
 void TestWindow::CmdSledecepitanje_Click() { ShowNextQuestion(); }
 

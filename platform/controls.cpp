@@ -154,11 +154,14 @@ void Label::setCaption(const QString& caption) {
     label_->setText(caption);
     if (autoSize_)
         setBounds(left(), top(),
-                  static_cast<int>(label_->sizeHint().width() * Canvas::kTwipsPerPixel), height());
+                  std::max(designWidth_,
+                           static_cast<int>(label_->sizeHint().width() * Canvas::kTwipsPerPixel)),
+                  height());
 }
 
 void Label::setAutoSize(bool autoSize) {
     autoSize_ = autoSize;
+    designWidth_ = width();
     setCaption(caption_);
 }
 
@@ -260,6 +263,17 @@ void ComboBox::setListIndex(int index) {
         combo_->setCurrentIndex(-1);
         combo_->setEditText(text);
     }
+}
+
+void ComboBox::selectOrAppend(const QString& text) {
+    for (int i = 0; i < combo_->count(); ++i) {
+        if (combo_->itemText(i) == text) {
+            setListIndex(i);
+            return;
+        }
+    }
+    addItem(text);
+    setListIndex(combo_->count() - 1);
 }
 
 QStringList ComboBox::items() const {

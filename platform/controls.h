@@ -89,7 +89,7 @@ public:
     void setForeColor(QColor color);
     void setBorder(bool single);
     bool border() const { return border_; }
-    // A label that sizes its width to its caption.
+    // A label that widens to show its whole caption; it is never narrower than it was made.
     void setAutoSize(bool autoSize);
 
 private:
@@ -97,6 +97,7 @@ private:
     QString caption_;
     bool border_ = false;
     bool autoSize_ = false;
+    int designWidth_ = 0;
 };
 
 class TextBox : public Control {
@@ -137,6 +138,9 @@ public:
     // Selects an entry and shows its text; -1 selects none and leaves the text.
     void setListIndex(int index);
     QStringList items() const;
+    // Selects the first entry equal to the text, case and blanks counting; when there is none,
+    // appends the text as a new last entry and selects it.
+    void selectOrAppend(const QString& text);
     QComboBox* comboBox() const { return combo_; }
 
 private:

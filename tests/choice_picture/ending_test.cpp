@@ -8,13 +8,18 @@ namespace {
 using testing::readBytes;
 using Ending = testing::PictureWindowTest;
 
+// The button, the menu item (F8), the three header labels and toolbar image 13.
+void openResultsTableByEveryRoute(TestWindow& w) {
+    w.cmdTabela->press();
+    w.mnuTabelaskracenatabela->choose();
+    w.lblUkupnoodgovora->onClick();
+    w.lblTacnihodgovora->onClick();
+    w.lblOcenaPolozioNijepolozio->onClick();
+    w.imgtoolbar[12]->onClick();
+}
+
 class EndingAsAna : public Ending {
 protected:
-    std::unique_ptr<TestWindow> startAsAna(int questions = 5) {
-        writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
-        fakes.dialogs.answers = {"ana"};
-        return start(questions);
-    }
     std::string anaFile() { return readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"); }
 };
 
@@ -114,12 +119,7 @@ TEST_F(Ending, UnnamedCandidateIsAskedBeforeAnythingIsWritten) {
 
 TEST_F(Ending, ResultsTableRoutesBeepWithNothingCounted) {
     auto w = start();
-    w->cmdTabela->press();
-    w->mnuTabelaskracenatabela->choose();
-    w->lblUkupnoodgovora->onClick();
-    w->lblTacnihodgovora->onClick();
-    w->lblOcenaPolozioNijepolozio->onClick();
-    w->imgtoolbar[12]->onClick();
+    openResultsTableByEveryRoute(*w);
     EXPECT_EQ(beeps(), 6);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
 }
@@ -130,12 +130,7 @@ TEST_F(Ending, ResultsTableRoutesOpenItAndTheQuestionIsDrawnAgain) {
     w->ShowNextQuestion();
     bool helpHidden = false;
     fakes.dialogs.onModal = [&](Form&) { helpHidden = !w->lblPomocuprvomredu->visible(); };
-    w->cmdTabela->press();
-    w->mnuTabelaskracenatabela->choose();
-    w->lblUkupnoodgovora->onClick();
-    w->lblTacnihodgovora->onClick();
-    w->lblOcenaPolozioNijepolozio->onClick();
-    w->imgtoolbar[12]->onClick();
+    openResultsTableByEveryRoute(*w);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 6);
     EXPECT_TRUE(helpHidden);
     EXPECT_TRUE(w->lblPomocuprvomredu->visible()); // the activation shows it again

@@ -33,6 +33,12 @@ protected:
         writeBank("ssitabcd", "ssitabcd.pit", choiceBank(std::to_string(questions), bank));
         return startWindow();
     }
+    // Starts with the list "NOVI KANDIDAT", "ANA", and ANA named at the start-up prompt.
+    std::unique_ptr<TestWindow> startAsAna(int questions = 5) {
+        writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+        fakes.dialogs.answers = {"ana"};
+        return start(questions);
+    }
     std::unique_ptr<TestWindow> startWindow() {
         auto window = std::make_unique<frmSlisaobrsitsaponudjABCDodgovorima>(services());
         window->show();

@@ -18,14 +18,7 @@ public:
     }
 };
 
-class ProgressWithAna : public Progress {
-protected:
-    std::unique_ptr<TestWindow> startAsAna(int questions = 5) {
-        writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
-        fakes.dialogs.answers = {"ana"};
-        return start(questions);
-    }
-};
+using ProgressWithAna = Progress;
 
 TEST_F(ProgressWithAna, SaveAndReloadInANewWindow) {
     {

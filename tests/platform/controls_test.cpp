@@ -308,6 +308,9 @@ TEST_F(Controls, SelfSizingLabelKeepsItsWidthWhenMoved) {
     const int width = label.width();
     EXPECT_GT(width, 300);
     EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
+    label.setCaption("x");
+    EXPECT_EQ(label.width(), 300); // never narrower than it was made
+    label.setCaption("Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
     label.setLeft(2000);
     EXPECT_EQ(label.width(), width);
     EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
