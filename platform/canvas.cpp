@@ -41,8 +41,13 @@ QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
     return font;
 }
 
+void Canvas::setBackColor(QColor color) {
+    backColor_ = color;
+    clear();
+}
+
 void Canvas::clear() {
-    image_.fill(Qt::white);
+    image_.fill(backColor_);
     log_.clear();
     currentX = 0;
     currentY = 0;

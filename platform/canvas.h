@@ -41,8 +41,10 @@ public:
     QPointF unitsFromPixels(QPointF pixels) const;
     QPointF pixelsFromUnits(QPointF units) const;
 
-    // Clears the surface to white, empties the log and puts the position at (0, 0).
+    // Clears the surface to its back colour, empties the log and puts the position at (0, 0).
     void clear();
+    // The back colour, white unless set; setting it clears the surface.
+    void setBackColor(QColor color);
 
     void setFont(const QString& name, double sizePoints, bool bold);
     void setForeColor(QColor color) { color_ = color; }
@@ -83,6 +85,7 @@ private:
     bool bold_ = false;
     QFont font_;
     QColor color_ = Qt::black;
+    QColor backColor_ = Qt::white;
 };
 
 } // namespace kviz

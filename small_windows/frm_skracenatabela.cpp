@@ -13,6 +13,7 @@ const QColor kLightGrey(192, 192, 192);
 frmSkracenatabela::frmSkracenatabela(Services services) : Form(services, 5475, 5490) {
     setCaption("Skracena tabela sa rezultatima testa");
     setPosition(2070, 435);
+    canvas().setBackColor(kLightGrey);
     QWidget* client = surface();
     auto label = [&](const char* name, const char* caption, int l, int t, int w, int h) {
         Label& made = add<Label>(name, client, caption);
@@ -37,6 +38,9 @@ frmSkracenatabela::frmSkracenatabela(Services services) : Form(services, 5475, 5
     MSChart1 = &add<PieChart>("MSChart1", client);
     MSChart1->setBounds(1140, 1320, 3255, 3495);
     MSChart1->setColors(QColor(255, 0, 0), QColor(10, 170, 10));
+    // The texts the load writes can be wider than the designed labels.
+    for (Label* grows : {lblKandidatskrtabela, lblOcNijepolPoluskrtab, lblNetacodg, lblTacnodg})
+        grows->setAutoSize(true);
     cmdIzlaz = &add<CommandButton>("cmdIzlaz", client, "&Izlaz");
     cmdIzlaz->setBounds(4200, 4940, 1215, 495);
     cmdIzlaz->onClick = [this] { cmdIzlaz_Click(); };

@@ -2,6 +2,11 @@
 #include "platform/fakes.h"
 #include "tests/platform/recording_form.h"
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 #include <gtest/gtest.h>
 
 namespace kviz::testing {
@@ -61,6 +66,27 @@ TEST(ScriptedDialogs, ModalFormIsLoadedRunAndUnloaded) {
     EXPECT_EQ(modal.events, QStringList({"Load", "Unload"}));
     ASSERT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title, "Rezultati");
+}
+
+} // namespace
+} // namespace kviz::testing
+
+namespace kviz::testing {
+namespace {
+
+TEST(SystemServices, StateRootIsKvizomatInTheHomeFolder) {
+    Services services = systemServices();
+    std::filesystem::path root = services.locations->stateRoot();
+#ifdef _WIN32
+    EXPECT_EQ(root, std::filesystem::path("C:\\KVIZOMAT"));
+#else
+    EXPECT_EQ(root.filename(), "KVIZOMAT");
+    EXPECT_EQ(root.parent_path(), std::filesystem::path(getpwuid(getuid())->pw_dir));
+#endif
+    EXPECT_FALSE(services.locations->programFolder().empty());
+    const double before = services.clock->seconds();
+    EXPECT_GE(services.clock->seconds(), before); // monotonic
+    EXPECT_EQ(services.clock->timeOfDayText().size(), 8);
 }
 
 } // namespace
