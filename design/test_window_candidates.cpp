@@ -80,9 +80,12 @@ void TestWindow::cmbKandidat_KeyPress(int& keyAscii) {
     }
     basKvizomat.candidateName = basic::upper(toCp1250(text));
     cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
+    const int before = candidatePosition;
     SelectOrAddCandidate();
     ConfirmCandidate();
-    LoadProgress();
+    // The candidate at work chosen again keeps the work done since the last save.
+    if (candidatePosition != before)
+        LoadProgress();
     FocusAnswerInput();
 }
 
@@ -97,8 +100,10 @@ void TestWindow::cmbKandidat_LostFocus() {
 
 void TestWindow::mnuKandidat_Click() {
     HideHelpLine();
+    const int before = candidatePosition;
     AskCandidateName();
-    LoadProgress();
+    if (candidatePosition != before)
+        LoadProgress();
     ShowHelpLine();
     ShowQuestion();
 }

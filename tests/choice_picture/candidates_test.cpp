@@ -197,6 +197,23 @@ TEST_F(Candidates, ChoosingAnotherCandidateSavesTheOneAtWorkAndStartsClean) {
     EXPECT_EQ(w->answerLetters[2], 'a');
 }
 
+TEST_F(Candidates, ChoosingTheCandidateAtWorkAgainKeepsTheWork) {
+    auto w = startAsAna(3);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->SaveSession();
+    key(*w, 'a'); // given after the save
+    int enter = 13;
+    w->cmbKandidat->setText("ana");
+    w->cmbKandidat_KeyPress(enter);
+    fakes.dialogs.answers = {"ANA"};
+    w->mnuKandidat_Click();
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->answerLetters[2], 'a');
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 2);
+}
+
 TEST_F(Candidates, ToolbarImageAndLabelAskForTheName) {
     auto w = start(3);
     fakes.dialogs.answers = {"ana", "mika"};
