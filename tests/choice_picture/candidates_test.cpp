@@ -1,6 +1,8 @@
 // The candidate list, the name prompt and the choice of a candidate.
 #include "tests/choice_picture/picture_window.h"
 
+#include <QApplication>
+
 namespace kviz {
 namespace {
 
@@ -222,6 +224,34 @@ TEST_F(Candidates, ToolbarImageAndLabelAskForTheName) {
     w->lblKandidat->onClick();
     EXPECT_EQ(basKvizomat.candidateName, "MIKA");
     EXPECT_EQ(w->cmbKandidat->items(), (QStringList{"NOVI KANDIDAT", "ANA", "MIKA"}));
+}
+
+} // namespace
+} // namespace kviz
+
+namespace kviz {
+namespace {
+
+TEST_F(Candidates, TypingANameIntoTheComboWithRealKeys) {
+    auto w = start(3);
+    w->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w->window(); }));
+    w->cmbKandidat->setFocus();
+    ASSERT_EQ(w->focusedControl(), w->cmbKandidat);
+    EXPECT_FALSE(w->keyPreview); // letters go to the box, not to the answers
+    w->cmbKandidat->setText("");
+    QTest::keyClicks(w->window()->focusWidget(), "ana");
+    EXPECT_EQ(w->answerLetters[1], '\0');
+    EXPECT_EQ(w->cmbKandidat->text(), "ana");
+    QTest::keyClick(w->window()->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(basKvizomat.candidateName, "ANA");
+    EXPECT_EQ(w->candidatePosition, 1);
+    EXPECT_EQ(w->cmbKandidat->items(), (QStringList{"NOVI KANDIDAT", "ANA"}));
+    // Enter moved the focus on to the answers, and the window sees the keys again.
+    EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje);
+    EXPECT_TRUE(w->keyPreview);
+    QTest::keyClick(w->window()->focusWidget(), Qt::Key_B);
+    EXPECT_EQ(w->answerLetters[1], 'b');
 }
 
 } // namespace
