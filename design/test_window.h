@@ -125,6 +125,9 @@ public:
     void CmdPrethodnopitanje_Click();
     void CmdOdredjenoPitanje_Click();
     void cmbPitanje_GotFocus();
+    // Either header box took the focus: the window stops seeing keys and the help line gives
+    // the box's instruction until the box loses the focus.
+    void HeaderBoxGotFocus(const QString& instruction);
     void cmbPitanje_KeyPress(int& keyAscii);
     void cmbPitanje_LostFocus();
     void VScrollzapitanje_Change();
@@ -160,6 +163,8 @@ public:
     void SaveSession();
     // Writes the template and the candidate's progress file; returns the files not written.
     virtual std::vector<std::filesystem::path> SaveProgress();
+    // Names the files that could not be saved in a message box, when there are any.
+    void ReportFailedSaves(const std::vector<std::filesystem::path>& failed);
     // This window's progress rows, from its answer tables.
     virtual std::vector<std::string> ProgressRows() const;
     // Takes the rows read from a progress file into the answer tables.

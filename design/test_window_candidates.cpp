@@ -37,14 +37,7 @@ void TestWindow::ConfirmCandidate() {
     if (candidatePosition >= 1) {
         // The outgoing candidate keeps what was done for them; the chosen one starts afresh.
         TallyAnswer();
-        auto failed = SaveProgress();
-        if (!failed.empty()) {
-            QString names;
-            for (const auto& path : failed)
-                names += "\n" + QString::fromStdString(path.string());
-            services().dialogs->messageBox("\nNije moguce sacuvati:" + names, "Greska",
-                                           MessageIcon::Critical);
-        }
+        ReportFailedSaves(SaveProgress());
         StartClean();
     }
     candidatePosition = chosen;
@@ -62,9 +55,7 @@ void TestWindow::StartClean() {
 }
 
 void TestWindow::cmbKandidat_GotFocus() {
-    keyPreview = false;
-    savedHelpCaption = lblPomocuprvomredu->caption();
-    lblPomocuprvomredu->setCaption("Upisite ili izaberite ime Kandidata i pritisnite Enter.");
+    HeaderBoxGotFocus("Upisite ili izaberite ime Kandidata i pritisnite Enter.");
 }
 
 void TestWindow::cmbKandidat_KeyPress(int& keyAscii) {

@@ -59,10 +59,14 @@ void TestWindow::CmdOdredjenoPitanje_Click() {
     FocusAnswerInput();
 }
 
-void TestWindow::cmbPitanje_GotFocus() {
-    keyPreview = false;
+void TestWindow::HeaderBoxGotFocus(const QString& instruction) {
+    keyPreview = false; // keys typed into the box do not reach the window
     savedHelpCaption = lblPomocuprvomredu->caption();
-    lblPomocuprvomredu->setCaption("Upisite ili izaberite broj Pitanja i pritisnite Enter.");
+    lblPomocuprvomredu->setCaption(instruction);
+}
+
+void TestWindow::cmbPitanje_GotFocus() {
+    HeaderBoxGotFocus("Upisite ili izaberite broj Pitanja i pritisnite Enter.");
 }
 
 void TestWindow::cmbPitanje_KeyPress(int& keyAscii) {

@@ -20,6 +20,10 @@ void TestWindow::SaveSession() {
         failed.push_back(candidateListPath());
     for (auto& path : SaveProgress())
         failed.push_back(path);
+    ReportFailedSaves(failed);
+}
+
+void TestWindow::ReportFailedSaves(const std::vector<std::filesystem::path>& failed) {
     if (failed.empty())
         return;
     QString text = "\nNije moguce sacuvati:";
