@@ -7,6 +7,7 @@ WindowLayout frmSlisaobrsitsaponudjABCDodgovorima::windowLayout() {
     layout.helpLineStart = 3000;
     layout.helpLineRightBound = 5200;
     layout.startupWindow = true;
+    layout.helpLineClickToggles = false;
     return layout;
 }
 

@@ -14,6 +14,7 @@
 //   test_window_candidates.cpp the candidate list and the name prompt
 //   test_window_progress.cpp   saving and loading a candidate's progress
 //   test_window_settings.cpp   the settings items
+//   test_window_review.cpp     review of solved questions and the demonstration
 //   test_window_working_time.cpp the one-second tick: clock, working time, help line
 //   test_window_ending.cpp     the results table and the end of work
 //   test_window_events.cpp     which handler each control, menu item and toolbar image runs
@@ -44,8 +45,9 @@ struct WindowLayout {
     int helpLineStart = 3000; // start of the moving help line, twips in its strip
     int helpLineRightBound = 5200;
     QString timerName = "tmrTimer1";
-    bool hasPicture = true;     // the multiple-choice picture windows show picSlika
-    bool startupWindow = false; // the window the program starts with
+    bool hasPicture = true;           // the multiple-choice picture windows show picSlika
+    bool startupWindow = false;       // the window the program starts with
+    bool helpLineClickToggles = true; // a click on the help line works as its settings item
 };
 
 class TestWindow : public Form {
@@ -181,6 +183,19 @@ public:
     void UncheckWorkTimeMenus();
     void ShowElapsedTime();
 
+    // Review and demonstration
+    void cmdPregled_Click();
+    void mnuPreglrespitanjaProd1pitdokraja_Click();
+    void mnuPregrespitPreglodzadpitdokr_Click();
+    void cmdBrziPregled_Click();
+    void mnuPregrespitBrzpregodzadpitdokr_Click();
+    void BeginReview();
+    void BeginQuickReview();
+    // One step of the demonstration, run by the tick while it is on.
+    virtual void DemonstrationStep();
+    // Brings back the question and the settings of the time before the mode.
+    void RestoreAfterReview();
+
     // Results and the end of work
     void ShowResultsTable();
     void cmdTabela_Click() { ShowResultsTable(); }
@@ -195,6 +210,14 @@ public:
     void mnuPodesavanjaTekucevreme_Click();
     void mnuPodesavanjaGrafprprotvremena_Click();
     void mnuPodesavanjaPomocuprvomredu_Click();
+    void mnuPodesavanjaZvuknakonnetacnogodg_Click();
+    void mnuPodesavanjaIspDaNeubojinakonodg_Click();
+    void mnuPodesavanjazelokvokotacnogodg_Click();
+    void mnuPodesavanjaPojavokviraokoodg_Click();
+    void mnuPodesavanjaJedanpokzatacanodg_Click();
+    void mnuPodesavanjaokokotxtpitiodg_Click();
+    void mnuPodesavanjaStandpodesavanja_Click();
+    void lblPomocuprvomredu_Click();
 
     // Hides the help line while a dialog of this window is open, and shows it again.
     void HideHelpLine();
@@ -269,8 +292,9 @@ public:
     MenuItem* mnuInfoOProgramu = nullptr;
     MenuItem* mnuPomoc = nullptr;
     MenuItem* mnuPomocPomoczaaktivniprogram = nullptr;
-    // The five short working-time items, 5 to 45 minutes.
+    // The five short working-time items and their limits in minutes.
     std::array<MenuItem*, 5> shortWorkTimeItems{};
+    static constexpr std::array<int, 5> kShortWorkLimits{5, 10, 15, 30, 45};
     // The Test-menu items by catalogue order.
     std::array<MenuItem*, 9> testMenuItems{};
 
@@ -287,6 +311,8 @@ public:
     bool ending = false;
     // The question on screen when a review or the demonstration began.
     int savedQuestionIndex = 0;
+    // The hover-frame option when a review or the demonstration began.
+    bool savedHoverFrame = false;
     // Completed drawings; tells ShowQuestion that the scroll bar's handler drew already.
     int drawings = 0;
 
@@ -315,6 +341,11 @@ protected:
 
 private:
     void connectHandlers();
+    // Enters a review or the demonstration: locks the window and keeps what the mode's end
+    // brings back.
+    void BeginMode(bool demonstration);
+    // The controls and top menus that a mode locks, in the order they are locked.
+    std::vector<std::pair<Control*, MenuItem*>> LockedSet() const;
     void buildControls();
     void buildMenus();
     void buildToolbar();

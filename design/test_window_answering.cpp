@@ -99,7 +99,7 @@ void TestWindow::Form_KeyPress(int& keyAscii) {
         return;
     if (keyAscii == 27) {
         if (quickReviewMode || reviewMode)
-            cmdKrajrada->press();
+            cmdKrajrada_Click();
         return;
     }
     const int tops[4] = {topA, topB, topC, topD};

@@ -15,7 +15,21 @@ void TestWindow::ShowResultsTable() {
     showModalForm(table);
 }
 
-void TestWindow::cmdKrajrada_Click() { EndWork(true); }
+void TestWindow::cmdKrajrada_Click() {
+    if (quickReviewMode) {
+        // The demonstration ends at the next tick; the window is given back at once.
+        stopRequested = true;
+        reviewMode = false;
+        RestoreAfterReview();
+        return;
+    }
+    if (reviewMode) {
+        reviewMode = false;
+        RestoreAfterReview();
+        return;
+    }
+    EndWork(true);
+}
 
 void TestWindow::mnuTestKrajrada_Click() { EndWork(false); }
 
@@ -32,8 +46,15 @@ void TestWindow::EndWork(bool withTable) {
 }
 
 void TestWindow::Form_QueryUnload(bool& cancel) {
-    // Closing the window by its close box ends the work as the menu's "Kraj rada" does.
+    // Closing the window by its close box ends the work as the menu's "Kraj rada" does, after
+    // leaving a review or the demonstration.
     cancel = false;
+    if (!ending && (reviewMode || quickReviewMode)) {
+        reviewMode = false;
+        quickReviewMode = false;
+        stopRequested = false;
+        RestoreAfterReview();
+    }
     EndWork(false);
 }
 

@@ -43,14 +43,43 @@ void TestWindow::connectHandlers() {
     mnuTabelaskracenatabela->onClick = [this] { ShowResultsTable(); };
     mnuTestKrajrada->onClick = [this] { mnuTestKrajrada_Click(); };
     tmrTimer1->onTick = [this] { tmrTimer1_Timer(); };
-    static constexpr int kShortLimits[5] = {5, 10, 15, 30, 45};
     for (std::size_t i = 0; i < shortWorkTimeItems.size(); ++i) {
         MenuItem* item = shortWorkTimeItems[i];
-        item->onClick = [this, item, i] { ChooseWorkLimit(item, kShortLimits[i]); };
+        item->onClick = [this, item, i] { ChooseWorkLimit(item, kShortWorkLimits[i]); };
     }
     vremerada->onClick = [this] { vremerada_Click(); };
     imgtoolbar[12]->onClick = [this] { cmdTabela_Click(); };
     imgtoolbar[17]->onClick = [this] { cmdKrajrada_Click(); };
+
+    cmdPregled->onClick = [this] { cmdPregled_Click(); };
+    cmdBrziPregled->onClick = [this] { cmdBrziPregled_Click(); };
+    mnuPreglrespitanjaProd1pitdokraja->onClick = [this] {
+        mnuPreglrespitanjaProd1pitdokraja_Click();
+    };
+    mnuPregrespitPreglodzadpitdokr->onClick = [this] { mnuPregrespitPreglodzadpitdokr_Click(); };
+    mnuPreglrespitBrziprod1pitdokr->onClick = [this] { cmdBrziPregled_Click(); };
+    mnuPregrespitBrzpregodzadpitdokr->onClick = [this] {
+        mnuPregrespitBrzpregodzadpitdokr_Click();
+    };
+    imgtoolbar[13]->onClick = [this] { cmdPregled_Click(); };
+    imgtoolbar[14]->onClick = [this] { cmdBrziPregled_Click(); };
+
+    mnuPodesavanjaZvuknakonnetacnogodg->onClick = [this] {
+        mnuPodesavanjaZvuknakonnetacnogodg_Click();
+    };
+    mnuPodesavanjaIspDaNeubojinakonodg->onClick = [this] {
+        mnuPodesavanjaIspDaNeubojinakonodg_Click();
+    };
+    mnuPodesavanjazelokvokotacnogodg->onClick = [this] {
+        mnuPodesavanjazelokvokotacnogodg_Click();
+    };
+    mnuPodesavanjaPojavokviraokoodg->onClick = [this] { mnuPodesavanjaPojavokviraokoodg_Click(); };
+    mnuPodesavanjaJedanpokzatacanodg->onClick = [this] {
+        mnuPodesavanjaJedanpokzatacanodg_Click();
+    };
+    mnuPodesavanjaokokotxtpitiodg->onClick = [this] { mnuPodesavanjaokokotxtpitiodg_Click(); };
+    mnuPodesavanjaStandpodesavanja->onClick = [this] { mnuPodesavanjaStandpodesavanja_Click(); };
+    lblPomocuprvomredu->onClick = [this] { lblPomocuprvomredu_Click(); };
 
     imgtoolbar[9]->onClick = [this] { CmdPrethodnopitanje_Click(); };
     imgtoolbar[10]->onClick = [this] { CmdSledecepitanje_Click(); };

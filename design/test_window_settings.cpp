@@ -41,3 +41,80 @@ void TestWindow::mnuPodesavanjaPomocuprvomredu_Click() {
 }
 
 } // namespace kviz
+
+namespace kviz {
+
+void TestWindow::mnuPodesavanjaZvuknakonnetacnogodg_Click() {
+    mnuPodesavanjaZvuknakonnetacnogodg->setChecked(!mnuPodesavanjaZvuknakonnetacnogodg->checked());
+}
+
+void TestWindow::mnuPodesavanjaPojavokviraokoodg_Click() {
+    mnuPodesavanjaPojavokviraokoodg->setChecked(!mnuPodesavanjaPojavokviraokoodg->checked());
+}
+
+void TestWindow::mnuPodesavanjaJedanpokzatacanodg_Click() {
+    mnuPodesavanjaJedanpokzatacanodg->setChecked(!mnuPodesavanjaJedanpokzatacanodg->checked());
+}
+
+void TestWindow::mnuPodesavanjaIspDaNeubojinakonodg_Click() {
+    mnuPodesavanjaIspDaNeubojinakonodg->setChecked(!mnuPodesavanjaIspDaNeubojinakonodg->checked());
+    ShowQuestion();
+}
+
+void TestWindow::mnuPodesavanjazelokvokotacnogodg_Click() {
+    const bool on = !mnuPodesavanjazelokvokotacnogodg->checked();
+    mnuPodesavanjazelokvokotacnogodg->setChecked(on);
+    if (on)
+        FrameCorrectAnswer();
+    else
+        EraseAnswerFrames();
+}
+
+void TestWindow::mnuPodesavanjaokokotxtpitiodg_Click() {
+    if (!mnuPodesavanjaokokotxtpitiodg->checked()) {
+        mnuPodesavanjaokokotxtpitiodg->setChecked(true);
+        ShowQuestion();
+    } else {
+        mnuPodesavanjaokokotxtpitiodg->setChecked(false);
+        canvas().box(5860, 1300, 11740, 6781, kWhite);
+    }
+}
+
+void TestWindow::lblPomocuprvomredu_Click() {
+    if (layout_.helpLineClickToggles)
+        mnuPodesavanjaPomocuprvomredu_Click();
+}
+
+void TestWindow::mnuPodesavanjaStandpodesavanja_Click() {
+    helpLineOn = true;
+    lblPomocuprvomredu->setVisible(true);
+    mnuPodesavanjaZvuknakonnetacnogodg->setChecked(false);
+    mnuPodesavanjaIspDaNeubojinakonodg->setChecked(true);
+    ShowQuestion();
+    mnuPodesavanjazelokvokotacnogodg->setChecked(true);
+    mnuPodesavanjaPojavokviraokoodg->setChecked(true);
+    mnuPodesavanjaJedanpokzatacanodg->setChecked(false);
+    mnuPodesavanjaokokotxtpitiodg->setChecked(true);
+    ShowQuestion();
+    for (Label* header : {lblKandidat, lblPitanje, lblOcenaPolozioNijepolozio, lblUkupnoodgovora,
+                          lblTacnihodgovora})
+        header->setBorder(false);
+    mnuPodesavanjaTekucevreme->setChecked(true);
+    lblTekucevreme->setVisible(true);
+    lblTekucevreme->setBorder(false);
+    mnuPodesavanjaGrafprprotvremena->setChecked(true);
+    ProgressBar1->setVisible(true);
+    // The working-time group shows the limit in force, which the restore does not change.
+    UncheckWorkTimeMenus();
+    bool marked = false;
+    for (std::size_t i = 0; i < shortWorkTimeItems.size(); ++i)
+        if (workLimitMinutes == kShortWorkLimits[i]) {
+            shortWorkTimeItems[i]->setChecked(true);
+            marked = true;
+        }
+    vremerada->setChecked(!marked);
+    mnuPodesavanjaPomocuprvomredu->setChecked(true);
+    lblPomocuprvomredu->setBorder(false);
+}
+
+} // namespace kviz

@@ -30,10 +30,12 @@ void TestWindow::tmrTimer1_Timer() {
     if (mnuPodesavanjaPomocuprvomredu->checked() && lblPomocuprvomredu->visible())
         lblPomocuprvomredu->setLeft(helpLineX);
 
-    static constexpr int kShortLimits[5] = {5, 10, 15, 30, 45};
     for (std::size_t i = 0; i < shortWorkTimeItems.size(); ++i)
-        if (elapsedMinutes >= kShortLimits[i])
+        if (elapsedMinutes >= kShortWorkLimits[i])
             shortWorkTimeItems[i]->setEnabled(false);
+
+    if (quickReviewMode)
+        DemonstrationStep();
 }
 
 void TestWindow::ShowElapsedTime() {

@@ -1,0 +1,169 @@
+// Review of solved questions and the demonstration of the correct answers. Both lock most of
+// the window, turn "Kraj rada" into "Izlaz", and on leaving bring back the question and the
+// hover-frame option of the time before.
+#include "app/kvizomat_module.h"
+#include "design/test_window.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+std::vector<std::pair<Control*, MenuItem*>> TestWindow::LockedSet() const {
+    std::vector<std::pair<Control*, MenuItem*>> set;
+    for (Control* c :
+         std::initializer_list<Control*>{lblProteklovreme,    lblPomocuprvomredu,
+                                         lblTekucevreme,      lblKandidat,
+                                         cmbKandidat,         lblPitanje,
+                                         cmbPitanje,          lblOcenaPolozioNijepolozio,
+                                         lblUkupnoodgovora,   lblTacnihodgovora,
+                                         lblPitanje2,         CmdSledecepitanje,
+                                         CmdPrethodnopitanje, CmdOdredjenoPitanje,
+                                         cmdTabela,           cmdBrziPregled,
+                                         cmdPregled,          cmdReset,
+                                         ProgressBar1,        VScrollzapitanje})
+        set.emplace_back(c, nullptr);
+    for (MenuItem* m : {mnuTest, mnuKandidat, mnuPitanje, mnuTabela, mnuPregledresenihpitanja,
+                        mnuReset, mnuPodesavanja})
+        set.emplace_back(nullptr, m);
+    return set;
+}
+
+void TestWindow::BeginMode(bool demonstration) {
+    const bool modeRunning = reviewMode || quickReviewMode;
+    if (!modeRunning) {
+        // The question on screen counts now, before the mode leaves it.
+        TallyAnswer();
+        savedHoverFrame = mnuPodesavanjaPojavokviraokoodg->checked();
+        savedQuestionIndex = questionIndex;
+    }
+    if (!helpLineOn) {
+        mnuPodesavanjaPomocuprvomredu->setChecked(true);
+        lblPomocuprvomredu->setVisible(true);
+    }
+    mnuPodesavanjaPojavokviraokoodg->setChecked(false);
+    for (auto [control, menu] : LockedSet()) {
+        const bool navigation = control == CmdSledecepitanje || control == CmdPrethodnopitanje ||
+                                control == CmdOdredjenoPitanje || control == cmdTabela;
+        const bool enabled = navigation && !demonstration;
+        if (control != nullptr)
+            control->setEnabled(enabled);
+        else
+            menu->setEnabled(false);
+    }
+    cmdKrajrada->setCaption("&Izlaz");
+    // A mode started while the other runs takes its place; what the end brings back stays
+    // that of the first start.
+    if (demonstration) {
+        reviewMode = false;
+        stopRequested = false;
+        quickReviewMode = true;
+        lblPomocuprvomredu->setCaption("Brzi pregled tacnih odgovora.");
+        cmdKrajrada->setFocus(); // Enter leaves the demonstration
+    } else {
+        quickReviewMode = false;
+        reviewMode = true;
+        lblPomocuprvomredu->setCaption("Pregled resenih pitanja.");
+    }
+}
+
+void TestWindow::BeginReview() { BeginMode(false); }
+
+void TestWindow::BeginQuickReview() { BeginMode(true); }
+
+void TestWindow::RestoreAfterReview() {
+    questionIndex = savedQuestionIndex;
+    mnuPodesavanjaPojavokviraokoodg->setChecked(savedHoverFrame);
+    for (auto [control, menu] : LockedSet()) {
+        if (control != nullptr)
+            control->setEnabled(true);
+        else
+            menu->setEnabled(true);
+    }
+    if (!helpLineOn) {
+        mnuPodesavanjaPomocuprvomredu->setChecked(false);
+        lblPomocuprvomredu->setVisible(false);
+    }
+    cmdKrajrada->setCaption("&Kraj rada");
+    // The question comes back as on arrival: it was counted before the mode began.
+    visitQuestion = 0;
+    countOnLeave = false;
+    ShowQuestion();
+}
+
+void TestWindow::cmdPregled_Click() { mnuPreglrespitanjaProd1pitdokraja_Click(); }
+
+void TestWindow::mnuPreglrespitanjaProd1pitdokraja_Click() {
+    BeginReview();
+    questionIndex = 1;
+    ShowQuestion();
+}
+
+void TestWindow::cmdBrziPregled_Click() {
+    BeginQuickReview();
+    questionIndex = 1;
+    ShowQuestion();
+}
+
+namespace {
+
+// Asks for the number a review or the demonstration starts from; 0 keeps the question.
+int askStartQuestion(Services& services, int questionIndex, int questionCount) {
+    for (;;) {
+        QString answer = services.dialogs->inputBox(
+            QString("Upisite broj pitanja od koga pocinje pregled: (1-%1)").arg(questionCount),
+            "Brzi pregled resenih pitanja", QString::number(questionIndex),
+            TestWindow::kInputBoxAt);
+        const double v = basic::leadingNumber(toCp1250(answer));
+        if (v >= 0 && v <= questionCount)
+            return static_cast<int>(basic::roundHalfEven(v));
+        services.beeper->beep();
+    }
+}
+
+} // namespace
+
+void TestWindow::mnuPregrespitPreglodzadpitdokr_Click() {
+    BeginReview();
+    ShowQuestion();
+    const int start = askStartQuestion(services(), questionIndex, questionCount);
+    if (start < 1)
+        return;
+    questionIndex = start;
+    cmbPitanje->setText(QString::number(start));
+    RememberQuestionNumber();
+    ShowQuestion();
+}
+
+void TestWindow::mnuPregrespitBrzpregodzadpitdokr_Click() {
+    BeginQuickReview();
+    ShowQuestion();
+    const int start = askStartQuestion(services(), questionIndex, questionCount);
+    if (start < 1)
+        return;
+    questionIndex = start;
+    cmbPitanje->setText(QString::number(start));
+    RememberQuestionNumber();
+    ShowQuestion();
+}
+
+void TestWindow::DemonstrationStep() {
+    if (stopRequested || questionIndex > questionCount || questionIndex < 1) {
+        quickReviewMode = false;
+        stopRequested = false;
+        RestoreAfterReview();
+        return;
+    }
+    ShowQuestion();
+    const int tops[4] = {topA, topB, topC, topD};
+    if (correctLetter.size() == 1 && correctLetter[0] >= 'a' && correctLetter[0] <= 'd') {
+        Canvas& c = canvas();
+        c.setFont("MS Serif", 14, true);
+        c.setForeColor(correctColor());
+        c.currentX = 6090;
+        c.currentY = tops[correctLetter[0] - 'a'] + 4;
+        c.print("DA");
+    }
+    ++questionIndex;
+}
+
+} // namespace kviz

@@ -1,0 +1,259 @@
+// Review of solved questions and the demonstration.
+#include "tests/choice_picture/picture_window.h"
+
+namespace kviz {
+namespace {
+
+using Review = testing::PictureWindowTest;
+
+bool lockedAsIn(TestWindow& w, bool review) {
+    bool ok = true;
+    for (Control* c : std::initializer_list<Control*>{
+             w.lblProteklovreme, w.lblPomocuprvomredu, w.lblTekucevreme, w.lblKandidat,
+             w.cmbKandidat, w.lblPitanje, w.cmbPitanje, w.lblOcenaPolozioNijepolozio,
+             w.lblUkupnoodgovora, w.lblTacnihodgovora, w.lblPitanje2, w.cmdBrziPregled,
+             w.cmdPregled, w.cmdReset, w.ProgressBar1, w.VScrollzapitanje})
+        ok = ok && !c->enabled();
+    for (Control* c : std::initializer_list<Control*>{w.CmdSledecepitanje, w.CmdPrethodnopitanje,
+                                                      w.CmdOdredjenoPitanje, w.cmdTabela})
+        ok = ok && c->enabled() == review;
+    for (MenuItem* m : {w.mnuTest, w.mnuKandidat, w.mnuPitanje, w.mnuTabela,
+                        w.mnuPregledresenihpitanja, w.mnuReset, w.mnuPodesavanja})
+        ok = ok && !m->enabled();
+    return ok && w.mnuInfo->enabled() && w.mnuPomoc->enabled() && w.cmdKrajrada->enabled() &&
+           w.cmdKrajrada->caption() == "&Izlaz";
+}
+
+bool allEnabled(TestWindow& w) {
+    bool ok = w.cmdKrajrada->caption() == "&Kraj rada";
+    for (Control* c : std::initializer_list<Control*>{
+             w.lblProteklovreme, w.lblPomocuprvomredu, w.lblKandidat, w.cmbKandidat, w.cmbPitanje,
+             w.CmdSledecepitanje, w.cmdTabela, w.cmdPregled, w.cmdReset, w.VScrollzapitanje,
+             w.ProgressBar1})
+        ok = ok && c->enabled();
+    for (MenuItem* m : {w.mnuTest, w.mnuPitanje, w.mnuPodesavanja})
+        ok = ok && m->enabled();
+    return ok;
+}
+
+class Demonstration : public Review {
+protected:
+    void tick(TestWindow& w) {
+        fakes.clock.now += 1;
+        w.tmrTimer1_Timer();
+    }
+};
+
+TEST_F(Demonstration, StepsThroughTheCorrectAnswersAndComesBack) {
+    auto w = start(3);
+    key(*w, 'a'); // a wrong answer to question 1
+    w->ShowNextQuestion();
+    w->cmdBrziPregled->press();
+    EXPECT_TRUE(w->quickReviewMode);
+    EXPECT_TRUE(lockedAsIn(*w, false));
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Brzi pregled tacnih odgovora.");
+    EXPECT_EQ(texts(*w).front().color, QColor(128, 128, 128));
+    EXPECT_NE(texts(*w).back().text, "NE"); // no answer of the candidate
+    EXPECT_FALSE(w->mnuPodesavanjaPojavokviraokoodg->checked());
+
+    for (int q = 1; q <= 3; ++q) {
+        tick(*w);
+        ASSERT_TRUE(w->quickReviewMode) << q;
+        const DrawOp& mark = texts(*w).back();
+        EXPECT_EQ(mark.text, "DA") << q;
+        const int top = q % 2 == 1 ? w->topB : w->topA;
+        EXPECT_EQ(mark.at, QPointF(6090, top + 4)) << q;
+        EXPECT_EQ(mark.color, QColor(10, 170, 10));
+        EXPECT_EQ(w->questionIndex, q + 1);
+    }
+    tick(*w); // tick N + 1 ends it
+    EXPECT_FALSE(w->quickReviewMode);
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_TRUE(allEnabled(*w));
+    EXPECT_TRUE(w->mnuPodesavanjaPojavokviraokoodg->checked());
+    EXPECT_EQ(texts(*w).front().color, QColor(0, 0, 0));
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+}
+
+TEST_F(Demonstration, FromTheLastQuestionEndsOnTheSecondTick) {
+    auto w = start(4);
+    fakes.dialogs.answers = {"4"};
+    w->mnuPregrespitBrzpregodzadpitdokr->choose();
+    const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(ask->text, "Upisite broj pitanja od koga pocinje pregled: (1-4)");
+    EXPECT_EQ(ask->title, "Brzi pregled resenih pitanja");
+    EXPECT_EQ(ask->defaultAnswer, "1");
+    EXPECT_EQ(w->questionIndex, 4);
+    EXPECT_EQ(w->cmbPitanje->items(), QStringList{"4"});
+    tick(*w);
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    tick(*w);
+    EXPECT_FALSE(w->quickReviewMode);
+    EXPECT_EQ(w->questionIndex, 1);
+}
+
+TEST_F(Demonstration, StartBoxRangeAndCancel) {
+    auto w = start(4);
+    fakes.dialogs.answers = {"9", "-1", "0.4"};
+    w->mnuPregrespitBrzpregodzadpitdokr->choose();
+    EXPECT_EQ(beeps(), 2);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 3);
+    EXPECT_TRUE(w->quickReviewMode); // the mode stays on at the question on screen
+    EXPECT_EQ(w->questionIndex, 1);
+    fakes.dialogs.answers = {};
+    w->cmdKrajrada_Click();
+    tick(*w);
+    w->mnuPregrespitPreglodzadpitdokr->choose(); // Cancel
+    EXPECT_TRUE(w->reviewMode);
+    EXPECT_EQ(w->questionIndex, 1);
+}
+
+TEST_F(Demonstration, ClickOrPictureStopsItAtTheNextTick) {
+    auto w = start(5);
+    for (int way = 0; way < 3; ++way) {
+        w->cmdBrziPregled->press();
+        tick(*w);
+        if (way == 0)
+            w->Form_Click();
+        else if (way == 1)
+            w->picSlika_Click();
+        else
+            w->Form_DblClick();
+        EXPECT_TRUE(w->stopRequested);
+        tick(*w);
+        EXPECT_FALSE(w->quickReviewMode) << way;
+        EXPECT_TRUE(allEnabled(*w)) << way;
+    }
+}
+
+TEST_F(Demonstration, IzlazGivesTheWindowBackAtOnce) {
+    auto w = start(5);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->cmdBrziPregled->press();
+    tick(*w);
+    int esc = 27;
+    w->Form_KeyPress(esc);
+    EXPECT_TRUE(allEnabled(*w));
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_TRUE(w->quickReviewMode); // still in the demonstration's look until the tick
+    tick(*w);
+    EXPECT_FALSE(w->quickReviewMode);
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(texts(*w).front().color, QColor(0, 0, 0));
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    w->ShowPreviousQuestion(); // question 1, answered before: never counted again
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+}
+
+TEST_F(Demonstration, TimeLimitEndsTheWorkWithoutAStep) {
+    auto w = startAsAna(5);
+    w->ShowNextQuestion();
+    w->ShowNextQuestion();
+    w->mnuPodesavanjaVremerada5minuta->choose();
+    w->cmdBrziPregled->press();
+    tick(*w);
+    const int shown = w->questionIndex;
+    fakes.clock.now = w->workStartTime + 300;
+    const auto logSize = w->canvas().log().size();
+    w->tmrTimer1_Timer();
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(w->questionIndex, shown);
+    EXPECT_EQ(w->canvas().log().size(), logSize);
+    EXPECT_EQ(testing::readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 24),
+              "3 Broj zadnjeg pitanja\r\n");
+}
+
+TEST_F(Review, ShowsTheAnswersGreyAndComesBack) {
+    auto w = start(5);
+    key(*w, 'a');
+    w->ShowNextQuestion();
+    w->ShowNextQuestion();
+    w->cmdPregled->press();
+    EXPECT_TRUE(w->reviewMode);
+    EXPECT_TRUE(lockedAsIn(*w, true));
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(texts(*w).front().color, QColor(128, 128, 128));
+    EXPECT_EQ(texts(*w).back().text, "NE");
+    w->CmdSledecepitanje->press();
+    w->Form_Click(); // a click moves on in a review
+    EXPECT_EQ(w->questionIndex, 3);
+    int down = keys::PageDown;
+    w->Form_KeyUp(down, 0);
+    EXPECT_EQ(w->questionIndex, 4);
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    w->imgtoolbar[17]->onClick(); // "Izlaz"
+    EXPECT_FALSE(w->reviewMode);
+    EXPECT_EQ(w->questionIndex, 3);
+    EXPECT_TRUE(allEnabled(*w));
+    EXPECT_EQ(fakes.programEnd.count, 0);
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(),
+              "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
+}
+
+TEST_F(Review, HelpLineShownForTheModeOnly) {
+    auto w = start(3);
+    w->mnuPodesavanjaPomocuprvomredu->choose();
+    ASSERT_FALSE(w->helpLineOn);
+    w->cmdPregled->press();
+    EXPECT_TRUE(w->lblPomocuprvomredu->visible());
+    EXPECT_TRUE(w->mnuPodesavanjaPomocuprvomredu->checked());
+    EXPECT_FALSE(w->helpLineOn);
+    w->cmdKrajrada->press();
+    EXPECT_FALSE(w->lblPomocuprvomredu->visible());
+    EXPECT_FALSE(w->mnuPodesavanjaPomocuprvomredu->checked());
+}
+
+TEST_F(Review, TheQuestionOnScreenCountsWhenAModeBegins) {
+    auto w = start(3);
+    key(*w, 'b');
+    w->cmdPregled->press();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    w->cmdKrajrada->press();
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+}
+
+TEST_F(Review, ADemonstrationStartedDuringAReviewTakesItsPlace) {
+    auto w = start(5);
+    w->ShowNextQuestion();
+    w->ShowNextQuestion();
+    ASSERT_TRUE(w->mnuPodesavanjaPojavokviraokoodg->checked());
+    w->imgtoolbar[13]->onClick(); // review
+    w->ShowNextQuestion();
+    w->imgtoolbar[14]->onClick(); // demonstration, during the review
+    EXPECT_TRUE(w->quickReviewMode);
+    EXPECT_FALSE(w->reviewMode);
+    for (int i = 0; i < 7; ++i) {
+        fakes.clock.now += 1;
+        w->tmrTimer1_Timer();
+    }
+    EXPECT_FALSE(w->quickReviewMode);
+    EXPECT_FALSE(w->reviewMode);
+    // What was on before the first start comes back.
+    EXPECT_EQ(w->questionIndex, 3);
+    EXPECT_TRUE(w->mnuPodesavanjaPojavokviraokoodg->checked());
+    EXPECT_TRUE(allEnabled(*w));
+    w->cmdKrajrada->press(); // no mode is left over: this ends the work
+    EXPECT_EQ(fakes.programEnd.count, 1);
+}
+
+TEST_F(Review, ClosingTheWindowLeavesTheModeSavesAndEnds) {
+    auto w = startAsAna(5);
+    w->ShowNextQuestion();
+    w->cmdPregled->press();
+    w->ShowNextQuestion();
+    w->ShowNextQuestion();
+    w->window()->close();
+    EXPECT_FALSE(w->reviewMode);
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(testing::readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 24),
+              "2 Broj zadnjeg pitanja\r\n");
+}
+
+} // namespace
+} // namespace kviz
