@@ -17,6 +17,7 @@
 //   test_window_review.cpp     review of solved questions and the demonstration
 //   test_window_working_time.cpp the one-second tick: clock, working time, help line
 //   test_window_ending.cpp     the results table and the end of work
+//   test_window_info.cpp       the help box and the About windows
 //   test_window_events.cpp     which handler each control, menu item and toolbar image runs
 //
 // How the pieces connect: the load opens the question file and sets the defaults; every
@@ -195,6 +196,13 @@ public:
     virtual void DemonstrationStep();
     // Brings back the question and the settings of the time before the mode.
     void RestoreAfterReview();
+
+    // Help and the About windows
+    void mnuPomocPomoczaaktivniprogram_Click();
+    // The help text for answering in this window.
+    virtual QString AnsweringHelpText() const;
+    void mnuInfoOAutoru_Click();
+    void mnuInfoOProgramu_Click();
 
     // Results and the end of work
     void ShowResultsTable();

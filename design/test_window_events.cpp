@@ -81,6 +81,11 @@ void TestWindow::connectHandlers() {
     mnuPodesavanjaStandpodesavanja->onClick = [this] { mnuPodesavanjaStandpodesavanja_Click(); };
     lblPomocuprvomredu->onClick = [this] { lblPomocuprvomredu_Click(); };
 
+    mnuPomocPomoczaaktivniprogram->onClick = [this] { mnuPomocPomoczaaktivniprogram_Click(); };
+    imgtoolbar[18]->onClick = [this] { mnuPomocPomoczaaktivniprogram_Click(); };
+    mnuInfoOAutoru->onClick = [this] { mnuInfoOAutoru_Click(); };
+    mnuInfoOProgramu->onClick = [this] { mnuInfoOProgramu_Click(); };
+
     imgtoolbar[9]->onClick = [this] { CmdPrethodnopitanje_Click(); };
     imgtoolbar[10]->onClick = [this] { CmdSledecepitanje_Click(); };
     imgtoolbar[11]->onClick = [this] { CmdOdredjenoPitanje_Click(); };

@@ -1,0 +1,13 @@
+// The texts of the help box.
+#pragma once
+
+#include <string>
+
+namespace kviz {
+
+// Answering in a multiple-choice window whose question offers 2, 3 or 4 answers.
+std::string choiceHelpText(int answers);
+std::string demonstrationHelpText();
+std::string reviewHelpText();
+
+} // namespace kviz

@@ -1,0 +1,93 @@
+// The help box and the About windows.
+#include "small_windows/frm_oprogramu.h"
+#include "tests/choice_picture/picture_window.h"
+
+namespace kviz {
+namespace {
+
+using Info = testing::PictureWindowTest;
+
+const QString kStepOn = "\n\n\nDesnim klikom misa , pritiskom na taster Enter,\n\nili klikom "
+                        "misa u vertikalni skrol bar prelazite na\n\nsledece pitanje.";
+
+TEST_F(Info, HelpTextFollowsTheAnswersAndTheMode) {
+    auto w = start(3); // questions offer 2, 3 and 4 answers
+    struct Case {
+        int question;
+        QString text;
+    };
+    const Case cases[] = {
+        {1, "\nKliknite misom na ponudjeni a) ili b) odgovor,\n\nili pritisnite slovo A ili B." +
+                kStepOn},
+        {2, "\nKliknite misom na ponudjeni a), b) ili c) odgovor,\n\nili pritisnite slovo A, B "
+            "ili C." +
+                kStepOn},
+        {3, "\nKliknite misom na ponudjeni a), b), c) ili d) odgovor,\n\nili pritisnite slovo "
+            "A, B, C ili D." +
+                kStepOn},
+    };
+    for (const auto& c : cases) {
+        w->questionIndex = c.question;
+        w->ShowQuestion();
+        w->mnuPomocPomoczaaktivniprogram->choose();
+        const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text, c.text) << c.question;
+        EXPECT_EQ(box->title, "Pomoc");
+        EXPECT_EQ(box->icon, MessageIcon::Information);
+    }
+    w->cmdBrziPregled->press();
+    w->imgtoolbar[18]->onClick(); // the menus are off, the toolbar is not
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
+              "\nZa izlaz kliknite misom bilo gde\n\nili pritisnite taster Enter.\n\n");
+    w->cmdKrajrada->press();
+    w->tmrTimer1_Timer();
+    w->cmdPregled->press();
+    w->imgtoolbar[18]->onClick();
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
+              "\nZa izlaz kliknite misom na Izlaz.\n");
+}
+
+TEST_F(Info, HelpLineHiddenWhileTheBoxIsOpen) {
+    auto w = start(3);
+    bool shownDuring = true;
+    fakes.dialogs.whileOpen = [&](const DialogCall&) {
+        shownDuring = w->lblPomocuprvomredu->visible();
+    };
+    w->mnuPomocPomoczaaktivniprogram->choose();
+    EXPECT_FALSE(shownDuring);
+    EXPECT_TRUE(w->lblPomocuprvomredu->visible());
+    w->mnuPodesavanjaPomocuprvomredu->choose(); // the help line off stays off
+    w->mnuPomocPomoczaaktivniprogram->choose();
+    EXPECT_FALSE(w->lblPomocuprvomredu->visible());
+}
+
+TEST_F(Info, AboutTheProgram) {
+    auto w = start(3);
+    std::vector<QString> captions;
+    fakes.dialogs.onModal = [&](Form& form) {
+        if (auto* about = dynamic_cast<frmOProgramu*>(&form))
+            for (Label* label : about->labels)
+                captions.push_back(label->caption());
+        EXPECT_FALSE(w->lblPomocuprvomredu->visible());
+    };
+    w->mnuInfoOProgramu->choose();
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title, "O Programu");
+    ASSERT_EQ(captions.size(), 12u);
+    EXPECT_EQ(captions[0], "Test iz saobracajnih propisa za vozacki ispit A, B kategorije");
+    EXPECT_EQ(captions[11], "Verzija:  3.1 od 27.07.1995. godine");
+    int total = 0;
+    for (std::size_t i = 1; i <= 9; ++i)
+        total += captions[i].section('=', 1).toInt();
+    EXPECT_EQ(total, 1139);
+    EXPECT_EQ(captions[10], "Ukupno 1139 pitanja.");
+    EXPECT_TRUE(w->lblPomocuprvomredu->visible());
+
+    w->mnuPodesavanjaPomocuprvomredu->choose();
+    w->mnuInfoOAutoru->choose();
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title, "Form1");
+    EXPECT_FALSE(w->lblPomocuprvomredu->visible());
+}
+
+} // namespace
+} // namespace kviz
