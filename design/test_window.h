@@ -49,6 +49,21 @@ struct WindowLayout {
     bool hasPicture = true;           // the multiple-choice picture windows show picSlika
     bool startupWindow = false;       // the window the program starts with
     bool helpLineClickToggles = true; // a click on the help line works as its settings item
+    std::vector<int> fillerLabels{1, 2, 3, 4, 5, 6, 7, 8, 9}; // which grey Label1..Label10 it has
+};
+
+class TestWindow;
+
+// Replacing the window on screen by the window of another test.
+class TestSwitch {
+public:
+    virtual ~TestSwitch() = default;
+    // True when the program has the target test's window.
+    virtual bool available(const TestDescriptor& target) = 0;
+    // Loads and shows the target test's window, which becomes the current one.
+    virtual void open(const TestDescriptor& target) = 0;
+    // Drops the window once the handler that replaced it has returned.
+    virtual void retire(TestWindow& window) = 0;
 };
 
 class TestWindow : public Form {
@@ -203,6 +218,13 @@ public:
     virtual QString AnsweringHelpText() const;
     void mnuInfoOAutoru_Click();
     void mnuInfoOProgramu_Click();
+
+    // Switching tests
+    // Saves, closes the question file, and shows the target test's window in place of this one.
+    void WindowSwitch(const TestDescriptor& target);
+    // The handler of Test-menu item and toolbar image of a test in the catalogue.
+    void TestItem_Click(std::size_t catalogueRow);
+    TestSwitch* testSwitch = nullptr;
 
     // Results and the end of work
     void ShowResultsTable();

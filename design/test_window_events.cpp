@@ -86,6 +86,14 @@ void TestWindow::connectHandlers() {
     mnuInfoOAutoru->onClick = [this] { mnuInfoOAutoru_Click(); };
     mnuInfoOProgramu->onClick = [this] { mnuInfoOProgramu_Click(); };
 
+    for (std::size_t row = 0; row < testCatalogue().size(); ++row) {
+        testMenuItems[row]->onClick = [this, row] { TestItem_Click(row); };
+        const int image = testCatalogue()[row].toolbarImage;
+        imgtoolbar[static_cast<std::size_t>(image - 1)]->onClick = [this, row] {
+            TestItem_Click(row);
+        };
+    }
+
     imgtoolbar[9]->onClick = [this] { CmdPrethodnopitanje_Click(); };
     imgtoolbar[10]->onClick = [this] { CmdSledecepitanje_Click(); };
     imgtoolbar[11]->onClick = [this] { CmdOdredjenoPitanje_Click(); };

@@ -62,8 +62,9 @@ void TestWindow::buildControls() {
 
     static const int fillerLeft[10] = {7246, 6760, 6289, 5772, 5772, 4878, 4368, 3106, 3937, 5355};
     static const int fillerWidth[10] = {118, 120, 120, 157, 157, 150, 150, 150, 110, 71};
-    for (int i = 0; i < 10; ++i) {
-        auto& filler = add<Label>(QString("Label%1").arg(i + 1), strip1, QString());
+    for (int number : layout_.fillerLabels) {
+        const int i = number - 1;
+        auto& filler = add<Label>(QString("Label%1").arg(number), strip1, QString());
         filler.setBounds(fillerLeft[i], i < 2 ? -45 : 0, fillerWidth[i], 420);
         filler.setBackColor(QColor(224, 224, 224));
         fillerLabels.push_back(&filler);

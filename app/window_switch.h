@@ -1,0 +1,37 @@
+// The program's test windows: exactly one is on screen at a time. The program starts with the
+// traffic-situation window; a test switch loads and shows the target window, and the window it
+// replaces is dropped once its handler has returned.
+#pragma once
+
+#include "design/test_window.h"
+
+#include <memory>
+#include <vector>
+
+namespace kviz {
+
+class TestWindows : public TestSwitch {
+public:
+    explicit TestWindows(Services services);
+    ~TestWindows() override;
+
+    // Loads and shows the window the program starts with.
+    void start();
+    TestWindow* current() const { return current_.get(); }
+
+    bool available(const TestDescriptor& target) override;
+    void open(const TestDescriptor& target) override;
+    void retire(TestWindow& window) override;
+
+    // Drops the windows retired so far; the event loop does it after each switch.
+    void dropRetired();
+
+private:
+    std::unique_ptr<TestWindow> create(const TestDescriptor& test);
+
+    Services services_;
+    std::unique_ptr<TestWindow> current_;
+    std::vector<std::unique_ptr<TestWindow>> retired_;
+};
+
+} // namespace kviz

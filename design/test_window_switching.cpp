@@ -1,0 +1,29 @@
+// Switching to another test: the Test menu and toolbar images 1 to 9.
+#include "design/test_window.h"
+
+namespace kviz {
+
+void TestWindow::TestItem_Click(std::size_t catalogueRow) {
+    const TestDescriptor& target = testCatalogue()[catalogueRow];
+    if (target.window == test_.window) {
+        services().beeper->beep(); // the window's own test
+        return;
+    }
+    WindowSwitch(target);
+}
+
+void TestWindow::WindowSwitch(const TestDescriptor& target) {
+    if (testSwitch == nullptr || !testSwitch->available(target)) {
+        services().beeper->beep(); // that test's window is not part of the program
+        return;
+    }
+    SaveSession();
+    questionFile_.close();
+    setMousePointer(MousePointer::Hourglass);
+    testSwitch->open(target);
+    setMousePointer(MousePointer::Default);
+    unload();
+    testSwitch->retire(*this);
+}
+
+} // namespace kviz

@@ -1,0 +1,104 @@
+// Switching between the test windows.
+#include "app/window_switch.h"
+#include "tests/support/window_fixture.h"
+
+#include <QCoreApplication>
+
+namespace kviz {
+namespace {
+
+using testing::choiceBank;
+using testing::readBytes;
+
+std::vector<std::string> question(char correct) {
+    std::vector<std::string> lines = {"Pitanje", std::string(correct == 'a' ? "*" : " ") + "a) da",
+                                      std::string(correct == 'b' ? "*" : " ") + "b) ne"};
+    return lines;
+}
+
+class Switching : public testing::WindowFixture {
+protected:
+    Switching() {
+        writeBank("ssitabcd", "ssitabcd.pit",
+                  choiceBank("3", {question('a'), question('b'), question('a')}));
+        writeBank("znovlica", "znovlica.pit", choiceBank("2", {question('b'), question('a')}));
+        writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
+        fakes.dialogs.answers = {"pera"};
+        windows.start();
+    }
+    TestWindow& current() { return *windows.current(); }
+    void press(TestWindow& w, int ascii) { w.Form_KeyPress(ascii); }
+
+    TestWindows windows{fakes.services()};
+};
+
+TEST_F(Switching, TheTargetStartsAfreshWithTheCandidateKept) {
+    TestWindow* first = &current();
+    ASSERT_EQ(first->candidatePosition, 2);
+    press(*first, 'a');
+    first->ShowNextQuestion();
+    first->findMenu("mnuTestZnacikojedajuovlsaobrlica")->choose();
+
+    // The first window saved its work and closed.
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.2").substr(0, 43),
+              "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
+    EXPECT_TRUE(first->unloaded());
+    EXPECT_EQ(first->mousePointer(), MousePointer::Default);
+
+    TestWindow& target = current();
+    EXPECT_NE(&target, first);
+    EXPECT_EQ(target.caption(), "Znaci koje daju ovlascena saobracajna lica");
+    EXPECT_EQ(target.tmrTimer1->name(), "tmrTimer2");
+    EXPECT_EQ(target.questionIndex, 1);
+    EXPECT_EQ(target.questionCount, 2);
+    EXPECT_EQ(target.cmbKandidat->listIndex(), 0);
+    EXPECT_EQ(target.lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+    EXPECT_EQ(basKvizomat.candidateName, "PERA");
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1); // no name asked again
+    EXPECT_TRUE(target.findMenu("mnuTestZnacikojedajuovlsaobrlica")->checked());
+    EXPECT_FALSE(target.findMenu("mnuTestZnacikojedajuovlsaobrlica")->enabled());
+    EXPECT_EQ(basKvizomat.pictureFolder,
+              (fakes.locations.program / "znovlica" / "JPGSLIKE").string() + "/");
+
+    // Until the candidate is chosen again, a save writes only the template.
+    press(target, 'b');
+    target.SaveSession();
+    EXPECT_TRUE(std::filesystem::exists(stateRoot() / "ZNOVLICA" / "BrZadPit.0"));
+    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "ZNOVLICA" / "BrZadPit.2"));
+
+    QCoreApplication::processEvents(); // the replaced window is dropped
+}
+
+TEST_F(Switching, OwnImageBeepsAndUnbuiltTestsStay) {
+    TestWindow* first = &current();
+    first->imgtoolbar[0]->onClick(); // its own test
+    EXPECT_EQ(fakes.beeper.count, 1);
+    first->imgtoolbar[8]->onClick(); // intersections: no window for it yet
+    EXPECT_EQ(fakes.beeper.count, 2);
+    EXPECT_EQ(&current(), first);
+    EXPECT_FALSE(first->unloaded());
+    EXPECT_EQ(std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.2"), 0u);
+}
+
+TEST_F(Switching, DuringADemonstrationByAToolbarImage) {
+    TestWindow* first = &current();
+    first->ShowNextQuestion();
+    first->cmdBrziPregled->press();
+    first->tmrTimer1_Timer();
+    first->imgtoolbar[6]->onClick(); // the officers' signals, while the menus are off
+    EXPECT_TRUE(first->unloaded());
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.2").substr(0, 24),
+              "2 Broj zadnjeg pitanja\r\n");
+    TestWindow& target = current();
+    EXPECT_FALSE(target.quickReviewMode);
+    EXPECT_FALSE(target.reviewMode);
+    EXPECT_EQ(target.cmdKrajrada->caption(), "&Kraj rada");
+    target.imgtoolbar[0]->onClick(); // and back
+    EXPECT_EQ(current().caption(), "Slike saobracajnih situacija sa ponudjenim ABCD odgovorima");
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+} // namespace kviz
