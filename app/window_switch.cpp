@@ -2,6 +2,7 @@
 
 #include "choice_picture/frm_sister_windows.h"
 #include "choice_picture/frm_slisaobrsitsaponudj_abcd_odgovorima.h"
+#include "choice_text/frm_suva_pitanja_abcd.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -28,6 +29,8 @@ constexpr WindowEntry kWindows[] = {
     {"frmSlisaobrsitsaponudjABCDodgovorima", &make<frmSlisaobrsitsaponudjABCDodgovorima>},
     {"frmZnacikojedajuovlsaobrlica", &make<frmZnacikojedajuovlsaobrlica>},
     {"frmSlisaobrznaksaponudjABCDodg", &make<frmSlisaobrznaksaponudjABCDodg>},
+    {"frmSuvapitsaponudjABCDodgovorima", &make<frmSuvapitsaponudjABCDodgovorima>},
+    {"frmSuvapitizPrvepomocisaponudjABCDodg", &make<frmSuvapitizPrvepomocisaponudjABCDodg>},
 };
 
 const WindowEntry* entryOf(const TestDescriptor& test) {

@@ -8,7 +8,7 @@ WindowLayout frmSlisaobrsitsaponudjABCDodgovorima::windowLayout() {
     layout.helpLineRightBound = 5200;
     layout.startupWindow = true;
     layout.helpLineClickToggles = false;
-    layout.fillerLabels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    layout.fillerLabels = pictureWindowFillers(10);
     return layout;
 }
 

@@ -39,6 +39,28 @@
 
 namespace kviz {
 
+// Where a multiple-choice window draws its question, in canvas units.
+struct ChoiceGeometry {
+    double textX = 6650;    // the question's lines; the answer area starts here
+    double verdictX = 6090; // "DA" and "NE"
+    QRectF textFrame{QPointF(5860, 1300), QPointF(11740, 6781)};
+    double hoverLeft = 6650, hoverRight = 11720; // the grey frame round the answer under the mouse
+    double greenLeft = 6670, greenRight = 11700; // the green frame round a right answer
+};
+
+// A control's place in twips: left, top, width, height.
+struct Placement {
+    int left, top, width, height;
+};
+
+// One of the grey labels along the toolbar strip.
+struct FillerLabel {
+    int number, left, top, width;
+};
+
+// The grey labels Label1 .. Label<count> of the picture windows.
+std::vector<FillerLabel> pictureWindowFillers(int count);
+
 // What differs between the windows as plain values.
 struct WindowLayout {
     int clientWidth = 9540; // twips
@@ -49,7 +71,12 @@ struct WindowLayout {
     bool hasPicture = true;           // the multiple-choice picture windows show picSlika
     bool startupWindow = false;       // the window the program starts with
     bool helpLineClickToggles = true; // a click on the help line works as its settings item
-    std::vector<int> fillerLabels{1, 2, 3, 4, 5, 6, 7, 8, 9}; // which grey Label1..Label10 it has
+    bool hiddenTestItems = false;     // the Test menu holds two hidden items without effect
+    std::vector<FillerLabel> fillerLabels = pictureWindowFillers(9);
+    Placement questionNumberLabel{4605, 1080, 570, 315}; // lblPitanje2
+    Placement scrollBar{9238, 1080, 267, 4489};          // VScrollzapitanje
+    int elapsedStripTop = 5805;                          // Picture4
+    ChoiceGeometry choice;
 };
 
 class TestWindow;

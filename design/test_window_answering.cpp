@@ -5,12 +5,6 @@
 
 namespace kviz {
 
-namespace {
-constexpr double kAnswerAreaX = 6650;
-constexpr double kHoverRight = 11720;
-constexpr double kVerdictX = 6090;
-} // namespace
-
 bool TestWindow::KeyPreviewGuard() {
     if (keyPreview)
         return false;
@@ -77,11 +71,12 @@ void TestWindow::Form_Click() {
         ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
         return;
     }
-    if (mouseX > kAnswerAreaX && mouseY > 1320 && mouseY < static_cast<std::int16_t>(topA - 360)) {
+    const double answerAreaX = layout_.choice.textX;
+    if (mouseX > answerAreaX && mouseY > 1320 && mouseY < static_cast<std::int16_t>(topA - 360)) {
         PromptGoToQuestion();
         return;
     }
-    if (mouseX < kAnswerAreaX || mouseY < topA || mouseY >= answersBottom)
+    if (mouseX < answerAreaX || mouseY < topA || mouseY >= answersBottom)
         return;
     if (!AnswerInputOpen())
         return;
@@ -122,7 +117,7 @@ void TestWindow::Judge(char letter, int top) {
     const bool right = correctLetter == std::string(1, letter);
     c.setFont("MS Serif", 14, true);
     c.setForeColor(right ? correctColor() : kLightRed);
-    c.currentX = kVerdictX;
+    c.currentX = layout_.choice.verdictX;
     c.currentY = static_cast<std::int16_t>(top + 4);
     if (!mnuPodesavanjaIspDaNeubojinakonodg->checked())
         return;
@@ -158,12 +153,13 @@ void TestWindow::Form_MouseMove(int, int, double x, double y) {
     mouseY = y;
     EraseAnswerFrames();
     FrameCorrectAnswer();
-    if (x < kAnswerAreaX || x > kHoverRight || y < topA || y >= answersBottom ||
+    const ChoiceGeometry& g = layout_.choice;
+    if (x < g.hoverLeft || x > g.hoverRight || y < topA || y >= answersBottom ||
         !mnuPodesavanjaPojavokviraokoodg->checked())
         return;
     int top = 0, bottom = 0;
     if (AnswerBandAt(y, &top, &bottom) != 0)
-        canvas().box(kAnswerAreaX, top, kHoverRight, bottom, kGrey);
+        canvas().box(g.hoverLeft, top, g.hoverRight, bottom, kGrey);
 }
 
 void TestWindow::Form_MouseUp(int button, int, double, double) {

@@ -7,10 +7,8 @@
 namespace kviz {
 
 namespace {
-constexpr double kTextX = 6650;
 constexpr double kTextTop = 1320;
 constexpr double kLineGap = 8;
-constexpr double kVerdictX = 6090;
 } // namespace
 
 void TestWindow::ShowQuestion() {
@@ -75,7 +73,7 @@ void TestWindow::ShowQuestion() {
         lineBuffer = line.shown;
         if (topA > 0 && c.currentY > topA && isBlankLine(lineBuffer))
             break;
-        c.currentX = kTextX;
+        c.currentX = layout_.choice.textX;
         c.currentY += kLineGap;
         c.print(fromCp1250(lineBuffer));
     }
@@ -83,7 +81,8 @@ void TestWindow::ShowQuestion() {
     answersBottom = textBottom;
 
     if (mnuPodesavanjaokokotxtpitiodg->checked())
-        c.box(5860, 1300, 11740, 6781, kBlack);
+        c.box(layout_.choice.textFrame.left(), layout_.choice.textFrame.top(),
+              layout_.choice.textFrame.right(), layout_.choice.textFrame.bottom(), kBlack);
 
     if (!quickReviewMode) {
         const char stored = answerLetters[static_cast<std::size_t>(questionIndex)];
@@ -92,7 +91,7 @@ void TestWindow::ShowQuestion() {
                 continue;
             firstAttemptOpen = false;
             c.setFont("MS Serif", 14, true);
-            c.currentX = kVerdictX;
+            c.currentX = layout_.choice.verdictX;
             c.currentY = *tops[k] + 4;
             answerGiven = true;
             char& result = resultLetters[static_cast<std::size_t>(questionIndex)];
@@ -127,22 +126,24 @@ void TestWindow::FrameCorrectAnswer() {
         return;
     QColor green = correctColor();
     Canvas& c = canvas();
+    const double left = layout_.choice.greenLeft, right = layout_.choice.greenRight;
     if (correctLetter == "a") {
-        c.box(6670, topA + 10, 11700, topB - 10, green);
+        c.box(left, topA + 10, right, topB - 10, green);
     } else if (correctLetter == "b") {
-        c.box(6670, topB + 10, 11700, (topC < 1 ? answersBottom : topC) - 10, green);
+        c.box(left, topB + 10, right, (topC < 1 ? answersBottom : topC) - 10, green);
     } else if (correctLetter == "c") {
-        c.box(6670, topC + 10, 11700, (topD < 1 ? answersBottom : topD) - 10, green);
+        c.box(left, topC + 10, right, (topD < 1 ? answersBottom : topD) - 10, green);
     } else if (correctLetter == "d" && topD >= 1) {
-        c.box(6670, topD + 10, 11700, textBottom - 10, green);
+        c.box(left, topD + 10, right, textBottom - 10, green);
     }
 }
 
 void TestWindow::EraseAnswerFrames() {
     Canvas& c = canvas();
     auto erase = [&](int top, int bottom) {
-        c.box(6670, top + 10, 11700, bottom - 10, kWhite);
-        c.box(6650, top, 11720, bottom, kWhite);
+        const ChoiceGeometry& g = layout_.choice;
+        c.box(g.greenLeft, top + 10, g.greenRight, bottom - 10, kWhite);
+        c.box(g.hoverLeft, top, g.hoverRight, bottom, kWhite);
     };
     if (topA > 0)
         erase(topA, topB);

@@ -33,6 +33,15 @@ QPixmap toolbarPicture(int image) {
 
 } // namespace
 
+std::vector<FillerLabel> pictureWindowFillers(int count) {
+    static const int left[10] = {7246, 6760, 6289, 5772, 5772, 4878, 4368, 3106, 3937, 5355};
+    static const int width[10] = {118, 120, 120, 157, 157, 150, 150, 150, 110, 71};
+    std::vector<FillerLabel> fillers;
+    for (int i = 0; i < count; ++i)
+        fillers.push_back({i + 1, left[i], i < 2 ? -45 : 0, width[i]});
+    return fillers;
+}
+
 TestWindow::TestWindow(Services services, const TestDescriptor& test, WindowLayout layout)
     : Form(services, layout.clientWidth, layout.clientHeight), test_(test), layout_(layout) {
     canvas().setScale(0.784221, 0.817635);
@@ -60,12 +69,9 @@ void TestWindow::buildControls() {
     Picture1->setBackColor(QColor(224, 224, 224));
     QWidget* strip1 = Picture1->container();
 
-    static const int fillerLeft[10] = {7246, 6760, 6289, 5772, 5772, 4878, 4368, 3106, 3937, 5355};
-    static const int fillerWidth[10] = {118, 120, 120, 157, 157, 150, 150, 150, 110, 71};
-    for (int number : layout_.fillerLabels) {
-        const int i = number - 1;
-        auto& filler = add<Label>(QString("Label%1").arg(number), strip1, QString());
-        filler.setBounds(fillerLeft[i], i < 2 ? -45 : 0, fillerWidth[i], 420);
+    for (const FillerLabel& spec : layout_.fillerLabels) {
+        auto& filler = add<Label>(QString("Label%1").arg(spec.number), strip1, QString());
+        filler.setBounds(spec.left, spec.top, spec.width, 420);
         filler.setBackColor(QColor(224, 224, 224));
         fillerLabels.push_back(&filler);
     }
@@ -103,10 +109,12 @@ void TestWindow::buildControls() {
         picSlika->setBounds(39, 1063, 4486, 4497);
     }
     lblPitanje2 = &add<Label>("lblPitanje2", client, "1.");
-    lblPitanje2->setBounds(4605, 1080, 570, 315);
+    const Placement& number = layout_.questionNumberLabel;
+    lblPitanje2->setBounds(number.left, number.top, number.width, number.height);
     lblPitanje2->setFont(kHeaderFont, 12, true);
     VScrollzapitanje = &add<VScrollBar>("VScrollzapitanje", client);
-    VScrollzapitanje->setBounds(9238, 1080, 267, 4489);
+    const Placement& bar = layout_.scrollBar;
+    VScrollzapitanje->setBounds(bar.left, bar.top, bar.width, bar.height);
 
     Picture3 = &add<PictureBox>("Picture3", client);
     Picture3->setBounds(0, 5576, 9528, 229);
@@ -117,7 +125,7 @@ void TestWindow::buildControls() {
     lblPomocuprvomredu->setAutoSize(true);
 
     Picture4 = &add<PictureBox>("Picture4", client);
-    Picture4->setBounds(0, 5805, 4575, 343);
+    Picture4->setBounds(0, layout_.elapsedStripTop, 4575, 343);
     Picture4->setBackColor(Qt::white);
     lblProteklovreme = &add<Label>("lblProteklovreme", Picture4->container(),
                                    "Proteklo vreme: 0. minuta od 360. minuta");
@@ -191,6 +199,12 @@ void TestWindow::buildToolbar() {
 
 void TestWindow::buildMenus() {
     mnuTest = &addTopMenu("mnuTest", "&Test");
+    if (layout_.hiddenTestItems) {
+        mnuTest
+            ->addItem("mnuTestKompletankvizomat", "Kompletan &Kvizo-mat", QKeySequence(Qt::Key_F2))
+            .setVisible(false);
+        mnuTest->addSeparator("mnuTestprvacrtica").setVisible(false);
+    }
     struct TestItem {
         const char* name;
         const char* caption;
@@ -215,6 +229,9 @@ void TestWindow::buildMenus() {
             item.setChecked(true);
             item.setEnabled(false);
         }
+        if (layout_.hiddenTestItems && item.name() == "mnuTestSaobracajniznaci15znakova")
+            mnuTest->addItem("mnuTestSaobracajniznaci16znakova", "Saobracajni z&naci(16 znakova)")
+                .setVisible(false);
     }
     mnuTest->addSeparator("mnuTestdrugacrtica");
     mnuTestKrajrada =

@@ -159,7 +159,7 @@ void TestWindow::DemonstrationStep() {
         Canvas& c = canvas();
         c.setFont("MS Serif", 14, true);
         c.setForeColor(correctColor());
-        c.currentX = 6090;
+        c.currentX = layout_.choice.verdictX;
         c.currentY = tops[correctLetter[0] - 'a'] + 4;
         c.print("DA");
     }

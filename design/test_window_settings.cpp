@@ -76,7 +76,8 @@ void TestWindow::mnuPodesavanjaokokotxtpitiodg_Click() {
         ShowQuestion();
     } else {
         mnuPodesavanjaokokotxtpitiodg->setChecked(false);
-        canvas().box(5860, 1300, 11740, 6781, kWhite);
+        const QRectF& frame = layout_.choice.textFrame;
+        canvas().box(frame.left(), frame.top(), frame.right(), frame.bottom(), kWhite);
     }
 }
 

@@ -1,0 +1,203 @@
+// The multiple-choice text windows: layout, drawing, answering, the demonstration's own step.
+#include "app/window_switch.h"
+#include "choice_text/frm_suva_pitanja_abcd.h"
+#include "tests/support/window_fixture.h"
+
+namespace kviz {
+namespace {
+
+using testing::choiceBank;
+using testing::readBytes;
+
+// Question q: a two-line text, answers a to c (d on odd questions), the right one b.
+std::vector<std::string> textQuestion(int q) {
+    std::vector<std::string> lines = {"Tekst pitanja broj " + std::to_string(q) +
+                                          " koji zauzima vise od jednog reda,",
+                                      "drugi red pitanja."};
+    lines.push_back(" a) prvi ponudjeni odgovor");
+    lines.push_back("*b) drugi ponudjeni odgovor");
+    lines.push_back(" c) treci ponudjeni odgovor");
+    if (q % 2 == 1)
+        lines.push_back(" d) cetvrti ponudjeni odgovor");
+    return lines;
+}
+
+class TextWindows : public testing::WindowFixture {
+protected:
+    void writeTextBank(const std::string& word, int questions) {
+        std::vector<std::vector<std::string>> bank;
+        for (int q = 1; q <= questions; ++q)
+            bank.push_back(textQuestion(q));
+        writeBank(word, word + ".pit", choiceBank(std::to_string(questions), bank, 73, 13));
+    }
+    template <typename Window> std::unique_ptr<TestWindow> open(int questions = 4) {
+        auto w = std::make_unique<Window>(services());
+        writeTextBank(std::string(w->test().testWord), questions);
+        w->show();
+        return w;
+    }
+    static std::vector<DrawOp> ops(TestWindow& w, DrawOp::Kind kind) {
+        std::vector<DrawOp> out;
+        for (const auto& op : w.canvas().log())
+            if (op.kind == kind)
+                out.push_back(op);
+        return out;
+    }
+    static void click(TestWindow& w, double x, double y) {
+        w.Form_MouseMove(0, 0, x, y);
+        w.Form_Click();
+    }
+};
+
+TEST_F(TextWindows, LayoutOfBothWindows) {
+    auto text = open<frmSuvapitsaponudjABCDodgovorima>();
+    auto firstAid = open<frmSuvapitizPrvepomocisaponudjABCDodg>();
+    EXPECT_EQ(text->caption(), "Suva pitanja sa ponudjenim ABCD odgovorima");
+    EXPECT_EQ(firstAid->caption(), "Suva pitanja iz Prve pomoci sa ponudjenim ABCD odgovorima");
+    for (TestWindow* w : {text.get(), firstAid.get()}) {
+        EXPECT_EQ(w->picSlika, nullptr);
+        EXPECT_EQ(w->findControl("picSlika"), nullptr);
+        EXPECT_EQ(w->lblPitanje2->left(), 8);
+        EXPECT_EQ(w->lblPitanje2->top(), 1374);
+        EXPECT_EQ(w->Picture4->top(), 5789);
+        EXPECT_EQ(w->VScrollzapitanje->top(), 1063);
+        EXPECT_EQ(w->VScrollzapitanje->height(), 4497);
+        EXPECT_EQ(w->fillerLabels.size(), 9u);
+        EXPECT_EQ(w->findControl("Label10"), nullptr);
+        EXPECT_EQ(w->findControl("Label1")->left(), 6289);
+        EXPECT_FALSE(w->findMenu("mnuTestKompletankvizomat")->visible());
+        EXPECT_FALSE(w->findMenu("mnuTestSaobracajniznaci16znakova")->visible());
+    }
+    EXPECT_EQ(text->VScrollzapitanje->left(), 9254);
+    EXPECT_EQ(firstAid->VScrollzapitanje->left(), 9238);
+    EXPECT_EQ(text->helpLineX, 3100);
+    EXPECT_EQ(firstAid->helpLineX, 3200);
+    EXPECT_EQ(text->findControl("Label7")->left(), 3106);
+    EXPECT_EQ(firstAid->findControl("Label7")->left(), 3105);
+    EXPECT_EQ(firstAid->findControl("Label1")->width(), 120);
+    EXPECT_TRUE(text->findMenu("mnuTestsuvapitsaponudjodg")->checked());
+    EXPECT_FALSE(firstAid->findMenu("mnuTestSuvapitizppsaponudjodg")->enabled());
+}
+
+TEST_F(TextWindows, QuestionDrawnFromTheLeftEdge) {
+    auto w = open<frmSuvapitsaponudjABCDodgovorima>();
+    auto lines = ops(*w, DrawOp::Kind::Text);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_DOUBLE_EQ(lines[0].at.x(), 790);
+    EXPECT_DOUBLE_EQ(lines[0].at.y(), 1328);
+    EXPECT_EQ(lines[0].text.size(), 73);
+    EXPECT_EQ(w->correctLetter, "b");
+    EXPECT_EQ(ops(*w, DrawOp::Kind::Box).back().rect,
+              QRectF(QPointF(0, 1320), QPointF(11780, 6800)));
+    int a = 'a';
+    w->Form_KeyPress(a);
+    EXPECT_EQ(ops(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topA + 4));
+    EXPECT_EQ(ops(*w, DrawOp::Kind::Text).back().text, "NE");
+}
+
+TEST_F(TextWindows, ThirteenLinesWithoutAClosingRecord) {
+    std::vector<std::string> full = {"Pitanje", " a) jedan", "*b) dva"};
+    while (full.size() < 13)
+        full.push_back("    nastavak");
+    writeBank("ppomabcd", "ppomabcd.pit", choiceBank("1", {full}, 73, 13));
+    frmSuvapitizPrvepomocisaponudjABCDodg w(services());
+    w.show();
+    EXPECT_EQ(ops(w, DrawOp::Kind::Text).size(), 13u);
+    EXPECT_EQ(ops(w, DrawOp::Kind::Box).back().rect,
+              QRectF(QPointF(0, 1320), QPointF(11740, 6800)));
+}
+
+TEST_F(TextWindows, AnswerAreaAndGoToZone) {
+    auto w = open<frmSuvapitsaponudjABCDodgovorima>();
+    click(*w, 790, w->topA - 400); // the go-to zone needs X above 790
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 0);
+    click(*w, 800, w->topA - 300); // too close to the answers
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 0);
+    click(*w, 800, w->topA - 400);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1);
+    click(*w, 790, w->topB); // the answer area starts at X 790
+    EXPECT_EQ(w->answerLetters[1], 'b');
+    EXPECT_EQ(ops(*w, DrawOp::Kind::Box).back().rect,
+              QRectF(QPointF(810, w->topB + 10), QPointF(11740, w->topC - 10)));
+}
+
+TEST_F(TextWindows, HoverFrameEdges) {
+    auto text = open<frmSuvapitsaponudjABCDodgovorima>();
+    text->Form_MouseMove(0, 0, 11760, text->topA);
+    EXPECT_EQ(ops(*text, DrawOp::Kind::Box).back().rect,
+              QRectF(QPointF(790, text->topA), QPointF(11760, text->topB)));
+    EXPECT_EQ(ops(*text, DrawOp::Kind::Box).back().color, QColor(128, 128, 128));
+    text->Form_MouseMove(0, 0, 11761, text->topA);
+    EXPECT_EQ(ops(*text, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
+
+    auto firstAid = open<frmSuvapitizPrvepomocisaponudjABCDodg>();
+    firstAid->Form_MouseMove(0, 0, 11720, firstAid->topA);
+    EXPECT_EQ(ops(*firstAid, DrawOp::Kind::Box).back().rect.right(), 11720);
+    firstAid->Form_MouseMove(0, 0, 11721, firstAid->topA);
+    EXPECT_EQ(ops(*firstAid, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
+}
+
+TEST_F(TextWindows, DemonstrationDrawsOneMoreQuestionBeforeItStops) {
+    auto w = open<frmSuvapitsaponudjABCDodgovorima>(4);
+    w->cmdBrziPregled->press();
+    w->tmrTimer1_Timer(); // question 1 marked
+    EXPECT_EQ(ops(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topB + 4));
+    w->Form_Click();      // a stop request
+    w->tmrTimer1_Timer(); // question 2 drawn and marked, then the end
+    EXPECT_FALSE(w->quickReviewMode);
+    EXPECT_EQ(w->questionIndex, 1);
+}
+
+TEST_F(TextWindows, DemonstrationMarkWithoutACorrectAnswer) {
+    writeBank("suvaabcd", "suvaabcd.pit",
+              choiceBank("1", {{"Pitanje bez oznake", " a) jedan", " b) dva"}}, 73, 13));
+    frmSuvapitsaponudjABCDodgovorima w(services());
+    w.show();
+    w.cmdBrziPregled->press();
+    w.tmrTimer1_Timer();
+    const DrawOp mark = ops(w, DrawOp::Kind::Text).back();
+    EXPECT_EQ(mark.text, "DA");
+    EXPECT_NEAR(mark.at.y(), w.answersBottom, 0.5); // where the drawing ended
+}
+
+TEST_F(TextWindows, ClickOnTheHelpLineSwitchesItOff) {
+    auto w = open<frmSuvapitizPrvepomocisaponudjABCDodg>();
+    w->lblPomocuprvomredu->onClick();
+    EXPECT_FALSE(w->helpLineOn);
+    EXPECT_FALSE(w->mnuPodesavanjaPomocuprvomredu->checked());
+    w->mnuPodesavanjaPomocuprvomredu->choose();
+    EXPECT_EQ(w->helpLineX, 3200);
+}
+
+TEST_F(TextWindows, EachWindowKeepsItsOwnProgress) {
+    writeTextBank("suvaabcd", 3);
+    writeTextBank("ppomabcd", 3);
+    writeBank("ssitabcd", "ssitabcd.pit", choiceBank("1", {{"P", "*a) x", " b) y"}}));
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\nMIKA\r\n");
+    fakes.dialogs.answers = {"mika"};
+    TestWindows windows(fakes.services());
+    windows.start();
+    windows.current()->imgtoolbar[1]->onClick(); // text questions
+    TestWindow* text = windows.current();
+    EXPECT_EQ(text->test().testWord, "suvaabcd");
+    int enter = 13;
+    text->cmbKandidat->setText("MIKA");
+    text->cmbKandidat_KeyPress(enter);
+    text->imgtoolbar[1]->onClick(); // its own image only beeps
+    EXPECT_EQ(windows.current(), text);
+    int b = 'b';
+    text->Form_KeyPress(b);
+    text->imgtoolbar[3]->onClick(); // first aid
+    TestWindow* firstAid = windows.current();
+    EXPECT_EQ(firstAid->test().testWord, "ppomabcd");
+    firstAid->cmbKandidat->setText("MIKA");
+    firstAid->cmbKandidat_KeyPress(enter);
+    int a = 'a';
+    firstAid->Form_KeyPress(a);
+    firstAid->mnuTestKrajrada->choose();
+    EXPECT_EQ(readBytes(stateRoot() / "SUVAABCD" / "BrZadPit.3").substr(62, 2), "bT");
+    EXPECT_EQ(readBytes(stateRoot() / "PPOMABCD" / "BrZadPit.3").substr(62, 2), "aN");
+}
+
+} // namespace
+} // namespace kviz
