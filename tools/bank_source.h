@@ -1,5 +1,5 @@
-// Reader for the readable bank sources in sample_data/. The format is described at the top of
-// sample_data/ssitabcd.txt; in short:
+// Reader for the readable bank sources in sample_data/. Each source describes the format at its
+// top, with the drawing statements its pictures use (tools/scene.h lists all of them); in short:
 //
 //   # comment
 //   picture 1            starts the drawing description of picture 1

@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::array kBanks{
     BankInfo{"ssitabcd", "ssitabcd.txt", Layout{33, 16}, PictureRule::PerPair, "ssit.JPG"},
+    BankInfo{"znovlica", "znovlica.txt", Layout{33, 16}, PictureRule::PerQuestion, "zovl.JPG"},
+    BankInfo{"slsaobzn", "slsaobzn.txt", Layout{33, 16}, PictureRule::PerQuestion, "sszn.JPG"},
 };
 
 } // namespace

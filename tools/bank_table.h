@@ -1,5 +1,6 @@
 // The question banks this tool knows how to build. A bank is described by data only: adding a
-// bank means adding a row to kBanks and its source file to sample_data/.
+// bank means adding a row to kBanks, its source file to sample_data/ and that file to
+// SAMPLE_BANK_SOURCES in tools/CMakeLists.txt (so that the build notices when it changes).
 #pragma once
 
 #include "bank_format.h"

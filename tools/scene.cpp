@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <initializer_list>
+#include <string_view>
 #include <utility>
 
 namespace bankgen {
@@ -41,11 +42,28 @@ const Names<VehicleKind> kVehicles{
     {"bus", VehicleKind::Bus},       {"moto", VehicleKind::Moto},
     {"tram", VehicleKind::Tram},     {"ambulance", VehicleKind::Ambulance},
     {"police", VehicleKind::Police}, {"fire", VehicleKind::Fire}};
+// The speed limit is written "speed<n>" and read apart from these.
 const Names<SignKind> kSigns{{"stop", SignKind::Stop},
                              {"yield", SignKind::Yield},
                              {"main", SignKind::MainRoad},
+                             {"endmain", SignKind::EndOfMainRoad},
                              {"roundabout", SignKind::Roundabout},
-                             {"crossing", SignKind::Crossing}};
+                             {"crossing", SignKind::Crossing},
+                             {"danger", SignKind::Danger},
+                             {"lights", SignKind::TrafficLights},
+                             {"twoway", SignKind::TwoWayTraffic},
+                             {"curveright", SignKind::CurveRight},
+                             {"closed", SignKind::ClosedToAll},
+                             {"noentry", SignKind::NoEntry},
+                             {"noparking", SignKind::NoParking},
+                             {"nostopping", SignKind::NoStopping},
+                             {"noovertaking", SignKind::NoOvertaking},
+                             {"noleft", SignKind::NoLeftTurn},
+                             {"endall", SignKind::EndOfRestrictions},
+                             {"ahead", SignKind::AheadOnly},
+                             {"oneway", SignKind::OneWay},
+                             {"parking", SignKind::Parking}};
+constexpr std::string_view kSpeedPrefix = "speed";
 const Names<LightState> kLights{
     {"red", LightState::Red},           {"yellow", LightState::Yellow},
     {"green", LightState::Green},       {"redyellow", LightState::RedYellow},
@@ -55,6 +73,18 @@ const Names<LineStyle> kLineStyles{
 const Names<LaneSide> kLaneSides{
     {"left", LaneSide::Left}, {"middle", LaneSide::Middle}, {"right", LaneSide::Right}};
 const Names<bool> kAxes{{"ns", true}, {"ew", false}};
+const Names<OfficerPose> kPoses{{"down", OfficerPose::Down},
+                                {"up", OfficerPose::Up},
+                                {"horizontal", OfficerPose::Horizontal},
+                                {"left", OfficerPose::Left},
+                                {"right", OfficerPose::Right},
+                                {"swing", OfficerPose::Swing}};
+const Names<OfficerTool> kTools{{"baton", OfficerTool::Baton},
+                                {"lantern", OfficerTool::Lantern},
+                                {"whistle", OfficerTool::Whistle}};
+// The officer is drawn upright, so he can only face the viewer or turn his back to it.
+const Names<Arm> kFacings{{"south", Arm::South}, {"north", Arm::North}};
+constexpr std::size_t kPlateLength = 12;
 
 std::string armName(Arm arm) {
     for (const auto& [name, value] : kArms)
@@ -71,13 +101,29 @@ public:
         line_ = st.line;
         words_ = &st.words;
         const std::string& keyword = word(0);
-        const bool isRoad = keyword == "road" || keyword == "roundabout";
-        if (isRoad != scene_.arms.empty())
-            fail(isRoad ? "the road is already given"
-                        : "a picture starts with 'road' or 'roundabout'");
+        const bool isFirst = keyword == "road" || keyword == "roundabout" || keyword == "street" ||
+                             keyword == "closeup";
+        if (isFirst == started_)
+            fail(isFirst ? "the kind of picture is already given"
+                         : "a picture starts with 'road', 'roundabout', 'street' or 'closeup'");
+        started_ = true;
 
-        if (isRoad) {
+        if (keyword == "road" || keyword == "roundabout") {
             road(keyword == "roundabout");
+        } else if (keyword == "street") {
+            street();
+        } else if (keyword == "closeup") {
+            count(1);
+            scene_.view = View::Closeup;
+            scene_.closeup = Sign{signKindAt(1), Arm::South, {}, speed_};
+        } else if (scene_.view == View::Closeup) {
+            if (keyword != "plate")
+                fail("a closeup shows one sign; only 'plate' may follow it");
+            plate();
+        } else if (keyword == "officer") {
+            officer();
+        } else if (scene_.view == View::Street) {
+            fail("'" + keyword + "' does not fit a street picture; it takes only 'officer'");
         } else if (keyword == "midline") {
             count(1);
             scene_.midline = lookup(1, kLineStyles, "line style");
@@ -114,8 +160,10 @@ public:
     }
 
     Scene finish(int pictureLine) {
-        if (scene_.arms.empty())
-            throw BankError("picture " + std::to_string(scene_.number) + " has no road",
+        if (!started_)
+            throw BankError("picture " + std::to_string(scene_.number) +
+                                " is empty; it starts with 'road', 'roundabout', 'street' or "
+                                "'closeup'",
                             pictureLine);
         return std::move(scene_);
     }
@@ -160,6 +208,55 @@ private:
         return arm;
     }
 
+    void street() {
+        if (arguments() > 1 || (arguments() == 1 && word(1) != "night"))
+            fail("expected 'street' or 'street night'");
+        scene_.view = View::Street;
+        scene_.night = arguments() == 1;
+        // The viewer comes in on south and looks north.
+        scene_.arms = {Arm::South, Arm::North};
+    }
+
+    void plate() {
+        if (arguments() == 0)
+            fail("'plate' needs the text written on it");
+        if (!scene_.plateText.empty())
+            fail("the sign already has a plate");
+        std::string text = word(1);
+        for (std::size_t i = 2; i < words_->size(); ++i)
+            text += " " + word(i);
+        if (text.size() > kPlateLength)
+            fail("plate text '" + text + "' is longer than " + std::to_string(kPlateLength) +
+                 " characters");
+        scene_.plateText = text;
+    }
+
+    void officer() {
+        if (arguments() < 2)
+            fail("expected 'officer south|north <pose> [with <tool>] [at <direction>]'");
+        if (scene_.officer)
+            fail("there is already an officer in the picture");
+        if (scene_.roundabout)
+            fail("an officer regulates a junction or a road, not a roundabout");
+        Officer o;
+        if (word(1) == "east" || word(1) == "west")
+            fail("the officer is drawn upright and faces south (towards the viewer) or north");
+        o.facing = lookup(1, kFacings, "facing");
+        o.pose = lookup(2, kPoses, "pose");
+        for (std::size_t i = 3; i < words_->size(); i += 2) {
+            const std::string& option = word(i);
+            if (i + 1 >= words_->size())
+                fail("'" + option + "' after the officer needs a value");
+            if (option == "with" && o.tool == OfficerTool::None)
+                o.tool = lookup(i + 1, kTools, "tool");
+            else if (option == "at" && !o.roadside)
+                o.roadside = armAt(i + 1);
+            else
+                fail("unexpected '" + option + "' after the officer");
+        }
+        scene_.officer = o;
+    }
+
     void road(bool roundabout) {
         if (arguments() < 2)
             fail("a road needs at least two directions");
@@ -172,10 +269,28 @@ private:
         }
     }
 
+    // A sign name: one of kSigns, or "speed<n>" with n from 10 to 130 in steps of 10 (the
+    // value is left in speed_).
+    SignKind signKindAt(std::size_t i) {
+        const std::string_view name = word(i);
+        speed_ = 0;
+        if (name.starts_with(kSpeedPrefix) && name.size() > kSpeedPrefix.size()) {
+            const std::string_view digits = name.substr(kSpeedPrefix.size());
+            const auto [end, ec] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), speed_);
+            if (ec != std::errc{} || end != digits.data() + digits.size() || speed_ < 10 ||
+                speed_ > 130 || speed_ % 10 != 0)
+                fail("speed limit '" + word(i) + "' must be speed10, speed20, ... speed130");
+            return SignKind::SpeedLimit;
+        }
+        return lookup(i, kSigns, "sign");
+    }
+
     void sign() {
         if (arguments() != 2 && arguments() != 5)
             fail("expected 'sign <kind> <direction> [plate <direction> <direction>]'");
-        Sign s{lookup(1, kSigns, "sign"), armAt(2), {}};
+        const SignKind kind = signKindAt(1);
+        Sign s{kind, armAt(2), {}, speed_};
         if (arguments() == 5) {
             if (word(3) != "plate")
                 fail("expected 'plate' after the sign, found '" + word(3) + "'");
@@ -254,6 +369,8 @@ private:
     }
 
     Scene scene_;
+    bool started_ = false;
+    int speed_ = 0;
     int line_ = 0;
     const std::vector<std::string>* words_ = nullptr;
 };

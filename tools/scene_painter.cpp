@@ -1,6 +1,11 @@
 #include "scene_painter.h"
 
+#include "officer_painter.h"
+#include "picture_style.h"
+#include "sign_painter.h"
+
 #include <QFont>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -27,14 +32,7 @@ constexpr double kArrowRun = 26; // how far a path arrow goes beyond the junctio
 
 const QPointF kCentre(kPictureWidth / 2.0, kPictureHeight / 2.0);
 
-const QColor kGrass(140, 186, 104);
 const QColor kSidewalkColour(204, 204, 200);
-const QColor kAsphalt(112, 112, 112);
-const QColor kMarking(245, 245, 245);
-const QColor kOutline(40, 40, 40);
-const QColor kSignRed(204, 24, 30);
-const QColor kSignBlue(0, 82, 164);
-const QColor kSignYellow(255, 204, 0);
 const QColor kArrow(255, 221, 0);
 const QColor kBlueLight(40, 110, 255);
 
@@ -97,14 +95,6 @@ double rotationFor(QPointF heading) {
     return qRadiansToDegrees(std::atan2(heading.x(), -heading.y()));
 }
 
-QFont boldFont(int pixels) {
-    QFont f;
-    f.setFamilies({"Liberation Sans", "DejaVu Sans", "Sans Serif"});
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
-
 struct VehicleSize {
     double width;
     double length;
@@ -152,6 +142,8 @@ public:
         for (const auto& pedestrian : scene_.pedestrians)
             pedestrianFigure(pedestrian);
         roadsideItems();
+        if (scene_.officer)
+            officer(*scene_.officer);
     }
 
 private:
@@ -162,6 +154,8 @@ private:
     static constexpr double kCrossingLength = 24;
     // Room an arm with a crossing needs before the vehicles and the stop line.
     static constexpr double kCrossingRoom = 6 + kCrossingLength + 4;
+    static constexpr double kOfficerHeight = 88;
+    static constexpr double kOfficerRoom = 30;
 
     QPolygonF armRect(Arm arm, double halfWidth) const {
         const Frame f = frameOf(arm);
@@ -263,6 +257,9 @@ private:
             base = -20;
         else
             base = junctionEdge() + 8 + (scene_.hasCrossing(v.arm) ? kCrossingRoom : 0);
+        // Room for the arms of an officer standing in the middle.
+        if (scene_.officer && !scene_.officer->roadside)
+            base += kOfficerRoom;
         return base + (v.slot - 1) * kSlotStep;
     }
 
@@ -529,7 +526,7 @@ private:
             for (const auto& s : scene_.signs) {
                 if (s.arm != arm)
                     continue;
-                signShape(s.kind, f.at(local));
+                paintSign(p_, s, f.at(local), 16);
                 local += step;
                 if (!s.plate.empty()) {
                     plate(s, f.at(local));
@@ -545,90 +542,19 @@ private:
         }
     }
 
-    void signShape(SignKind kind, QPointF c) {
-        constexpr double r = 16;
-        switch (kind) {
-        case SignKind::Stop: {
-            QPolygonF octagon;
-            for (int i = 0; i < 8; ++i)
-                octagon << polar(c, 22.5 + 45 * i, r);
-            p_.setPen(QPen(Qt::white, 2));
-            p_.setBrush(kSignRed);
-            p_.drawPolygon(octagon);
-            p_.setPen(QPen(kOutline, 0.8));
-            p_.setBrush(Qt::NoBrush);
-            p_.drawPolygon(octagon);
-            p_.setFont(boldFont(10));
-            p_.setPen(Qt::white);
-            p_.drawText(QRectF(c - QPointF(r, r), QSizeF(2 * r, 2 * r)), Qt::AlignCenter, "STOP");
-            return;
+    // --- officer ----------------------------------------------------------------------------
+
+    // In the middle of the junction, standing a little south of the centre so that a raised
+    // arm stays clear of the vehicles on the north arm; or on the roadside to the right of the
+    // traffic coming in on an arm, just before the junction (a little way on along a road
+    // without one).
+    void officer(const Officer& o) {
+        QPointF feet = kCentre + QPointF(0, 38);
+        if (o.roadside) {
+            const double along = scene_.isStraightRoad() ? -10 : junctionEdge() + 24;
+            feet = frameOf(*o.roadside).at(kHalf + kSidewalk + 14, along);
         }
-        case SignKind::Yield: {
-            const QPolygonF outer(
-                {c + QPointF(-r - 2, -r + 2), c + QPointF(r + 2, -r + 2), c + QPointF(0, r + 4)});
-            const QPolygonF inner(
-                {c + QPointF(-r + 6, -r + 6), c + QPointF(r - 6, -r + 6), c + QPointF(0, r - 6)});
-            p_.setPen(QPen(kOutline, 0.8));
-            p_.setBrush(kSignRed);
-            p_.drawPolygon(outer);
-            p_.setBrush(Qt::white);
-            p_.drawPolygon(inner);
-            return;
-        }
-        case SignKind::MainRoad: {
-            const QPolygonF outer({c + QPointF(0, -r - 1), c + QPointF(r + 1, 0),
-                                   c + QPointF(0, r + 1), c + QPointF(-r - 1, 0)});
-            const QPolygonF inner({c + QPointF(0, -r + 5), c + QPointF(r - 5, 0),
-                                   c + QPointF(0, r - 5), c + QPointF(-r + 5, 0)});
-            p_.setPen(QPen(kOutline, 0.8));
-            p_.setBrush(Qt::white);
-            p_.drawPolygon(outer);
-            p_.setBrush(kSignYellow);
-            p_.drawPolygon(inner);
-            return;
-        }
-        case SignKind::Roundabout: {
-            p_.setPen(QPen(Qt::white, 1.5));
-            p_.setBrush(kSignBlue);
-            p_.drawEllipse(c, r, r);
-            // Three arrows chasing each other counter-clockwise.
-            p_.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::FlatCap));
-            p_.setBrush(Qt::NoBrush);
-            const QRectF arcBox(c - QPointF(8, 8), QSizeF(16, 16));
-            for (int i = 0; i < 3; ++i) {
-                const double start = 30 + 120 * i;
-                p_.drawArc(arcBox, qRound(start * 16), 80 * 16);
-                const double end = start + 80;
-                const QPointF tip = polar(c, end + 18, 8);
-                const QPointF base = polar(c, end, 8);
-                const QPointF outward = (base - c) / 8;
-                p_.setPen(Qt::NoPen);
-                p_.setBrush(Qt::white);
-                p_.drawPolygon(QPolygonF({tip, base + outward * 4, base - outward * 4}));
-                p_.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::FlatCap));
-                p_.setBrush(Qt::NoBrush);
-            }
-            return;
-        }
-        case SignKind::Crossing: {
-            const QRectF square(c - QPointF(r, r), QSizeF(2 * r, 2 * r));
-            p_.setPen(QPen(Qt::white, 1.5));
-            p_.setBrush(kSignBlue);
-            p_.drawRect(square);
-            const QPolygonF triangle(
-                {c + QPointF(0, -r + 3), c + QPointF(r - 3, r - 4), c + QPointF(-r + 3, r - 4)});
-            p_.setBrush(Qt::white);
-            p_.setPen(Qt::NoPen);
-            p_.drawPolygon(triangle);
-            p_.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap));
-            p_.setBrush(Qt::black);
-            p_.drawEllipse(c + QPointF(0, -3.5), 1.8, 1.8);
-            p_.drawLine(c + QPointF(0, -1.5), c + QPointF(0, 4));
-            p_.drawLine(c + QPointF(0, 4), c + QPointF(-3, 8.5));
-            p_.drawLine(c + QPointF(0, 4), c + QPointF(3, 8.5));
-            return;
-        }
-        }
+        paintOfficer(p_, o, feet, kOfficerHeight, false);
     }
 
     // Supplementary plate: the junction as the driver at the sign sees it (own arm at the
@@ -685,13 +611,112 @@ private:
     QPainter p_;
 };
 
+// A street seen by a driver coming in from the south, with the officer standing in it.
+void paintStreet(const Scene& scene, QImage& image) {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    constexpr double horizon = 118;
+    constexpr double vanishX = kPictureWidth / 2.0;
+    const double dim = scene.night ? 0.35 : 1.0;
+    auto shade = [dim](const QColor& c) {
+        return QColor::fromRgbF(c.redF() * dim, c.greenF() * dim, c.blueF() * dim);
+    };
+
+    QLinearGradient sky(0, 0, 0, horizon);
+    sky.setColorAt(0, scene.night ? QColor(10, 16, 48) : QColor(150, 195, 240));
+    sky.setColorAt(1, scene.night ? QColor(40, 50, 90) : QColor(225, 238, 250));
+    p.fillRect(QRectF(0, 0, kPictureWidth, horizon), sky);
+    p.fillRect(QRectF(0, horizon, kPictureWidth, kPictureHeight - horizon), shade(kGrass));
+
+    // Road edges run from the bottom corners (and beyond) towards the vanishing point.
+    auto across = [&](double bottomX, double y) {
+        const double t = (y - horizon) / (kPictureHeight - horizon);
+        return vanishX + (bottomX - vanishX) * t;
+    };
+    auto band = [&](double fromX, double toX, const QColor& colour) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        p.drawPolygon(QPolygonF({QPointF(across(fromX, horizon + 2), horizon + 2),
+                                 QPointF(across(toX, horizon + 2), horizon + 2),
+                                 QPointF(toX, kPictureHeight), QPointF(fromX, kPictureHeight)}));
+    };
+    band(-150, 449, shade(kSidewalkColour));
+    band(-100, 399, shade(kAsphalt));
+    band(-96, -88, shade(kMarking));
+    band(387, 395, shade(kMarking));
+
+    // Centre line dashes, shorter and narrower with distance.
+    for (double d = 1; d < 30; d += 1.6) {
+        auto yAt = [&](double distance) { return horizon + (kPictureHeight - horizon) / distance; };
+        const double nearY = yAt(d);
+        const double farY = yAt(d + 0.8);
+        const double nearW = 5 / d;
+        const double farW = 5 / (d + 0.8);
+        p.setBrush(shade(kMarking));
+        p.drawPolygon(QPolygonF({QPointF(vanishX - nearW, nearY), QPointF(vanishX + nearW, nearY),
+                                 QPointF(vanishX + farW, farY), QPointF(vanishX - farW, farY)}));
+    }
+
+    if (!scene.officer)
+        return;
+    const Officer& o = *scene.officer;
+    if (o.roadside) {
+        // On the roadside to the right of the driver (south) or of the oncoming traffic.
+        const double x = *o.roadside == Arm::South ? 236 : 63;
+        paintOfficer(p, o, QPointF(x, 262), 170, scene.night);
+    } else {
+        paintOfficer(p, o, QPointF(vanishX, 272), 190, scene.night);
+    }
+}
+
+// One sign on its post, drawn large, with its supplementary plate below.
+void paintCloseup(const Scene& scene, QImage& image) {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QLinearGradient sky(0, 0, 0, kPictureHeight);
+    sky.setColorAt(0, QColor(178, 210, 238));
+    sky.setColorAt(1, QColor(236, 243, 249));
+    p.fillRect(QRectF(0, 0, kPictureWidth, kPictureHeight), sky);
+    p.fillRect(QRectF(0, 268, kPictureWidth, kPictureHeight - 268), kGrass);
+
+    const bool plate = !scene.plateText.empty();
+    const QPointF centre(kPictureWidth / 2.0, plate ? 110 : 130);
+    const double radius = plate ? 90 : 100;
+
+    p.setPen(QPen(QColor(90, 90, 95), 1));
+    p.setBrush(QColor(150, 152, 158));
+    p.drawRect(QRectF(centre.x() - 6, centre.y(), 12, kPictureHeight - centre.y()));
+    paintSign(p, *scene.closeup, centre, radius);
+
+    if (plate) {
+        const QRectF box(centre.x() - 66, 214, 132, 44);
+        p.setPen(QPen(kOutline, 2.5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(box, 4, 4);
+        p.setPen(QPen(Qt::black, 1.5));
+        p.drawRoundedRect(box.adjusted(4, 4, -4, -4), 2, 2);
+        p.setFont(boldFont(26));
+        p.drawText(box, Qt::AlignCenter, QString::fromStdString(scene.plateText));
+    }
+}
+
 } // namespace
 
 QImage renderScene(const Scene& scene) {
     QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
-    {
+    switch (scene.view) {
+    case View::Map: {
         Painter painter(scene, image);
         painter.paint();
+        break;
+    }
+    case View::Street:
+        paintStreet(scene, image);
+        break;
+    case View::Closeup:
+        paintCloseup(scene, image);
+        break;
     }
     return image;
 }

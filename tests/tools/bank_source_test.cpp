@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 using namespace bankgen;
@@ -67,23 +68,51 @@ TEST(BankSource, RejectsStructuralMistakes) {
     EXPECT_EQ(errorLine("nesto\n"), 1);
 }
 
-TEST(BankTable, PicturesArePairedByOddQuestion) {
+TEST(BankTable, PictureNumbers) {
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 1), 1);
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 2), 1);
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 3), 3);
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 20), 19);
+    EXPECT_EQ(pictureForQuestion(PictureRule::PerQuestion, 1), 1);
+    EXPECT_EQ(pictureForQuestion(PictureRule::PerQuestion, 12), 12);
     EXPECT_EQ(pictureForQuestion(PictureRule::None, 5), 0);
 }
 
-TEST(BankTable, SituationBankNamesAndLayout) {
-    const BankInfo* bank = nullptr;
-    for (const auto& b : knownBanks())
-        if (b.word == "ssitabcd")
-            bank = &b;
-    ASSERT_NE(bank, nullptr);
-    EXPECT_EQ(bank->layout.recordLength, 33);
-    EXPECT_EQ(bank->layout.recordsPerQuestion, 16);
-    EXPECT_EQ(bankFilePath(*bank), "ssitabcd/pitiodg/ssitabcd.pit");
-    EXPECT_EQ(pictureDirPath(*bank), "ssitabcd/JPGSLIKE");
-    EXPECT_EQ(pictureFileName(*bank, 13), "13ssit.JPG");
+// The names below are where the trainer looks for each bank.
+TEST(BankTable, NamesLayoutsAndPictureFiles) {
+    struct Expected {
+        const char* word;
+        PictureRule rule;
+        const char* firstPicture;
+        const char* picture12; // picture shown with question 12
+    };
+    const Expected expected[] = {
+        {"ssitabcd", PictureRule::PerPair, "1ssit.JPG", "11ssit.JPG"},
+        {"znovlica", PictureRule::PerQuestion, "1zovl.JPG", "12zovl.JPG"},
+        {"slsaobzn", PictureRule::PerQuestion, "1sszn.JPG", "12sszn.JPG"},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.word);
+        const BankInfo* bank = nullptr;
+        for (const auto& b : knownBanks())
+            if (b.word == e.word)
+                bank = &b;
+        ASSERT_NE(bank, nullptr);
+        EXPECT_EQ(bank->layout.recordLength, 33);
+        EXPECT_EQ(bank->layout.recordsPerQuestion, 16);
+        EXPECT_EQ(bank->pictures, e.rule);
+        EXPECT_EQ(bankFilePath(*bank), std::string(e.word) + "/pitiodg/" + e.word + ".pit");
+        EXPECT_EQ(pictureDirPath(*bank), std::string(e.word) + "/JPGSLIKE");
+        EXPECT_EQ(pictureFileName(*bank, 1), e.firstPicture);
+        EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 12)), e.picture12);
+    }
+}
+
+TEST(BankTable, BanksDoNotShareFolders) {
+    std::set<std::string_view> words;
+    std::set<std::string_view> sources;
+    for (const auto& bank : knownBanks()) {
+        EXPECT_TRUE(words.insert(bank.word).second) << bank.word;
+        EXPECT_TRUE(sources.insert(bank.sourceFile).second) << bank.sourceFile;
+    }
 }

@@ -107,3 +107,81 @@ TEST(Scene, RejectsInconsistentDrawings) {
     EXPECT_EQ(errorLine("road north south\nhouse 1 north\n"), 3);
     EXPECT_THROW(scene(""), BankError); // no road at all
 }
+
+TEST(Scene, ReadsOfficers) {
+    const Scene plain = scene("road north east south west\nofficer south up\n");
+    ASSERT_TRUE(plain.officer.has_value());
+    EXPECT_EQ(plain.officer->facing, Arm::South);
+    EXPECT_EQ(plain.officer->pose, OfficerPose::Up);
+    EXPECT_EQ(plain.officer->tool, OfficerTool::None);
+    EXPECT_FALSE(plain.officer->roadside.has_value());
+
+    // Options in either order.
+    const Scene full = scene("road north east south west\nofficer north left at east with baton\n");
+    ASSERT_TRUE(full.officer.has_value());
+    EXPECT_EQ(full.officer->facing, Arm::North);
+    EXPECT_EQ(full.officer->pose, OfficerPose::Left);
+    EXPECT_EQ(full.officer->tool, OfficerTool::Baton);
+    EXPECT_EQ(full.officer->roadside, Arm::East);
+
+    const Scene street = scene("street night\nofficer south swing with lantern at south\n");
+    EXPECT_EQ(street.view, View::Street);
+    EXPECT_TRUE(street.night);
+    EXPECT_EQ(street.officer->tool, OfficerTool::Lantern);
+    EXPECT_EQ(street.officer->roadside, Arm::South);
+    EXPECT_FALSE(scene("street\n").night);
+}
+
+TEST(Scene, RejectsOfficersThatCannotBeDrawnOrPlaced) {
+    const std::string road = "road north east south west\n";
+    // Upright figure: only face or back towards the viewer.
+    EXPECT_EQ(errorLine(road + "officer east horizontal\n"), 3);
+    EXPECT_EQ(errorLine(road + "officer south sideways\n"), 3);
+    EXPECT_EQ(errorLine(road + "officer south\n"), 3);
+    EXPECT_EQ(errorLine(road + "officer south up\nofficer north up\n"), 4);
+    EXPECT_EQ(errorLine(road + "officer south up with flag\n"), 3);
+    EXPECT_EQ(errorLine(road + "officer south up with baton with whistle\n"), 3);
+    EXPECT_EQ(errorLine(road + "officer south up with\n"), 3);
+    EXPECT_EQ(errorLine("road north south\nofficer south up at east\n"), 3);
+    EXPECT_EQ(errorLine("roundabout north south\nofficer south up\n"), 3);
+    EXPECT_EQ(errorLine("street\nofficer south up at west\n"), 3);
+    // A street picture holds the officer only.
+    EXPECT_EQ(errorLine("street\ncar 1 south straight\n"), 3);
+    EXPECT_EQ(errorLine("street\nsign stop south\n"), 3);
+    EXPECT_EQ(errorLine("street day\n"), 2);
+}
+
+TEST(Scene, ReadsSignCloseups) {
+    const Scene stop = scene("closeup stop\n");
+    EXPECT_EQ(stop.view, View::Closeup);
+    ASSERT_TRUE(stop.closeup.has_value());
+    EXPECT_EQ(stop.closeup->kind, SignKind::Stop);
+    EXPECT_EQ(stop.plateText, "");
+
+    // Plate words are joined by single blanks.
+    const Scene limit = scene("closeup speed50\nplate  7-15   h\n");
+    EXPECT_EQ(limit.closeup->kind, SignKind::SpeedLimit);
+    EXPECT_EQ(limit.closeup->speed, 50);
+    EXPECT_EQ(limit.plateText, "7-15 h");
+
+    // Every sign name can also stand on a road.
+    const Scene onRoad = scene("road north south\nsign speed130 north\nsign noentry south\n");
+    EXPECT_EQ(onRoad.signs.at(0).speed, 130);
+    EXPECT_EQ(onRoad.signs.at(1).kind, SignKind::NoEntry);
+}
+
+TEST(Scene, RejectsBadSignsAndPlates) {
+    for (const char* speed : {"speed", "speed0", "speed55", "speed140", "speed5x", "speed-10"})
+        EXPECT_EQ(errorLine(std::string("closeup ") + speed + "\n"), 2) << speed;
+    EXPECT_EQ(errorLine("closeup\n"), 2);
+    EXPECT_EQ(errorLine("closeup stop yield\n"), 2);
+    EXPECT_EQ(errorLine("closeup stop\ncloseup yield\n"), 3);
+    EXPECT_EQ(errorLine("closeup stop\nofficer south up\n"), 3);
+    EXPECT_EQ(errorLine("closeup stop\nplate\n"), 3);
+    EXPECT_EQ(errorLine("closeup stop\nplate 150 m\nplate 200 m\n"), 4);
+    EXPECT_EQ(errorLine("closeup stop\nplate 1234567890123\n"), 3);
+    EXPECT_EQ(errorLine("closeup stop\nplate 123456789012\n"), 0);
+    EXPECT_EQ(errorLine("road north south\nplate 150 m\n"), 3);
+    // Only signs about the main road carry the junction plate.
+    EXPECT_EQ(errorLine("road north south\nsign speed50 north plate north south\n"), 3);
+}
