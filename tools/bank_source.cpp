@@ -30,7 +30,7 @@ int parseNumber(const std::vector<std::string>& words, int line) {
 
 } // namespace
 
-BankSource parseBankSource(std::istream& in) {
+BankSource parseBankSource(std::istream& in, PictureStatements pictures) {
     BankSource source;
     enum class Block { None, Question, Picture } block = Block::None;
     int lineNumber = 0;
@@ -64,6 +64,9 @@ BankSource parseBankSource(std::istream& in) {
             source.questions.push_back(SourceQuestion{number, lineNumber, {}, {}});
             block = Block::Question;
         } else if (words[0] == "picture") {
+            if (pictures == PictureStatements::Rejected)
+                throw BankError("this bank has no pictures; 'picture' is not allowed in its source",
+                                lineNumber);
             const int number = parseNumber(words, lineNumber);
             for (const auto& picture : source.pictures)
                 if (picture.number == number)

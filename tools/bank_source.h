@@ -8,6 +8,8 @@
 //   |Koje vozilo ...     a stored line: everything after '|' is kept as it is
 //   | a) vozilo broj 1
 //   |*b) vozilo broj 2
+//
+// The source of a text bank has only questions; it must not describe any picture.
 #pragma once
 
 #include <istream>
@@ -39,7 +41,13 @@ struct BankSource {
     std::vector<SourcePicture> pictures;
 };
 
+enum class PictureStatements {
+    Allowed, // a picture bank: "picture" starts a drawing description
+    Rejected // a text bank: "picture" is an error
+};
+
 // Throws BankError whose line() is the 1-based source line.
-BankSource parseBankSource(std::istream& in);
+BankSource parseBankSource(std::istream& in,
+                           PictureStatements pictures = PictureStatements::Allowed);
 
 } // namespace bankgen

@@ -10,6 +10,8 @@ constexpr std::array kBanks{
     BankInfo{"ssitabcd", "ssitabcd.txt", Layout{33, 16}, PictureRule::PerPair, "ssit.JPG"},
     BankInfo{"znovlica", "znovlica.txt", Layout{33, 16}, PictureRule::PerQuestion, "zovl.JPG"},
     BankInfo{"slsaobzn", "slsaobzn.txt", Layout{33, 16}, PictureRule::PerQuestion, "sszn.JPG"},
+    BankInfo{"suvaabcd", "suvaabcd.txt", Layout{73, 13}, PictureRule::None, ""},
+    BankInfo{"ppomabcd", "ppomabcd.txt", Layout{73, 13}, PictureRule::None, ""},
 };
 
 } // namespace

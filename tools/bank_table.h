@@ -22,7 +22,7 @@ struct BankInfo {
     std::string_view sourceFile; // readable source in the sample data folder
     Layout layout;               // 33 or 73 characters, 16 or 13 records per question
     PictureRule pictures;
-    std::string_view pictureSuffix; // picture file is <number><suffix>
+    std::string_view pictureSuffix; // picture file is <number><suffix>; empty without pictures
 };
 
 std::span<const BankInfo> knownBanks();

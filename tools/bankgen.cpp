@@ -1,7 +1,8 @@
 // bankgen <sample_data_dir> <output_dir>
 //
 // Builds every known question bank from its readable source: the record file
-// <output_dir>/<word>/pitiodg/<word>.pit and the pictures in <output_dir>/<word>/JPGSLIKE/.
+// <output_dir>/<word>/pitiodg/<word>.pit and, for a picture bank, the pictures in
+// <output_dir>/<word>/JPGSLIKE/. A text bank gets no picture folder.
 #include "bank_format.h"
 #include "bank_source.h"
 #include "bank_table.h"
@@ -96,7 +97,9 @@ void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& ou
 
     BankSource source;
     try {
-        source = parseBankSource(in);
+        source =
+            parseBankSource(in, bank.pictures == PictureRule::None ? PictureStatements::Rejected
+                                                                   : PictureStatements::Allowed);
     } catch (const BankError& error) {
         failAt(sourcePath, error.line(), error.what());
     }
@@ -115,8 +118,10 @@ void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& ou
         if (!renderScene(scene).save(QString::fromStdString(picturePath.string()), "JPG", 92))
             throw BuildError{picturePath.string() + ": cannot write the picture"};
     }
-    std::cout << "bankgen: " << bank.word << ": " << questions.size() << " questions, "
-              << scenes.size() << " pictures\n";
+    std::cout << "bankgen: " << bank.word << ": " << questions.size() << " questions";
+    if (bank.pictures != PictureRule::None)
+        std::cout << ", " << scenes.size() << " pictures";
+    std::cout << "\n";
 }
 
 } // namespace

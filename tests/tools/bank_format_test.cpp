@@ -97,11 +97,45 @@ TEST(BankEncoding, RoundTripKeepsBlankTextLinesAndDropsTrailingBlanks) {
     EXPECT_EQ(decoded[1], simpleQuestion());
 }
 
-TEST(BankEncoding, LayoutOfLongerRecords) {
+// The text banks: 73 characters a record, 13 records a question.
+TEST(BankEncoding, TextBankLayout) {
     const Layout wide{73, 13};
-    const std::string bytes = encodeBank({simpleQuestion()}, wide);
-    EXPECT_EQ(bytes.size(), (1u + 13u) * 73u);
-    EXPECT_EQ(decodeBank(bytes, wide).at(0), simpleQuestion());
+    const auto wideRecord = [](const std::string& bytes, int number) {
+        return bytes.substr(static_cast<std::size_t>(number - 1) * 73, 73);
+    };
+    const auto widePad = [](const std::string& s) { return s + std::string(73 - s.size(), ' '); };
+
+    // Thirteen lines fill the question: no closing record, the next question follows at once.
+    const std::string longest(73, 'x');
+    Lines full{longest, "", "Drugi red pitanja", " a) " + std::string(69, 'a')};
+    for (int i = 0; i < 4; ++i)
+        full.push_back("    nastavak prvog odgovora");
+    full.push_back("*b) drugi");
+    full.push_back(" c) treci");
+    full.push_back("    nastavak treceg odgovora");
+    full.push_back(" d) cetvrti");
+    full.push_back("    nastavak cetvrtog odgovora");
+    ASSERT_EQ(full.size(), 13u);
+
+    const std::string bytes = encodeBank({full, simpleQuestion()}, wide);
+    ASSERT_EQ(bytes.size(), (1u + 2u * 13u) * 73u);
+    EXPECT_EQ(wideRecord(bytes, 1), widePad("2"));
+    // Question q, line i is record (q-1)*13 + i + 1.
+    EXPECT_EQ(wideRecord(bytes, 2), longest);
+    EXPECT_EQ(wideRecord(bytes, 3), widePad(""));
+    EXPECT_EQ(wideRecord(bytes, 5), " a) " + std::string(69, 'a'));
+    EXPECT_EQ(wideRecord(bytes, 14), widePad("    nastavak cetvrtog odgovora"));
+    EXPECT_EQ(wideRecord(bytes, 15), widePad("Koje vozilo prvo prolazi kroz"));
+    EXPECT_EQ(wideRecord(bytes, 18), widePad("*b) vozilo broj 2"));
+    EXPECT_EQ(wideRecord(bytes, 19), widePad("")); // closing record
+    EXPECT_EQ(wideRecord(bytes, 27), widePad(""));
+
+    const auto decoded = decodeBank(bytes, wide);
+    ASSERT_EQ(decoded.size(), 2u);
+    EXPECT_EQ(decoded[0], full);
+    EXPECT_EQ(decoded[1], simpleQuestion());
+    // Read with the picture-bank layout the file does not add up.
+    EXPECT_THROW(decodeBank(bytes, kLayout), BankError);
 }
 
 TEST(BankEncoding, ErrorsNameTheQuestion) {
@@ -155,6 +189,40 @@ TEST(QuestionCheck, RejectsTooManyLines) {
     lines.push_back(" a) 1");
     lines.push_back("*b) 2");
     EXPECT_NE(problemWith(lines), "");
+}
+
+TEST(QuestionCheck, TextBankLimits) {
+    const Layout wide{73, 13};
+    const auto accepts = [&](const Lines& lines) {
+        try {
+            analyzeQuestion(lines, wide);
+            return true;
+        } catch (const BankError&) {
+            return false;
+        }
+    };
+    const auto lineOfProblem = [&](const Lines& lines) {
+        try {
+            analyzeQuestion(lines, wide);
+        } catch (const BankError& error) {
+            return error.line();
+        }
+        return -2;
+    };
+
+    EXPECT_TRUE(accepts({std::string(73, 'x'), " a) 1", "*b) 2"}));
+    EXPECT_FALSE(accepts({std::string(74, 'x'), " a) 1", "*b) 2"}));
+    EXPECT_EQ(lineOfProblem({"P?", " a) 1", "    " + std::string(70, 'y'), "*b) 2"}), 2);
+    EXPECT_EQ(lineOfProblem({"P?", " a) 1", "*b) " + std::string(70, 'y')}), 2);
+    // Trailing blanks are padding and do not count.
+    EXPECT_TRUE(accepts({std::string(73, 'x') + "   ", " a) 1", "*b) 2"}));
+
+    Lines thirteen(11, "tekst");
+    thirteen.push_back(" a) 1");
+    thirteen.push_back("*b) 2");
+    EXPECT_TRUE(accepts(thirteen));
+    thirteen.insert(thirteen.begin(), "jos jedan red");
+    EXPECT_FALSE(accepts(thirteen));
 }
 
 TEST(QuestionCheck, RejectsWrongCorrectMarks) {

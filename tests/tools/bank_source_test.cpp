@@ -17,13 +17,21 @@ BankSource parse(const std::string& text) {
 }
 
 // Source line reported for a rejected source, or 0 if it was accepted.
-int errorLine(const std::string& text) {
+int errorLine(const std::string& text, PictureStatements pictures = PictureStatements::Allowed) {
     try {
-        parse(text);
+        std::istringstream in(text);
+        parseBankSource(in, pictures);
     } catch (const BankError& error) {
         return error.line();
     }
     return 0;
+}
+
+const BankInfo* findBank(std::string_view word) {
+    for (const auto& bank : knownBanks())
+        if (bank.word == word)
+            return &bank;
+    return nullptr;
 }
 
 } // namespace
@@ -68,6 +76,19 @@ TEST(BankSource, RejectsStructuralMistakes) {
     EXPECT_EQ(errorLine("nesto\n"), 1);
 }
 
+TEST(BankSource, TextBankHasNoPictures) {
+    const std::string questions = "# komentar\n"
+                                  "question 1\n"
+                                  "|Pitanje\n"
+                                  "| a) prvi\n"
+                                  "|*b) drugi\n";
+    EXPECT_EQ(errorLine(questions, PictureStatements::Rejected), 0);
+    EXPECT_EQ(errorLine(questions + "picture 1\nroad north south\n", PictureStatements::Rejected),
+              6);
+    EXPECT_EQ(errorLine("picture 1\n" + questions, PictureStatements::Rejected), 1);
+    EXPECT_EQ(errorLine("picture 1\n" + questions, PictureStatements::Allowed), 0);
+}
+
 TEST(BankTable, PictureNumbers) {
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 1), 1);
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 2), 1);
@@ -93,10 +114,7 @@ TEST(BankTable, NamesLayoutsAndPictureFiles) {
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(e.word);
-        const BankInfo* bank = nullptr;
-        for (const auto& b : knownBanks())
-            if (b.word == e.word)
-                bank = &b;
+        const BankInfo* bank = findBank(e.word);
         ASSERT_NE(bank, nullptr);
         EXPECT_EQ(bank->layout.recordLength, 33);
         EXPECT_EQ(bank->layout.recordsPerQuestion, 16);
@@ -106,6 +124,20 @@ TEST(BankTable, NamesLayoutsAndPictureFiles) {
         EXPECT_EQ(pictureFileName(*bank, 1), e.firstPicture);
         EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 12)), e.picture12);
     }
+}
+
+TEST(BankTable, TextBanks) {
+    for (const char* word : {"suvaabcd", "ppomabcd"}) {
+        SCOPED_TRACE(word);
+        const BankInfo* bank = findBank(word);
+        ASSERT_NE(bank, nullptr);
+        EXPECT_EQ(bank->sourceFile, std::string(word) + ".txt");
+        EXPECT_EQ(bank->layout.recordLength, 73);
+        EXPECT_EQ(bank->layout.recordsPerQuestion, 13);
+        EXPECT_EQ(bank->pictures, PictureRule::None);
+        EXPECT_EQ(bankFilePath(*bank), std::string(word) + "/pitiodg/" + word + ".pit");
+    }
+    EXPECT_EQ(knownBanks().size(), 5u);
 }
 
 TEST(BankTable, BanksDoNotShareFolders) {

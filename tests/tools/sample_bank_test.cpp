@@ -9,13 +9,20 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <ostream>
 #include <set>
 #include <sstream>
 
 using namespace bankgen;
+
+namespace bankgen {
+// Failure messages name the bank instead of dumping its bytes.
+void PrintTo(const BankInfo& bank, std::ostream* out) { *out << bank.word; }
+} // namespace bankgen
 
 namespace {
 
@@ -27,7 +34,7 @@ std::string readFile(const std::string& path) {
 // Fewer questions than this means a source lost some of them.
 std::size_t minimumQuestions(std::string_view word) {
     static const std::map<std::string_view, std::size_t> minimum{
-        {"ssitabcd", 20}, {"znovlica", 8}, {"slsaobzn", 13}};
+        {"ssitabcd", 20}, {"znovlica", 8}, {"slsaobzn", 13}, {"suvaabcd", 20}, {"ppomabcd", 12}};
     const auto it = minimum.find(word);
     return it == minimum.end() ? 1 : it->second;
 }
@@ -101,15 +108,29 @@ TEST_P(SampleBank, EveryQuestionHasOneCorrectAnswerAndAnswersAB) {
 TEST_P(SampleBank, MatchesTheSource) {
     std::ifstream in(std::string(SAMPLE_DATA_DIR) + "/" + std::string(bank_.sourceFile));
     ASSERT_TRUE(in);
-    const BankSource source = parseBankSource(in);
+    const BankSource source =
+        parseBankSource(in, bank_.pictures == PictureRule::None ? PictureStatements::Rejected
+                                                                : PictureStatements::Allowed);
     const auto decoded = decodeBank(bytes_, bank_.layout);
     ASSERT_EQ(decoded.size(), source.questions.size()) << "bank is older than its source";
     for (std::size_t q = 0; q < decoded.size(); ++q) {
         std::vector<std::string> expected;
-        for (const auto& line : source.questions[q].lines)
-            expected.push_back(trimRight(line));
+        for (std::size_t i = 0; i < source.questions[q].lines.size(); ++i) {
+            expected.push_back(trimRight(source.questions[q].lines[i]));
+            // A longer line would have been cut or spilled into the next record.
+            EXPECT_LE(expected.back().size(), length_)
+                << "source line " << source.questions[q].lineNumbers[i];
+        }
+        EXPECT_LE(expected.size(), perQuestion_) << "question " << q + 1;
         EXPECT_EQ(decoded[q], expected) << "question " << q + 1;
     }
+}
+
+TEST_P(SampleBank, TextBankHasNoPictureFolder) {
+    if (bank_.pictures != PictureRule::None)
+        GTEST_SKIP() << "bank with pictures";
+    EXPECT_FALSE(
+        std::filesystem::exists(std::string(SAMPLE_BANKS_DIR) + "/" + pictureDirPath(bank_)));
 }
 
 TEST_P(SampleBank, PicturesAreJpegsOfTheRightSize) {
