@@ -165,6 +165,11 @@ public:
     virtual void ShowNextQuestion();
     virtual void ShowPreviousQuestion();
     void PromptGoToQuestion();
+    // Asks for a question number in 0..N, again after a beep while it is out of range; gives it
+    // rounded halves to even, 0 for none. The help line can be hidden while the box is open.
+    int AskQuestionNumber(const QString& prompt, const QString& title, bool hideHelpLine);
+    // Shows question number n (1 or more) and adds it to the question box's history.
+    void JumpToQuestion(int number);
     void RememberQuestionNumber();
     virtual void CmdSledecepitanje_Click();
     void CmdPrethodnopitanje_Click();
@@ -232,6 +237,8 @@ public:
     void mnuPregrespitPreglodzadpitdokr_Click();
     void cmdBrziPregled_Click();
     void mnuPregrespitBrzpregodzadpitdokr_Click();
+    // Starts a review or the demonstration from a number asked in an input box.
+    void StartModeFromAskedQuestion(bool demonstration);
     void BeginReview();
     void BeginQuickReview();
     // One step of the demonstration, run by the tick while it is on.

@@ -24,28 +24,36 @@ void TestWindow::ShowPreviousQuestion() {
     ShowQuestion();
 }
 
-void TestWindow::PromptGoToQuestion() {
+int TestWindow::AskQuestionNumber(const QString& prompt, const QString& title, bool hideHelpLine) {
     double v = 0;
     for (;;) {
-        HideHelpLine();
-        QString answer = services().dialogs->inputBox(
-            QString("Upisite broj pitanja na koje zelite da predjete: (1-%1)").arg(questionCount),
-            "Odredjeno Pitanje", QString::number(questionIndex), kInputBoxAt);
+        if (hideHelpLine)
+            HideHelpLine();
+        QString answer = services().dialogs->inputBox(prompt, title, QString::number(questionIndex),
+                                                      kInputBoxAt);
         v = basic::leadingNumber(toCp1250(answer));
         if (v >= 0 && v <= questionCount)
             break;
         services().beeper->beep();
     }
-    ShowHelpLine();
-    if (v == 0)
-        return;
-    int n = static_cast<int>(basic::roundHalfEven(v));
-    if (n < 1)
-        return;
-    questionIndex = n;
-    cmbPitanje->setText(QString::number(n));
+    if (hideHelpLine)
+        ShowHelpLine();
+    return static_cast<int>(basic::roundHalfEven(v));
+}
+
+void TestWindow::JumpToQuestion(int number) {
+    questionIndex = number;
+    cmbPitanje->setText(QString::number(number));
     RememberQuestionNumber();
     ShowQuestion();
+}
+
+void TestWindow::PromptGoToQuestion() {
+    const int n = AskQuestionNumber(
+        QString("Upisite broj pitanja na koje zelite da predjete: (1-%1)").arg(questionCount),
+        "Odredjeno Pitanje", true);
+    if (n >= 1)
+        JumpToQuestion(n);
 }
 
 void TestWindow::RememberQuestionNumber() { cmbPitanje->selectOrAppend(cmbPitanje->text()); }

@@ -3,8 +3,6 @@
 // hover-frame option of the time before.
 #include "app/kvizomat_module.h"
 #include "design/test_window.h"
-#include "platform/basic.h"
-#include "platform/qt_text.h"
 
 namespace kviz {
 
@@ -104,47 +102,22 @@ void TestWindow::cmdBrziPregled_Click() {
     ShowQuestion();
 }
 
-namespace {
-
-// Asks for the number a review or the demonstration starts from; 0 keeps the question.
-int askStartQuestion(Services& services, int questionIndex, int questionCount) {
-    for (;;) {
-        QString answer = services.dialogs->inputBox(
-            QString("Upisite broj pitanja od koga pocinje pregled: (1-%1)").arg(questionCount),
-            "Brzi pregled resenih pitanja", QString::number(questionIndex),
-            TestWindow::kInputBoxAt);
-        const double v = basic::leadingNumber(toCp1250(answer));
-        if (v >= 0 && v <= questionCount)
-            return static_cast<int>(basic::roundHalfEven(v));
-        services.beeper->beep();
-    }
+void TestWindow::StartModeFromAskedQuestion(bool demonstration) {
+    if (demonstration)
+        BeginQuickReview();
+    else
+        BeginReview();
+    ShowQuestion();
+    const int start = AskQuestionNumber(
+        QString("Upisite broj pitanja od koga pocinje pregled: (1-%1)").arg(questionCount),
+        "Brzi pregled resenih pitanja", false);
+    if (start >= 1)
+        JumpToQuestion(start); // 0 or Cancel: the mode runs from the question on screen
 }
 
-} // namespace
+void TestWindow::mnuPregrespitPreglodzadpitdokr_Click() { StartModeFromAskedQuestion(false); }
 
-void TestWindow::mnuPregrespitPreglodzadpitdokr_Click() {
-    BeginReview();
-    ShowQuestion();
-    const int start = askStartQuestion(services(), questionIndex, questionCount);
-    if (start < 1)
-        return;
-    questionIndex = start;
-    cmbPitanje->setText(QString::number(start));
-    RememberQuestionNumber();
-    ShowQuestion();
-}
-
-void TestWindow::mnuPregrespitBrzpregodzadpitdokr_Click() {
-    BeginQuickReview();
-    ShowQuestion();
-    const int start = askStartQuestion(services(), questionIndex, questionCount);
-    if (start < 1)
-        return;
-    questionIndex = start;
-    cmbPitanje->setText(QString::number(start));
-    RememberQuestionNumber();
-    ShowQuestion();
-}
+void TestWindow::mnuPregrespitBrzpregodzadpitdokr_Click() { StartModeFromAskedQuestion(true); }
 
 void TestWindow::DemonstrationStep() {
     if (stopRequested || questionIndex > questionCount || questionIndex < 1) {

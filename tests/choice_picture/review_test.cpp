@@ -60,7 +60,7 @@ TEST_F(Demonstration, StepsThroughTheCorrectAnswersAndComesBack) {
     for (int q = 1; q <= 3; ++q) {
         tick(*w);
         ASSERT_TRUE(w->quickReviewMode) << q;
-        const DrawOp& mark = texts(*w).back();
+        const DrawOp mark = texts(*w).back();
         EXPECT_EQ(mark.text, "DA") << q;
         const int top = q % 2 == 1 ? w->topB : w->topA;
         EXPECT_EQ(mark.at, QPointF(6090, top + 4)) << q;
