@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace bankgen {
 
@@ -20,9 +21,7 @@ char markerLetter(std::string_view line) {
 std::string quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
 
 // Text that is not a marker must not look like one to a reader scanning the records.
-void checkPlainText(std::string_view text, int index, bool wholeLine) {
-    if (text.find('*') != std::string_view::npos)
-        throw BankError("'*' may only appear in the marker of the correct answer", index);
+void checkNoMarkers(std::string_view text, int index, bool wholeLine) {
     for (char letter = 'a'; letter <= 'd'; ++letter) {
         const std::string marker{' ', letter, ')'};
         if (text.find(marker) != std::string_view::npos)
@@ -33,6 +32,18 @@ void checkPlainText(std::string_view text, int index, bool wholeLine) {
         throw BankError(quoted(text.substr(0, 2)) +
                             " at the start of a line: an answer line begins with a blank or '*'",
                         index);
+}
+
+void checkPlainText(std::string_view text, int index, bool wholeLine) {
+    if (text.find('*') != std::string_view::npos)
+        throw BankError("'*' may only appear in the marker of the correct answer", index);
+    checkNoMarkers(text, index, wholeLine);
+}
+
+void checkLineCount(const std::vector<std::string>& lines, const Layout& layout) {
+    if (static_cast<int>(lines.size()) > layout.recordsPerQuestion)
+        throw BankError("question has " + std::to_string(lines.size()) + " lines, at most " +
+                        std::to_string(layout.recordsPerQuestion) + " fit");
 }
 
 void checkCharacters(std::string_view line, int index, const Layout& layout) {
@@ -71,9 +82,7 @@ std::string trimRight(std::string_view line) {
 }
 
 QuestionParts analyzeQuestion(const std::vector<std::string>& rawLines, const Layout& layout) {
-    if (static_cast<int>(rawLines.size()) > layout.recordsPerQuestion)
-        throw BankError("question has " + std::to_string(rawLines.size()) + " lines, at most " +
-                        std::to_string(layout.recordsPerQuestion) + " fit");
+    checkLineCount(rawLines, layout);
 
     QuestionParts parts;
     for (int index = 0; index < static_cast<int>(rawLines.size()); ++index) {
@@ -123,35 +132,92 @@ QuestionParts analyzeQuestion(const std::vector<std::string>& rawLines, const La
     return parts;
 }
 
-std::string encodeBank(const std::vector<std::vector<std::string>>& questions,
-                       const Layout& layout) {
+ClozeGap analyzeCloze(const std::vector<std::string>& rawLines, const Layout& layout) {
+    checkLineCount(rawLines, layout);
+
+    std::optional<ClozeGap> gap;
+    for (int index = 0; index < static_cast<int>(rawLines.size()); ++index) {
+        const std::string line = trimRight(rawLines[static_cast<std::size_t>(index)]);
+        checkCharacters(line, index, layout);
+        if (markerLetter(line) != 0)
+            throw BankError(quoted(line.substr(0, 3)) +
+                                " is an answer marker; a typed-answer question offers no answers",
+                            index);
+        checkNoMarkers(line, index, true);
+
+        const auto stars = std::count(line.begin(), line.end(), '*');
+        if (stars == 0)
+            continue;
+        if (stars != 2)
+            throw BankError("line has " + std::to_string(stars) +
+                                " '*'; the answer stands between exactly two",
+                            index);
+        if (gap)
+            throw BankError("a second starred line; the answer is already on line " +
+                                std::to_string(gap->line + 1) + " of the question",
+                            index);
+
+        const std::size_t first = line.find('*');
+        const std::size_t second = line.find('*', first + 1);
+        const std::string answer = line.substr(first + 1, second - first - 1);
+        if (answer.find_first_not_of(' ') == std::string::npos)
+            throw BankError("nothing to type between the stars", index);
+        if (answer.front() == ' ' || answer.back() == ' ')
+            throw BankError("answer " + quoted(answer) +
+                                " has blanks inside the stars; typing is compared exactly",
+                            index);
+        if (index == 0)
+            throw BankError("the answer is on the first line; the verdict is shown above it",
+                            index);
+        if (index == layout.recordsPerQuestion - 1)
+            throw BankError("the answer is on the last record of the question; the correct "
+                            "answer is shown below it",
+                            index);
+        gap = ClozeGap{index, first, answer};
+    }
+    if (!gap)
+        throw BankError("no answer; put it between two '*', e.g. 'je *50* km/h'");
+    if (trimRight(rawLines.back()).empty())
+        throw BankError("blank line at the end of the question; the records after the last line "
+                        "are blank anyway",
+                        static_cast<int>(rawLines.size()) - 1);
+    return *gap;
+}
+
+void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, QuestionKind kind) {
+    switch (kind) {
+    case QuestionKind::Choice:
+        analyzeQuestion(lines, layout);
+        return;
+    case QuestionKind::Cloze:
+        analyzeCloze(lines, layout);
+        return;
+    }
+}
+
+std::string encodeBank(const std::vector<std::vector<std::string>>& questions, const Layout& layout,
+                       QuestionKind kind) {
     std::string bytes = padded(std::to_string(questions.size()), layout);
     for (std::size_t q = 0; q < questions.size(); ++q) {
-        QuestionParts parts;
         try {
-            parts = analyzeQuestion(questions[q], layout);
+            checkQuestion(questions[q], layout, kind);
         } catch (const BankError& error) {
             throw BankError("question " + std::to_string(q + 1) + ": " + error.what(),
                             error.line());
         }
-        int written = 0;
-        auto put = [&](std::string_view line) {
-            bytes += padded(line, layout);
-            ++written;
-        };
-        for (const auto& line : parts.text)
-            put(line);
-        for (const auto& answer : parts.answers)
-            for (const auto& line : answer.lines)
-                put(line);
-        // The first of these blank records is the one that closes the question.
-        while (written < layout.recordsPerQuestion)
-            put("");
+        // Lines go out as they are, in order; the first of the filling blank records closes a
+        // multiple-choice question.
+        for (const auto& line : questions[q])
+            bytes += padded(trimRight(line), layout);
+        for (auto i = questions[q].size(); i < static_cast<std::size_t>(layout.recordsPerQuestion);
+             ++i)
+            bytes += padded("", layout);
     }
     return bytes;
 }
 
-std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const Layout& layout) {
+std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const Layout& layout,
+                                                 QuestionKind kind) {
     const auto length = static_cast<std::size_t>(layout.recordLength);
     const auto perQuestion = static_cast<std::size_t>(layout.recordsPerQuestion);
     if (bytes.size() < length)
@@ -174,20 +240,28 @@ std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const L
         };
         const std::string where = "question " + std::to_string(q + 1) + ": ";
         std::vector<std::string> lines;
-        bool inAnswers = false;
-        std::size_t i = 0;
-        for (; i < perQuestion; ++i) {
-            const std::string line = trimRight(record(i));
-            if (inAnswers && line.empty())
-                break;
-            inAnswers = inAnswers || markerLetter(line) != 0;
-            lines.push_back(line);
+        if (kind == QuestionKind::Cloze) {
+            for (std::size_t i = 0; i < perQuestion; ++i)
+                lines.push_back(trimRight(record(i)));
+            while (!lines.empty() && lines.back().empty())
+                lines.pop_back();
+        } else {
+            bool inAnswers = false;
+            std::size_t i = 0;
+            for (; i < perQuestion; ++i) {
+                const std::string line = trimRight(record(i));
+                if (inAnswers && line.empty())
+                    break;
+                inAnswers = inAnswers || markerLetter(line) != 0;
+                lines.push_back(line);
+            }
+            for (; i < perQuestion; ++i)
+                if (!isBlank(record(i)))
+                    throw BankError(where + "text after the closing blank record",
+                                    static_cast<int>(i));
         }
-        for (; i < perQuestion; ++i)
-            if (!isBlank(record(i)))
-                throw BankError(where + "text after the closing blank record", static_cast<int>(i));
         try {
-            analyzeQuestion(lines, layout);
+            checkQuestion(lines, layout, kind);
         } catch (const BankError& error) {
             throw BankError(where + error.what(), error.line());
         }

@@ -5,8 +5,15 @@
 // records: its text lines, its answer lines, one blank record closing the question and blank
 // records filling up the rest. A question that uses every record has no closing record.
 //
-// An answer starts on a line that begins with a marker " a)" .. " d)"; the correct answer has
-// "*" instead of the blank ("*b)"). Answer text may go on over further lines without a marker.
+// A multiple-choice question: an answer starts on a line that begins with a marker " a)" ..
+// " d)"; the correct answer has "*" instead of the blank ("*b)"). Answer text may go on over
+// further lines without a marker.
+//
+// A typed-answer (cloze) question has no answers to choose from. Exactly one of its lines holds
+// the expected answer between two stars ("je *50* km/h."); the candidate types it into a box
+// laid over the starred part, the verdict is shown above that line and the correct answer below
+// it. Blank lines inside the question are kept; the blank records after its last line are only
+// filling, so there is no closing record of its own.
 #pragma once
 
 #include <stdexcept>
@@ -33,6 +40,11 @@ struct Layout {
     int recordsPerQuestion = 16;
 };
 
+enum class QuestionKind {
+    Choice, // text, then the answers " a)" .. " d)", one of them marked with '*'
+    Cloze   // text with one gap: the expected answer between two '*' on one line
+};
+
 struct Answer {
     char letter = 'a';
     bool correct = false;
@@ -51,13 +63,28 @@ std::string trimRight(std::string_view line);
 // Throws BankError whose line() is the index of the offending line (or -1).
 QuestionParts analyzeQuestion(const std::vector<std::string>& lines, const Layout& layout);
 
-// Writes a complete bank file. Every question is checked with analyzeQuestion first; errors
+// The gap of a cloze question.
+struct ClozeGap {
+    int line = 0;           // index of the starred line
+    std::size_t column = 0; // position of the first '*' in that line
+    std::string answer;     // text between the stars, compared exactly with what is typed
+};
+
+// Checks the stored lines of one cloze question and finds its gap.
+// Throws BankError whose line() is the index of the offending line (or -1).
+ClozeGap analyzeCloze(const std::vector<std::string>& lines, const Layout& layout);
+
+// analyzeQuestion or analyzeCloze, as `kind` says.
+void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, QuestionKind kind);
+
+// Writes a complete bank file. Every question is checked with checkQuestion first; errors
 // are reported as "question N: ...", keeping the line index of the question.
-std::string encodeBank(const std::vector<std::vector<std::string>>& questions,
-                       const Layout& layout);
+std::string encodeBank(const std::vector<std::vector<std::string>>& questions, const Layout& layout,
+                       QuestionKind kind = QuestionKind::Choice);
 
 // Reads a bank file back: for every question its lines without the closing and filling
 // blank records. Throws BankError on any structural fault.
-std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const Layout& layout);
+std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const Layout& layout,
+                                                 QuestionKind kind = QuestionKind::Choice);
 
 } // namespace bankgen

@@ -1,7 +1,5 @@
 #include "bank_source.h"
 
-#include "bank_format.h"
-
 #include <charconv>
 #include <sstream>
 
@@ -88,6 +86,21 @@ BankSource parseBankSource(std::istream& in, PictureStatements pictures) {
         }
     }
     return source;
+}
+
+void checkSourceQuestions(const BankSource& source, const Layout& layout, QuestionKind kind) {
+    for (const auto& question : source.questions) {
+        try {
+            checkQuestion(question.lines, layout, kind);
+        } catch (const BankError& error) {
+            const int index = error.line();
+            const int line = index >= 0 && index < static_cast<int>(question.lineNumbers.size())
+                                 ? question.lineNumbers[static_cast<std::size_t>(index)]
+                                 : question.line;
+            throw BankError("question " + std::to_string(question.number) + ": " + error.what(),
+                            line);
+        }
+    }
 }
 
 } // namespace bankgen

@@ -10,7 +10,16 @@
 //   |*b) vozilo broj 2
 //
 // The source of a text bank has only questions; it must not describe any picture.
+//
+// In a typed-answer (cloze) bank a question offers no answers; one of its lines holds the
+// expected answer between two stars, with at least one line above it:
+//
+//   question 1
+//   |Ako saobracajnim znakom nije drugacije odredjeno, najveca dozvoljena
+//   |brzina kretanja vozila u naselju iznosi *50* km/h.
 #pragma once
+
+#include "bank_format.h"
 
 #include <istream>
 #include <string>
@@ -49,5 +58,10 @@ enum class PictureStatements {
 // Throws BankError whose line() is the 1-based source line.
 BankSource parseBankSource(std::istream& in,
                            PictureStatements pictures = PictureStatements::Allowed);
+
+// Checks every question of a parsed source with checkQuestion. Throws BankError whose message
+// starts with "question N: " and whose line() is the source line of the offending stored line,
+// or of the "question" keyword when the fault is not in one line.
+void checkSourceQuestions(const BankSource& source, const Layout& layout, QuestionKind kind);
 
 } // namespace bankgen

@@ -6,12 +6,19 @@ namespace bankgen {
 
 namespace {
 
+constexpr auto kChoice = QuestionKind::Choice;
+constexpr auto kCloze = QuestionKind::Cloze;
+
 constexpr std::array kBanks{
-    BankInfo{"ssitabcd", "ssitabcd.txt", Layout{33, 16}, PictureRule::PerPair, "ssit.JPG"},
-    BankInfo{"znovlica", "znovlica.txt", Layout{33, 16}, PictureRule::PerQuestion, "zovl.JPG"},
-    BankInfo{"slsaobzn", "slsaobzn.txt", Layout{33, 16}, PictureRule::PerQuestion, "sszn.JPG"},
-    BankInfo{"suvaabcd", "suvaabcd.txt", Layout{73, 13}, PictureRule::None, ""},
-    BankInfo{"ppomabcd", "ppomabcd.txt", Layout{73, 13}, PictureRule::None, ""},
+    BankInfo{"ssitabcd", "ssitabcd.txt", Layout{33, 16}, kChoice, PictureRule::PerPair, "ssit.JPG"},
+    BankInfo{"znovlica", "znovlica.txt", Layout{33, 16}, kChoice, PictureRule::PerQuestion,
+             "zovl.JPG"},
+    BankInfo{"slsaobzn", "slsaobzn.txt", Layout{33, 16}, kChoice, PictureRule::PerQuestion,
+             "sszn.JPG"},
+    BankInfo{"suvaabcd", "suvaabcd.txt", Layout{73, 13}, kChoice, PictureRule::None, ""},
+    BankInfo{"ppomabcd", "ppomabcd.txt", Layout{73, 13}, kChoice, PictureRule::None, ""},
+    BankInfo{"suvaodg", "suvaodg.txt", Layout{73, 13}, kCloze, PictureRule::None, ""},
+    BankInfo{"ppomodg", "ppomodg.txt", Layout{73, 13}, kCloze, PictureRule::None, ""},
 };
 
 } // namespace

@@ -21,6 +21,7 @@ struct BankInfo {
     std::string_view word;       // test word: output folder and .pit file name
     std::string_view sourceFile; // readable source in the sample data folder
     Layout layout;               // 33 or 73 characters, 16 or 13 records per question
+    QuestionKind kind;           // answers to choose from, or an answer to type
     PictureRule pictures;
     std::string_view pictureSuffix; // picture file is <number><suffix>; empty without pictures
 };

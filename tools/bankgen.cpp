@@ -39,19 +39,14 @@ std::vector<std::vector<std::string>> checkedQuestions(const BankSource& source,
                                                        const BankInfo& bank, const fs::path& file) {
     if (source.questions.empty())
         failAt(file, 0, "no questions");
-    std::vector<std::vector<std::string>> questions;
-    for (const auto& question : source.questions) {
-        try {
-            analyzeQuestion(question.lines, bank.layout);
-        } catch (const BankError& error) {
-            const int index = error.line();
-            const int line = index >= 0 && index < static_cast<int>(question.lineNumbers.size())
-                                 ? question.lineNumbers[static_cast<std::size_t>(index)]
-                                 : question.line;
-            failAt(file, line, "question " + std::to_string(question.number) + ": " + error.what());
-        }
-        questions.push_back(question.lines);
+    try {
+        checkSourceQuestions(source, bank.layout, bank.kind);
+    } catch (const BankError& error) {
+        failAt(file, error.line(), error.what());
     }
+    std::vector<std::vector<std::string>> questions;
+    for (const auto& question : source.questions)
+        questions.push_back(question.lines);
     return questions;
 }
 
@@ -109,7 +104,7 @@ void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& ou
     const fs::path bankPath = outDir / bankFilePath(bank);
     const fs::path pictureDir = outDir / pictureDirPath(bank);
     fs::create_directories(bankPath.parent_path());
-    writeFile(bankPath, encodeBank(questions, bank.layout));
+    writeFile(bankPath, encodeBank(questions, bank.layout, bank.kind));
 
     if (!scenes.empty())
         fs::create_directories(pictureDir);

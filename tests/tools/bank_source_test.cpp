@@ -89,6 +89,39 @@ TEST(BankSource, TextBankHasNoPictures) {
     EXPECT_EQ(errorLine("picture 1\n" + questions, PictureStatements::Allowed), 0);
 }
 
+// Faults in a question are reported at the source line they are on.
+TEST(BankSource, QuestionErrorsPointAtTheSourceLine) {
+    const std::string text = "question 1\n"
+                             "|Najveca dozvoljena brzina u naselju\n"
+                             "|je *50* km/h.\n"
+                             "\n"
+                             "question 2\n"
+                             "# komentar\n"
+                             "|Prvi red\n"
+                             "|drugi red sa *jednom zvezdicom\n";
+    const Layout wide{73, 13};
+    const auto failure = [&](const std::string& source, QuestionKind kind) {
+        std::istringstream in(source);
+        const BankSource parsed = parseBankSource(in, PictureStatements::Rejected);
+        try {
+            checkSourceQuestions(parsed, wide, kind);
+        } catch (const BankError& error) {
+            return std::to_string(error.line()) + " " + error.what();
+        }
+        return std::string("accepted");
+    };
+
+    EXPECT_EQ(failure(text, QuestionKind::Cloze).substr(0, 13), "8 question 2:");
+    // Not a fault of one line: reported at the "question" keyword.
+    EXPECT_EQ(failure("\nquestion 1\n|Bez odgovora\n|nigde\n", QuestionKind::Cloze).substr(0, 14),
+              "2 question 1: ");
+    // The same good question is no multiple-choice question.
+    EXPECT_EQ(failure("question 1\n|Brzina u naselju\n|je *50* km/h.\n", QuestionKind::Cloze),
+              "accepted");
+    EXPECT_NE(failure("question 1\n|Brzina u naselju\n|je *50* km/h.\n", QuestionKind::Choice),
+              "accepted");
+}
+
 TEST(BankTable, PictureNumbers) {
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 1), 1);
     EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 2), 1);
@@ -137,7 +170,25 @@ TEST(BankTable, TextBanks) {
         EXPECT_EQ(bank->pictures, PictureRule::None);
         EXPECT_EQ(bankFilePath(*bank), std::string(word) + "/pitiodg/" + word + ".pit");
     }
-    EXPECT_EQ(knownBanks().size(), 5u);
+    EXPECT_EQ(knownBanks().size(), 7u);
+}
+
+TEST(BankTable, OnlyTheTypedAnswerBanksAreCloze) {
+    const std::set<std::string_view> cloze{"suvaodg", "ppomodg"};
+    for (const auto& bank : knownBanks()) {
+        SCOPED_TRACE(bank.word);
+        if (!cloze.count(bank.word)) {
+            EXPECT_EQ(bank.kind, QuestionKind::Choice);
+            continue;
+        }
+        EXPECT_EQ(bank.kind, QuestionKind::Cloze);
+        EXPECT_EQ(bank.sourceFile, std::string(bank.word) + ".txt");
+        EXPECT_EQ(bank.layout.recordLength, 73);
+        EXPECT_EQ(bank.layout.recordsPerQuestion, 13);
+        EXPECT_EQ(bank.pictures, PictureRule::None);
+        EXPECT_EQ(bankFilePath(bank),
+                  std::string(bank.word) + "/pitiodg/" + std::string(bank.word) + ".pit");
+    }
 }
 
 TEST(BankTable, BanksDoNotShareFolders) {
