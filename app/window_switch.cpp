@@ -3,6 +3,7 @@
 #include "choice_picture/frm_sister_windows.h"
 #include "choice_picture/frm_slisaobrsitsaponudj_abcd_odgovorima.h"
 #include "choice_text/frm_suva_pitanja_abcd.h"
+#include "typed_text/frm_typed_text.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -31,6 +32,8 @@ constexpr WindowEntry kWindows[] = {
     {"frmSlisaobrznaksaponudjABCDodg", &make<frmSlisaobrznaksaponudjABCDodg>},
     {"frmSuvapitsaponudjABCDodgovorima", &make<frmSuvapitsaponudjABCDodgovorima>},
     {"frmSuvapitizPrvepomocisaponudjABCDodg", &make<frmSuvapitizPrvepomocisaponudjABCDodg>},
+    {"frmSuvapitanjasaunosenjemodgovora", &make<frmSuvapitanjasaunosenjemodgovora>},
+    {"frmPrvaPomocpitanjasaunosenjemodgovora", &make<frmPrvaPomocpitanjasaunosenjemodgovora>},
 };
 
 const WindowEntry* entryOf(const TestDescriptor& test) {

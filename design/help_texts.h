@@ -7,6 +7,8 @@ namespace kviz {
 
 // Answering in a multiple-choice window whose question offers 2, 3 or 4 answers.
 std::string choiceHelpText(int answers);
+// Answering in a window where the answer is typed into a box.
+std::string typedHelpText();
 std::string demonstrationHelpText();
 std::string reviewHelpText();
 

@@ -71,6 +71,7 @@ struct WindowLayout {
     bool hasPicture = true;           // the multiple-choice picture windows show picSlika
     bool startupWindow = false;       // the window the program starts with
     bool helpLineClickToggles = true; // a click on the help line works as its settings item
+    bool keepsHoverFrame = true;      // a review brings the hover-frame option back
     bool hiddenTestItems = false;     // the Test menu holds two hidden items without effect
     std::vector<FillerLabel> fillerLabels = pictureWindowFillers(9);
     Placement questionNumberLabel{4605, 1080, 570, 315}; // lblPitanje2
@@ -136,6 +137,11 @@ public:
     virtual void OpenQuestionFile();
     virtual void LoadQuestionCount();
     virtual void ShowQuestion();
+    // The first steps of every drawing of a question: the surface cleared, the number shown in
+    // its three places, and the question left counted. False when the scroll bar's handler has
+    // drawn the question already. Tells whether the drawing starts a new visit, and the
+    // counting state of the visit it continues.
+    bool BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave);
     void FrameCorrectAnswer();
     void EraseAnswerFrames();
     virtual void AskCandidateName();

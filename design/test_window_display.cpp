@@ -11,9 +11,8 @@ constexpr double kTextTop = 1320;
 constexpr double kLineGap = 8;
 } // namespace
 
-void TestWindow::ShowQuestion() {
-    Canvas& c = canvas();
-    c.clear();
+bool TestWindow::BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave) {
+    canvas().clear();
     firstAttemptOpen = true;
 
     QString number = QString::number(questionIndex);
@@ -24,15 +23,23 @@ void TestWindow::ShowQuestion() {
     const int drawingsBefore = drawings;
     VScrollzapitanje->setValue(questionIndex);
     if (drawings != drawingsBefore)
-        return;
+        return false;
 
     // Leaving a question counts it; a redraw of the same question keeps its visit.
-    const bool newVisit = questionIndex != visitQuestion;
+    newVisit = questionIndex != visitQuestion;
     if (newVisit) {
         TallyAnswer();
         visitQuestion = questionIndex;
     }
-    const bool countedOnLeave = countOnLeave;
+    countedOnLeave = countOnLeave;
+    return true;
+}
+
+void TestWindow::ShowQuestion() {
+    bool newVisit = false, countedOnLeave = false;
+    if (!BeginQuestionDrawing(newVisit, countedOnLeave))
+        return;
+    Canvas& c = canvas();
 
     const bool inRange = questionIndex >= 1 && questionIndex <= questionCount;
     if (inRange && picSlika != nullptr)

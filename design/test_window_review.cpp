@@ -31,7 +31,8 @@ void TestWindow::BeginMode(bool demonstration) {
     if (!modeRunning) {
         // The question on screen counts now, before the mode leaves it.
         TallyAnswer();
-        savedHoverFrame = mnuPodesavanjaPojavokviraokoodg->checked();
+        if (layout_.keepsHoverFrame)
+            savedHoverFrame = mnuPodesavanjaPojavokviraokoodg->checked();
         savedQuestionIndex = questionIndex;
     }
     if (!helpLineOn) {
@@ -70,7 +71,8 @@ void TestWindow::BeginQuickReview() { BeginMode(true); }
 
 void TestWindow::RestoreAfterReview() {
     questionIndex = savedQuestionIndex;
-    mnuPodesavanjaPojavokviraokoodg->setChecked(savedHoverFrame);
+    if (layout_.keepsHoverFrame)
+        mnuPodesavanjaPojavokviraokoodg->setChecked(savedHoverFrame);
     for (auto [control, menu] : LockedSet()) {
         if (control != nullptr)
             control->setEnabled(true);

@@ -64,6 +64,8 @@ void TestWindow::mnuPodesavanjaIspDaNeubojinakonodg_Click() {
 void TestWindow::mnuPodesavanjazelokvokotacnogodg_Click() {
     const bool on = !mnuPodesavanjazelokvokotacnogodg->checked();
     mnuPodesavanjazelokvokotacnogodg->setChecked(on);
+    if (test_.answerMode == AnswerMode::TypedAnswer)
+        return; // the typed windows have no answer frames
     if (on)
         FrameCorrectAnswer();
     else
@@ -76,6 +78,8 @@ void TestWindow::mnuPodesavanjaokokotxtpitiodg_Click() {
         ShowQuestion();
     } else {
         mnuPodesavanjaokokotxtpitiodg->setChecked(false);
+        if (test_.answerMode == AnswerMode::TypedAnswer)
+            return; // the frame goes with the next drawing
         const QRectF& frame = layout_.choice.textFrame;
         canvas().box(frame.left(), frame.top(), frame.right(), frame.bottom(), kWhite);
     }

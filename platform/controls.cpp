@@ -190,6 +190,16 @@ TextBox::TextBox(Form& form, QString name, QWidget* parent, const QString& text)
       edit_(static_cast<QLineEdit*>(widget())) {
     edit_->setText(text);
     setFont("MS Sans Serif", 8.25, false);
+    QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] {
+        if (onChange)
+            onChange();
+    });
+}
+
+void TextBox::setForeColor(QColor color) {
+    QPalette palette = edit_->palette();
+    palette.setColor(QPalette::Text, color);
+    edit_->setPalette(palette);
 }
 
 QString TextBox::text() const { return edit_->text(); }

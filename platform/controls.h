@@ -106,7 +106,10 @@ public:
     QString text() const;
     void setText(const QString& text);
     void setMaxLength(int length);
+    void setForeColor(QColor color);
     QLineEdit* lineEdit() const { return edit_; }
+    // The text has changed, by typing or by setText; not when it stays the same.
+    std::function<void()> onChange;
 
 private:
     QLineEdit* edit_;

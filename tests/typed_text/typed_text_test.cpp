@@ -1,0 +1,317 @@
+// The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
+// progress rows, review and demonstration.
+#include "design/typed_answer.h"
+#include "tests/support/window_fixture.h"
+#include "typed_text/frm_typed_text.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QTest>
+
+namespace kviz {
+namespace {
+
+using testing::choiceBank;
+using testing::readBytes;
+
+// Question q: the answer "abc" (question 1) or "q<q>" on its third line.
+std::vector<std::string> clozeQuestion(int q) {
+    const std::string answer = q == 1 ? "abc" : "q" + std::to_string(q);
+    return {"Pitanje broj " + std::to_string(q) + " glasi:", "",
+            "Tacan odgovor je *" + answer + "* i nista drugo.", ""};
+}
+
+TEST(TypedAnswer, ClozeLinesAndFields) {
+    auto cloze = findCloze("Brzina je *50* km/h.");
+    ASSERT_TRUE(cloze.has_value());
+    EXPECT_EQ(cloze->firstStar, 10u);
+    EXPECT_EQ(cloze->answer, "50");
+    EXPECT_EQ(findCloze("*levo* skrece")->firstStar, 0u);
+    EXPECT_EQ(findCloze("jedna *zvezda  ")->answer, "zvezda  "); // to the end of the record
+    EXPECT_FALSE(findCloze("bez zvezdice").has_value());
+    EXPECT_EQ(answerField(""), "  ");
+    EXPECT_EQ(answerField("x"), "x ");
+    EXPECT_EQ(answerField("12"), "12");
+    EXPECT_EQ(answerField("abc"), "abc");
+    EXPECT_EQ(typedRow("x ", 'N'), "x N");
+    EXPECT_EQ(typedRow("", '\0'), std::string(1, '\0'));
+    EXPECT_FALSE(readTypedRow("").has_value());
+    EXPECT_EQ(readTypedRow("x N"), std::make_pair(std::string("x "), 'N'));
+    EXPECT_EQ(readTypedRow(" "), std::make_pair(std::string(), ' '));
+    EXPECT_EQ(readTypedRow(std::string(1, '\0')), std::make_pair(std::string(), '\0'));
+    EXPECT_EQ(readTypedRow("abcQ"), std::make_pair(std::string(), '\0')); // no result letter
+}
+
+class TypedText : public testing::WindowFixture {
+protected:
+    std::unique_ptr<TypedTextWindow> open(int questions = 3, bool firstAid = false) {
+        std::vector<std::vector<std::string>> bank;
+        for (int q = 1; q <= questions; ++q)
+            bank.push_back(clozeQuestion(q));
+        writeBank(firstAid ? "ppomodg" : "suvaodg", firstAid ? "ppomodg.pit" : "suvaodg.pit",
+                  choiceBank(std::to_string(questions), bank, 73, 13));
+        // The start-up window has made the progress folders.
+        std::filesystem::create_directories(stateRoot() / (firstAid ? "PPOMODG" : "SUVAODG"));
+        std::unique_ptr<TypedTextWindow> w;
+        if (firstAid)
+            w = std::make_unique<frmPrvaPomocpitanjasaunosenjemodgovora>(services());
+        else
+            w = std::make_unique<frmSuvapitanjasaunosenjemodgovora>(services());
+        w->show();
+        return w;
+    }
+    static void type(TypedTextWindow& w, const QString& text) {
+        w.txtOdgovor[0]->setText(text);
+        w.txtOdgovor_KeyUp();
+    }
+    static std::vector<DrawOp> texts(TypedTextWindow& w) {
+        std::vector<DrawOp> out;
+        for (const auto& op : w.canvas().log())
+            if (op.kind == DrawOp::Kind::Text)
+                out.push_back(op);
+        return out;
+    }
+    static char result(TypedTextWindow& w, int q) {
+        return w.resultLetters[static_cast<std::size_t>(q)];
+    }
+};
+
+TEST_F(TypedText, TheBoxLiesOverTheGap) {
+    auto w = open();
+    EXPECT_EQ(w->caption(), "Suva pitanja sa unosenjem odgovora");
+    EXPECT_EQ(w->surface()->size(), QSize(634, 435));
+    EXPECT_EQ(w->clozeAnswer, "abc");
+    auto lines = texts(*w);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_DOUBLE_EQ(lines[0].at.x(), 790);
+    // The box starts where the first star is printed and spans the stars and the answer.
+    w->canvas().setFont("MS Sans Serif", 12, true);
+    const double starX = 790 + w->canvas().textWidth("Tacan odgovor je ");
+    EXPECT_NEAR(w->txtOdgovor[0]->left() / 0.784221, starX, 1.5);
+    EXPECT_NEAR(w->txtOdgovor[0]->top() / 0.817635, lines[2].at.y() - 8, 1.5);
+    EXPECT_NEAR(w->verdictX, starX + 50, 1.5);
+    EXPECT_TRUE(w->txtOdgovor[0]->visible());
+    EXPECT_FALSE(w->txtOdgovor[1]->visible());
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Upisite odgovor i pritisnite taster Enter.");
+    EXPECT_EQ(w->canvas().log().back().kind, DrawOp::Kind::Box);
+    EXPECT_EQ(w->canvas().log().back().rect, QRectF(QPointF(0, 1320), QPointF(11720, 6800)));
+    EXPECT_FALSE(w->mnuPodesavanjaokokotxtpitiodg->visible());
+    EXPECT_EQ(w->mnuPodesavanjazelokvokotacnogodg->caption(), "Zeleni broj za tacan odgovor");
+    EXPECT_EQ(w->helpLineX, 3700);
+    auto firstAid = open(3, true);
+    EXPECT_TRUE(firstAid->mnuPodesavanjaokokotxtpitiodg->visible());
+    EXPECT_EQ(firstAid->canvas().log().back().rect.right(), 11700);
+}
+
+TEST_F(TypedText, JudgedOnEveryKeyRelease) {
+    auto w = open();
+    struct Case {
+        const char* typed;
+        std::string stored;
+        char result;
+    };
+    const Case cases[] = {
+        {"abc", "abc", 'T'},   {"Abc", "Abc", 'N'}, {" abc", " abc", 'N'},
+        {"abc ", "abc ", 'N'}, {"x", "x ", 'N'},
+    };
+    for (const auto& c : cases) {
+        type(*w, c.typed);
+        EXPECT_EQ(w->typedAnswers[1], c.stored) << c.typed;
+        EXPECT_EQ(result(*w, 1), c.result) << c.typed;
+    }
+    type(*w, ""); // emptied: the result stays
+    EXPECT_EQ(w->typedAnswers[1], "");
+    EXPECT_EQ(result(*w, 1), 'N');
+    EXPECT_FALSE(w->answerGiven);
+
+    w->StoreAnswerAndShowNext();
+    type(*w, " "); // a blank alone is nothing typed
+    EXPECT_EQ(w->typedAnswers[2], "");
+    EXPECT_EQ(result(*w, 2), '\0');
+}
+
+TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
+    auto w = open();
+    w->CmdSledecepitanje_GotFocus(); // never typed into: nothing
+    EXPECT_NE(texts(*w).back().text, "NE");
+    type(*w, "Abc");
+    w->CmdSledecepitanje_GotFocus();
+    auto marks = texts(*w);
+    EXPECT_EQ(marks[marks.size() - 2].text, "NE");
+    EXPECT_EQ(marks[marks.size() - 2].color, QColor(255, 0, 0));
+    EXPECT_EQ(marks[marks.size() - 2].at, QPointF(w->verdictX, w->verdictY - 750));
+    EXPECT_EQ(marks.back().text, "abc");
+    EXPECT_EQ(marks.back().at, QPointF(w->verdictX, w->verdictY));
+    type(*w, "abc"); // the change wipes the verdict places in white
+    EXPECT_EQ(texts(*w).back().color, QColor(255, 255, 255));
+    w->CmdSledecepitanje_GotFocus();
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    EXPECT_EQ(texts(*w).back().color, QColor(10, 170, 10));
+}
+
+TEST_F(TypedText, RightOnlyWithAVerdict) {
+    auto w = open(4);
+    type(*w, "abc");
+    w->CmdSledecepitanje_GotFocus();
+    w->CmdSledecepitanje->press(); // Enter on the button: stored and on
+    EXPECT_EQ(w->typedAnswers[1], "abc");
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+
+    type(*w, "q2"); // right, but left by PageDown without a verdict
+    int down = keys::PageDown;
+    w->Form_KeyUp(down, 0);
+    EXPECT_EQ(result(*w, 2), 'T');
+    EXPECT_EQ(basKvizomat.answeredCount, 2);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+
+    type(*w, "q3");
+    w->CmdSledecepitanje_GotFocus(); // "DA"
+    type(*w, "pogresno");
+    w->Form_KeyUp(down, 0);
+    EXPECT_EQ(result(*w, 3), 'N');
+    EXPECT_EQ(basKvizomat.correctCount, 2); // counted right by the verdict it had
+
+    w->CmdSledecepitanje_GotFocus(); // untouched question 4: nothing
+    w->Form_KeyUp(down, 0);          // wraps to 1 with a beep, counting nothing
+    EXPECT_EQ(basKvizomat.answeredCount, 3);
+    EXPECT_EQ(fakes.beeper.count, 1);
+    EXPECT_EQ(w->questionIndex, 1);
+    // A judged question is shown with its verdict and is never counted again.
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    EXPECT_FALSE(w->firstAttemptOpen);
+    type(*w, "xyz");
+    EXPECT_EQ(result(*w, 1), 'T');
+    w->StoreAnswerAndShowNext();
+    EXPECT_EQ(w->typedAnswers[1], "abc");
+    EXPECT_EQ(basKvizomat.answeredCount, 3);
+}
+
+TEST_F(TypedText, ProgressRowsRoundTrip) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    fakes.dialogs.answers = {"ana"};
+    {
+        auto w = open(3);
+        w->ShowNextQuestion();
+        type(*w, "x");             // one letter on question 2,
+        w->ShowPreviousQuestion(); // left by the previous-question button
+        w->SaveSession();
+    }
+    EXPECT_EQ(readBytes(stateRoot() / "SUVAODG" / "BrZadPit.1"),
+              std::string("1 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n0 Tacnih odgovora\r\n"
+                          "\0\r\nx N\r\n\0\r\n",
+                          73));
+    basKvizomat = SharedVariables{};
+    fakes.dialogs.answers = {"ana"};
+    auto w = open(3);
+    EXPECT_EQ(result(*w, 1), '\0');
+    w->ShowNextQuestion();
+    EXPECT_EQ(w->typedAnswers[2], "x ");
+    EXPECT_EQ(result(*w, 2), 'N');
+    EXPECT_EQ(w->txtOdgovor[0]->text(), "x");
+    EXPECT_EQ(texts(*w).back().text, "q2"); // "NE" and the expected answer
+}
+
+TEST_F(TypedText, ResetLeavesBlankResults) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    fakes.dialogs.answers = {"ana"};
+    auto w = open(2);
+    type(*w, "abc");
+    w->StoreAnswerAndShowNext();
+    fakes.dialogs.answers = {"DA"};
+    w->cmdReset_Click();
+    EXPECT_EQ(result(*w, 1), ' ');
+    EXPECT_EQ(w->typedAnswers[1], "");
+    w->CmdSledecepitanje_GotFocus(); // after a reset an empty box gets "NE" and the answer
+    EXPECT_EQ(texts(*w).back().text, "q2");
+    w->StoreAnswerAndShowNext();
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+    w->SaveSession();
+    EXPECT_EQ(readBytes(stateRoot() / "SUVAODG" / "BrZadPit.1").substr(62), " \r\n \r\n");
+}
+
+TEST_F(TypedText, DemonstrationShowsTheAnswersInADisabledBox) {
+    auto w = open(3, true);
+    w->mnuPodesavanjaPojavokviraokoodg->setChecked(true);
+    w->cmdBrziPregled->press();
+    EXPECT_EQ(w->txtOdgovor[0]->text(), "abc");
+    EXPECT_FALSE(w->txtOdgovor[0]->enabled());
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    for (int q = 2; q <= 3; ++q) {
+        w->tmrTimer1_Timer();
+        EXPECT_EQ(w->txtOdgovor[0]->text(), QString("q%1").arg(q));
+    }
+    w->tmrTimer1_Timer();
+    EXPECT_FALSE(w->quickReviewMode);
+    EXPECT_TRUE(w->txtOdgovor[0]->enabled());
+    EXPECT_EQ(w->txtOdgovor[0]->text(), "");
+    EXPECT_FALSE(w->mnuPodesavanjaPojavokviraokoodg->checked()); // not brought back here
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+}
+
+TEST_F(TypedText, ReviewShowsTheStoredAnswersAndAClickMovesOn) {
+    auto w = open(3);
+    type(*w, "abc");
+    w->StoreAnswerAndShowNext();
+    w->cmdPregled->press();
+    EXPECT_EQ(w->txtOdgovor[0]->text(), "abc");
+    EXPECT_FALSE(w->txtOdgovor[0]->enabled());
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    w->Form_Click();
+    EXPECT_EQ(w->questionIndex, 2);
+    w->cmdKrajrada->press();
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_TRUE(w->txtOdgovor[0]->enabled());
+}
+
+TEST_F(TypedText, ClicksOnlyHitTheHotZones) {
+    auto w = open(3);
+    w->Form_MouseMove(0, 0, 900, 2000);
+    w->Form_Click(); // the question text: nothing
+    EXPECT_EQ(fakes.dialogs.calls.size(), 0u);
+    EXPECT_EQ(w->questionIndex, 1);
+    w->Form_MouseMove(0, 0, 9947, 21);
+    w->Form_Click();
+    EXPECT_FALSE(w->lblTekucevreme->visible());
+    w->Form_MouseMove(0, 0, 9946, 21); // left of the clock zone
+    w->Form_Click();
+    EXPECT_FALSE(w->lblTekucevreme->visible());
+    w->Form_DblClick();
+    EXPECT_EQ(w->questionIndex, 2);
+}
+
+TEST_F(TypedText, HelpText) {
+    auto w = open(3);
+    w->mnuPomocPomoczaaktivniprogram->choose();
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
+              "\nUpisite odgovor i pritisnite taster Enter.\n\n\nDesnim klikom misa , pritiskom "
+              "na taster Enter,\n\nili klikom misa u vertikalni skrol bar prelazite na\n\nsledece "
+              "pitanje.");
+}
+
+TEST_F(TypedText, EnterWalksFromTheBoxToTheVerdictAndOn) {
+    auto w = open(3);
+    fakes.keystrokes.onTab = [] {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+    };
+    w->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w->window(); }));
+    w->FocusAnswerInput();
+    ASSERT_EQ(w->focusedControl(), w->txtOdgovor[0]);
+    QTest::keyClicks(w->txtOdgovor[0]->widget(), "abc");
+    EXPECT_EQ(result(*w, 1), 'T');
+    QTest::keyClick(w->txtOdgovor[0]->widget(), Qt::Key_Return);
+    EXPECT_EQ(fakes.keystrokes.tabs, 1);
+    EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje);
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    QTest::keyClick(w->CmdSledecepitanje->widget(), Qt::Key_Return); // presses the button
+    EXPECT_EQ(fakes.keystrokes.tabs, 1);
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+    EXPECT_EQ(w->focusedControl(), w->txtOdgovor[0]);
+}
+
+} // namespace
+} // namespace kviz

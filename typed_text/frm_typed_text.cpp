@@ -1,0 +1,364 @@
+#include "typed_text/frm_typed_text.h"
+
+#include "design/help_texts.h"
+#include "design/typed_answer.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <cmath>
+
+namespace kviz {
+
+namespace {
+
+constexpr double kTextX = 790;
+constexpr double kTextTop = 1320;
+constexpr double kLineGap = 8;
+
+WindowLayout typedTextLayout(bool firstAid) {
+    WindowLayout layout;
+    layout.clientWidth = 9510;
+    layout.clientHeight = 6525;
+    layout.hasPicture = false;
+    layout.hiddenTestItems = true;
+    layout.keepsHoverFrame = false;
+    layout.helpLineStart = 3700;
+    layout.helpLineRightBound = 5900;
+    layout.questionNumberLabel = {8, 1374, 569, 315};
+    layout.scrollBar =
+        firstAid ? Placement{9215, 1096, 267, 4472} : Placement{9215, 1063, 267, 4497};
+    layout.elapsedStripTop = firstAid ? 5805 : 5789;
+    layout.choice.textX = kTextX;
+    layout.choice.textFrame = QRectF(QPointF(0, 1320), QPointF(firstAid ? 11700 : 11720, 6800));
+    return layout;
+}
+
+} // namespace
+
+TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, bool firstAid)
+    : TestWindow(services, test, typedTextLayout(firstAid)) {
+    QWidget* client = surface();
+    for (int i = 0; i < 2; ++i) {
+        TextBox& box = add<TextBox>(QString("txtOdgovor%1").arg(i), client, QString());
+        box.setBounds(i == 0 ? 1800 : (firstAid ? 2850 : 2880), 3525, 765, 360);
+        box.setFont("MS Sans Serif", 9.75, true);
+        box.setForeColor(firstAid ? QApplication::palette().color(QPalette::Highlight)
+                                  : QColor(0, 0, 255));
+        txtOdgovor[static_cast<std::size_t>(i)] = &box;
+    }
+    txtOdgovor[0]->onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
+    for (TextBox* box : txtOdgovor)
+        box->onChange = [this] { txtOdgovor_Change(); };
+    CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
+
+    // What differs from the picture windows' layout.
+    lblPitanje2->setFont("MS Serif", 12, true);
+    for (CommandButton* button : {CmdSledecepitanje, CmdPrethodnopitanje, CmdOdredjenoPitanje,
+                                  cmdTabela, cmdPregled, cmdBrziPregled, cmdReset, cmdKrajrada})
+        button->setBounds(button->left(), 6067, button->width(), button->height());
+    if (firstAid) {
+        ProgressBar1->setBounds(4560, 5805, 4948, 240);
+        cmbKandidat->setBounds(1260, 20, 4155, 315);
+        cmbPitanje->setBounds(1020, 350, 1335, 315);
+        lblUkupnoodgovora->setBounds(2685, 345, 2430, 300);
+        lblTacnihodgovora->setBounds(5700, 345, 3255, 375);
+    } else {
+        ProgressBar1->setBounds(4590, 5805, 4917, 240);
+        mnuPodesavanjaPojavokviraokoodg->setVisible(false);
+        mnuPodesavanjaPojavokviraokoodg->setEnabled(false);
+        mnuPodesavanjaokokotxtpitiodg->setVisible(false);
+        mnuPodesavanjaokokotxtpitiodg->setEnabled(false);
+    }
+    mnuPodesavanjaIspDaNeubojinakonodg->setCaption("&Ispis broja u boji nakon odgovora");
+    mnuPodesavanjazelokvokotacnogodg->setCaption("Zeleni broj za tacan odgovor");
+    mnuPodesavanjaokokotxtpitiodg->setCaption("Okvir oko odgovora");
+
+    // The answer box comes first; Tab from it reaches the next-question button.
+    QWidget::setTabOrder(txtOdgovor[0]->widget(), txtOdgovor[1]->widget());
+    QWidget::setTabOrder(txtOdgovor[1]->widget(), CmdSledecepitanje->widget());
+    QWidget* previous = CmdSledecepitanje->widget();
+    for (Control* next : std::initializer_list<Control*>{
+             CmdPrethodnopitanje, CmdOdredjenoPitanje, cmdTabela, cmdPregled, cmdBrziPregled,
+             cmdReset, cmdKrajrada, cmbKandidat, cmbPitanje}) {
+        QWidget::setTabOrder(previous, next->widget());
+        previous = next->widget();
+    }
+}
+
+void TypedTextWindow::LoadQuestionCount() {
+    TestWindow::LoadQuestionCount();
+    typedAnswers.assign(static_cast<std::size_t>(questionCount) + 1, std::string());
+}
+
+bool TypedTextWindow::questionOnScreen() const {
+    return questionIndex >= 1 && questionIndex <= questionCount;
+}
+
+std::string TypedTextWindow::boxText() const { return toCp1250(txtOdgovor[0]->text()); }
+
+void TypedTextWindow::FocusAnswerInput() { txtOdgovor[0]->setFocus(); }
+
+void TypedTextWindow::printVerdict(const QString& text, QColor color, double y) {
+    Canvas& c = canvas();
+    c.setFont("MS Serif", 14, true);
+    c.setForeColor(color);
+    c.currentX = verdictX;
+    c.currentY = y;
+    c.print(text);
+}
+
+void TypedTextWindow::ShowQuestion() {
+    bool newVisit = false, countedOnLeave = false;
+    if (!BeginQuestionDrawing(newVisit, countedOnLeave))
+        return;
+    Canvas& c = canvas();
+    c.setFont("MS Sans Serif", 12, true);
+    c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
+    c.currentY = kTextTop;
+    answerGiven = false;
+    answerCorrect = false;
+
+    if (!questionOnScreen()) {
+        // No question to show: nothing can be typed, judged or counted.
+        firstAttemptOpen = false;
+        countOnLeave = false;
+        for (TextBox* box : txtOdgovor)
+            box->setVisible(false);
+        ++drawings;
+        return;
+    }
+
+    const double twipsX = c.twipsPerUnitX(), twipsY = c.twipsPerUnitY();
+    for (int i = 1; i <= test().recordsPerQuestion; ++i) {
+        lineBuffer = questionFile_.line(questionIndex, i);
+        c.currentX = kTextX;
+        if (auto cloze = findCloze(lineBuffer)) {
+            TextBox& box = *txtOdgovor[0];
+            const QString before = fromCp1250(lineBuffer.substr(0, cloze->firstStar));
+            const double left = kTextX + c.textWidth(before);
+            const int leftTwips = static_cast<int>(std::lround(left * twipsX));
+            const int topTwips = static_cast<int>(std::lround(c.currentY * twipsY));
+            clozeAnswer = cloze->answer;
+            const double width = c.textWidth(fromCp1250("**" + clozeAnswer));
+            box.setBounds(leftTwips, topTwips, static_cast<int>(std::lround(width * twipsX)),
+                          box.height());
+            verdictX = box.left() / twipsX + 50;
+            verdictY = c.currentY + 420;
+        }
+        c.currentY += kLineGap;
+        c.print(fromCp1250(lineBuffer));
+    }
+    const QRectF& frame = layout().choice.textFrame;
+    if (mnuPodesavanjaokokotxtpitiodg->checked())
+        c.box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
+
+    for (TextBox* box : txtOdgovor) {
+        box->setText(QString());
+        box->setVisible(true);
+    }
+    txtOdgovor[1]->setVisible(false);
+
+    const auto q = static_cast<std::size_t>(questionIndex);
+    if (quickReviewMode) {
+        // The demonstration shows the expected answer in the box, with "DA" above it.
+        txtOdgovor[0]->setText(fromCp1250(clozeAnswer));
+        txtOdgovor[0]->setEnabled(false);
+        answerGiven = true;
+        answerCorrect = true;
+        printVerdict("DA", correctColor(), verdictY - 750);
+    } else {
+        for (TextBox* box : txtOdgovor) {
+            box->setEnabled(!reviewMode);
+            box->setText(fromCp1250(basic::trim(typedAnswers[q])));
+        }
+        if (resultLetters[q] == 'N') {
+            firstAttemptOpen = false;
+            answerGiven = true;
+            answerCorrect = false;
+            printVerdict("NE", kLightRed, verdictY - 750);
+            if (boxText() != clozeAnswer)
+                printVerdict(fromCp1250(clozeAnswer), correctColor(), verdictY);
+        } else if (resultLetters[q] == 'T') {
+            firstAttemptOpen = false;
+            answerGiven = true;
+            answerCorrect = true;
+            printVerdict("DA", correctColor(), verdictY - 750);
+        }
+    }
+    countOnLeave = newVisit ? !answerGiven : countedOnLeave;
+    if (!quickReviewMode && !reviewMode)
+        lblPomocuprvomredu->setCaption("Upisite odgovor i pritisnite taster Enter.");
+    ++drawings;
+    FocusAnswerInput();
+}
+
+void TypedTextWindow::txtOdgovor_KeyUp() {
+    if (!firstAttemptOpen || !questionOnScreen())
+        return;
+    const auto q = static_cast<std::size_t>(questionIndex);
+    const std::string typed = boxText();
+    answerGiven = !typed.empty();
+    const bool match = typed == clozeAnswer;
+    typedAnswers[q] = answerField(typed);
+    if (isBlank(typedAnswers[q])) {
+        typedAnswers[q].clear(); // nothing typed: the result stays as it was
+        return;
+    }
+    if (answerGiven)
+        resultLetters[q] = match ? 'T' : 'N';
+}
+
+void TypedTextWindow::txtOdgovor_Change() {
+    // Over-drawing in white wipes any verdict shown for the previous text.
+    printVerdict("NE", kWhite, verdictY - 750);
+    printVerdict("DA", kWhite, verdictY - 750);
+    printVerdict(fromCp1250(clozeAnswer), kWhite, verdictY);
+}
+
+void TypedTextWindow::CmdSledecepitanje_GotFocus() {
+    if (!questionOnScreen() || resultLetters[static_cast<std::size_t>(questionIndex)] == '\0')
+        return; // never typed into: no verdict
+    const std::string typed = boxText();
+    answerCorrect = typed == clozeAnswer;
+    if (!typed.empty())
+        answerGiven = true;
+    if (answerCorrect) {
+        printVerdict("DA", correctColor(), verdictY - 750);
+    } else {
+        printVerdict("NE", kLightRed, verdictY - 750);
+        printVerdict(fromCp1250(clozeAnswer), correctColor(), verdictY);
+    }
+}
+
+void TypedTextWindow::StoreAnswerAndShowNext() {
+    if (firstAttemptOpen && questionOnScreen())
+        typedAnswers[static_cast<std::size_t>(questionIndex)] = boxText();
+    ++questionIndex;
+    if (questionIndex > questionCount) {
+        services().beeper->beep();
+        questionIndex = 1;
+    }
+    ShowQuestion();
+}
+
+void TypedTextWindow::ClearAnswers() {
+    for (int q = 1; q <= questionCount; ++q) {
+        typedAnswers[static_cast<std::size_t>(q)].clear();
+        resultLetters[static_cast<std::size_t>(q)] = ' ';
+    }
+}
+
+std::vector<std::string> TypedTextWindow::ProgressRows() const {
+    std::vector<std::string> rows;
+    for (std::size_t q = 1; q < typedAnswers.size(); ++q)
+        rows.push_back(typedRow(typedAnswers[q], resultLetters[q]));
+    return rows;
+}
+
+void TypedTextWindow::ApplyProgressRows(const std::vector<std::string>& rows) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (auto entry = readTypedRow(rows[k])) {
+            typedAnswers[k + 1] = entry->first;
+            resultLetters[k + 1] = entry->second;
+        }
+    }
+}
+
+QString TypedTextWindow::AnsweringHelpText() const {
+    return QString::fromStdString(typedHelpText());
+}
+
+void TypedTextWindow::DemonstrationStep() {
+    ++questionIndex;
+    if (questionIndex > questionCount || stopRequested) {
+        quickReviewMode = false;
+        stopRequested = false;
+        RestoreAfterReview();
+        return;
+    }
+    ShowQuestion();
+}
+
+void TypedTextWindow::Form_Click() {
+    if (!keyPreview) {
+        keyPreview = true;
+        FocusAnswerInput();
+        return;
+    }
+    if (quickReviewMode) {
+        stopRequested = true;
+        return;
+    }
+    if (reviewMode) {
+        StoreAnswerAndShowNext();
+        return;
+    }
+    if (clickMarker == 2) {
+        clickMarker = 0; // the click that a right-button release leaves behind
+        return;
+    }
+    if (mouseY > 20 && mouseY < 380 && mouseX > 9946) {
+        mnuPodesavanjaTekucevreme_Click();
+        return;
+    }
+    if (mouseY > 6841 && mouseY < 7099) {
+        mnuPodesavanjaPomocuprvomredu_Click();
+        return;
+    }
+    if (mouseY > 7099 && mouseY < 7480 && mouseX > 50) {
+        mnuPodesavanjaGrafprprotvremena->setChecked(!mnuPodesavanjaGrafprprotvremena->checked());
+        ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
+    }
+}
+
+void TypedTextWindow::Form_DblClick() {
+    if (KeyPreviewGuard())
+        return;
+    if (quickReviewMode || reviewMode)
+        stopRequested = true;
+    else
+        StoreAnswerAndShowNext();
+}
+
+void TypedTextWindow::Form_KeyPress(int& keyAscii) {
+    if (!keyPreview) {
+        keyPreview = true;
+        return;
+    }
+    if (keyAscii == 13) {
+        // Enter on a focused button presses it; elsewhere it moves on to the next tab stop.
+        if (dynamic_cast<CommandButton*>(focusedControl()) != nullptr)
+            return;
+        keyAscii = 0;
+        services().keystrokes->sendTab();
+        return;
+    }
+    if (keyAscii == 27 && (quickReviewMode || reviewMode))
+        cmdKrajrada_Click();
+}
+
+void TypedTextWindow::Form_KeyUp(int& keyCode, int) {
+    if (KeyPreviewGuard())
+        return;
+    if (keyCode == keys::PageDown)
+        StoreAnswerAndShowNext();
+    else if (keyCode == keys::PageUp)
+        ShowPreviousQuestion();
+}
+
+void TypedTextWindow::Form_MouseMove(int, int, double x, double y) {
+    if (!keyPreview || reviewMode || quickReviewMode)
+        return;
+    mouseX = x;
+    mouseY = y;
+}
+
+frmSuvapitanjasaunosenjemodgovora::frmSuvapitanjasaunosenjemodgovora(Services services)
+    : TypedTextWindow(services, catalogueRow("frmSuvapitanjasaunosenjemodgovora"), false) {}
+
+frmPrvaPomocpitanjasaunosenjemodgovora::frmPrvaPomocpitanjasaunosenjemodgovora(Services services)
+    : TypedTextWindow(services, catalogueRow("frmPrvaPomocpitanjasaunosenjemodgovora"), true) {}
+
+} // namespace kviz
