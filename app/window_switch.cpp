@@ -3,6 +3,7 @@
 #include "choice_picture/frm_sister_windows.h"
 #include "choice_picture/frm_slisaobrsitsaponudj_abcd_odgovorima.h"
 #include "choice_text/frm_suva_pitanja_abcd.h"
+#include "typed_picture/frm_raskrsnice.h"
 #include "typed_text/frm_typed_text.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ constexpr WindowEntry kWindows[] = {
     {"frmSuvapitizPrvepomocisaponudjABCDodg", &make<frmSuvapitizPrvepomocisaponudjABCDodg>},
     {"frmSuvapitanjasaunosenjemodgovora", &make<frmSuvapitanjasaunosenjemodgovora>},
     {"frmPrvaPomocpitanjasaunosenjemodgovora", &make<frmPrvaPomocpitanjasaunosenjemodgovora>},
+    {"frmRaskrsnice", &make<frmRaskrsnice>},
 };
 
 const WindowEntry* entryOf(const TestDescriptor& test) {

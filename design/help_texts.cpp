@@ -23,7 +23,7 @@ std::string choiceHelpText(int answers) {
     return "\n" + click + "\n\n" + keys + kStepOn;
 }
 
-std::string typedHelpText() { return "\nUpisite odgovor i pritisnite taster Enter." + kStepOn; }
+std::string typedHelpText(const std::string& firstLine) { return "\n" + firstLine + kStepOn; }
 
 std::string demonstrationHelpText() {
     return "\nZa izlaz kliknite misom bilo gde\n\nili pritisnite taster Enter.\n\n";

@@ -7,8 +7,9 @@ namespace kviz {
 
 // Answering in a multiple-choice window whose question offers 2, 3 or 4 answers.
 std::string choiceHelpText(int answers);
-// Answering in a window where the answer is typed into a box.
-std::string typedHelpText();
+// Answering in a window where the answer is typed into a box; the first line says what to type.
+std::string
+typedHelpText(const std::string& firstLine = "Upisite odgovor i pritisnite taster Enter.");
 std::string demonstrationHelpText();
 std::string reviewHelpText();
 

@@ -48,6 +48,12 @@ struct ChoiceGeometry {
     double greenLeft = 6670, greenRight = 11700; // the green frame round a right answer
 };
 
+// The strips of the window surface that a click switches: the help line and the time bar.
+struct HotZones {
+    double helpLineTop = 6841, helpLineBottom = 7099;
+    double barTop = 7099, barBottom = 7480, barRight = 1e9;
+};
+
 // A control's place in twips: left, top, width, height.
 struct Placement {
     int left, top, width, height;
@@ -78,6 +84,7 @@ struct WindowLayout {
     Placement scrollBar{9238, 1080, 267, 4489};          // VScrollzapitanje
     int elapsedStripTop = 5805;                          // Picture4
     ChoiceGeometry choice;
+    HotZones hotZones;
 };
 
 class TestWindow;
@@ -163,6 +170,8 @@ public:
     char AnswerBandAt(double y, int* bandTop = nullptr, int* bandBottom = nullptr) const;
     // True when the question on screen can take an answer.
     bool AnswerInputOpen() const;
+    // A click on the clock, the help line or the time bar switches it; false elsewhere.
+    bool HotZoneClick();
     // With key preview off: turns it on, gives the focus to the answer input and says so.
     bool KeyPreviewGuard();
     virtual void FocusAnswerInput();

@@ -58,19 +58,8 @@ void TestWindow::Form_Click() {
         ShowNextQuestion();
         return;
     }
-    if (mouseY > 20 && mouseY < 380 && mouseX > 9946) {
-        mnuPodesavanjaTekucevreme_Click();
+    if (HotZoneClick())
         return;
-    }
-    if (mouseY > 6841 && mouseY < 7099) {
-        mnuPodesavanjaPomocuprvomredu_Click();
-        return;
-    }
-    if (mouseY > 7099 && mouseY < 7480 && mouseX > 50) {
-        mnuPodesavanjaGrafprprotvremena->setChecked(!mnuPodesavanjaGrafprprotvremena->checked());
-        ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
-        return;
-    }
     const double answerAreaX = layout_.choice.textX;
     if (mouseX > answerAreaX && mouseY > 1320 && mouseY < static_cast<std::int16_t>(topA - 360)) {
         PromptGoToQuestion();
@@ -87,6 +76,24 @@ void TestWindow::Form_Click() {
         return;
     }
     Judge(letter, top);
+}
+
+bool TestWindow::HotZoneClick() {
+    const HotZones& z = layout_.hotZones;
+    if (mouseY > 20 && mouseY < 380 && mouseX > 9946) {
+        mnuPodesavanjaTekucevreme_Click();
+        return true;
+    }
+    if (mouseY > z.helpLineTop && mouseY < z.helpLineBottom) {
+        mnuPodesavanjaPomocuprvomredu_Click();
+        return true;
+    }
+    if (mouseY > z.barTop && mouseY < z.barBottom && mouseX > 50 && mouseX < z.barRight) {
+        mnuPodesavanjaGrafprprotvremena->setChecked(!mnuPodesavanjaGrafprprotvremena->checked());
+        ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
+        return true;
+    }
+    return false;
 }
 
 void TestWindow::Form_KeyPress(int& keyAscii) {

@@ -38,15 +38,12 @@ WindowLayout typedTextLayout(bool firstAid) {
 } // namespace
 
 TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, bool firstAid)
-    : TestWindow(services, test, typedTextLayout(firstAid)) {
-    QWidget* client = surface();
+    : TypedAnswerWindow(services, test, typedTextLayout(firstAid)) {
     for (int i = 0; i < 2; ++i) {
-        TextBox& box = add<TextBox>(QString("txtOdgovor%1").arg(i), client, QString());
+        TextBox& box = AddAnswerBox(surface(), QString("txtOdgovor%1").arg(i));
         box.setBounds(i == 0 ? 1800 : (firstAid ? 2850 : 2880), 3525, 765, 360);
-        box.setFont("MS Sans Serif", 9.75, true);
         box.setForeColor(firstAid ? QApplication::palette().color(QPalette::Highlight)
                                   : QColor(0, 0, 255));
-        txtOdgovor[static_cast<std::size_t>(i)] = &box;
     }
     txtOdgovor[0]->onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
     for (TextBox* box : txtOdgovor)
@@ -87,27 +84,9 @@ TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, 
     }
 }
 
-void TypedTextWindow::LoadQuestionCount() {
-    TestWindow::LoadQuestionCount();
-    typedAnswers.assign(static_cast<std::size_t>(questionCount) + 1, std::string());
-}
-
-bool TypedTextWindow::questionOnScreen() const {
-    return questionIndex >= 1 && questionIndex <= questionCount;
-}
-
 std::string TypedTextWindow::boxText() const { return toCp1250(txtOdgovor[0]->text()); }
 
-void TypedTextWindow::FocusAnswerInput() { txtOdgovor[0]->setFocus(); }
-
-void TypedTextWindow::printVerdict(const QString& text, QColor color, double y) {
-    Canvas& c = canvas();
-    c.setFont("MS Serif", 14, true);
-    c.setForeColor(color);
-    c.currentX = verdictX;
-    c.currentY = y;
-    c.print(text);
-}
+void TypedTextWindow::StoreTypedAnswer() { typedAnswer() = boxText(); }
 
 void TypedTextWindow::ShowQuestion() {
     bool newVisit = false, countedOnLeave = false;
@@ -167,7 +146,7 @@ void TypedTextWindow::ShowQuestion() {
         txtOdgovor[0]->setEnabled(false);
         answerGiven = true;
         answerCorrect = true;
-        printVerdict("DA", correctColor(), verdictY - 750);
+        PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
     } else {
         for (TextBox* box : txtOdgovor) {
             box->setEnabled(!reviewMode);
@@ -177,14 +156,14 @@ void TypedTextWindow::ShowQuestion() {
             firstAttemptOpen = false;
             answerGiven = true;
             answerCorrect = false;
-            printVerdict("NE", kLightRed, verdictY - 750);
+            PrintVerdict("NE", kLightRed, verdictX, verdictY - 750);
             if (boxText() != clozeAnswer)
-                printVerdict(fromCp1250(clozeAnswer), correctColor(), verdictY);
+                PrintVerdict(fromCp1250(clozeAnswer), correctColor(), verdictX, verdictY);
         } else if (resultLetters[q] == 'T') {
             firstAttemptOpen = false;
             answerGiven = true;
             answerCorrect = true;
-            printVerdict("DA", correctColor(), verdictY - 750);
+            PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
         }
     }
     countOnLeave = newVisit ? !answerGiven : countedOnLeave;
@@ -197,50 +176,38 @@ void TypedTextWindow::ShowQuestion() {
 void TypedTextWindow::txtOdgovor_KeyUp() {
     if (!firstAttemptOpen || !questionOnScreen())
         return;
-    const auto q = static_cast<std::size_t>(questionIndex);
     const std::string typed = boxText();
     answerGiven = !typed.empty();
     const bool match = typed == clozeAnswer;
-    typedAnswers[q] = answerField(typed);
-    if (isBlank(typedAnswers[q])) {
-        typedAnswers[q].clear(); // nothing typed: the result stays as it was
+    typedAnswer() = answerField(typed);
+    if (isBlank(typedAnswer())) {
+        typedAnswer().clear(); // nothing typed: the result stays as it was
         return;
     }
     if (answerGiven)
-        resultLetters[q] = match ? 'T' : 'N';
+        resultLetter() = match ? 'T' : 'N';
 }
 
 void TypedTextWindow::txtOdgovor_Change() {
     // Over-drawing in white wipes any verdict shown for the previous text.
-    printVerdict("NE", kWhite, verdictY - 750);
-    printVerdict("DA", kWhite, verdictY - 750);
-    printVerdict(fromCp1250(clozeAnswer), kWhite, verdictY);
+    PrintVerdict("NE", kWhite, verdictX, verdictY - 750);
+    PrintVerdict("DA", kWhite, verdictX, verdictY - 750);
+    PrintVerdict(fromCp1250(clozeAnswer), kWhite, verdictX, verdictY);
 }
 
 void TypedTextWindow::CmdSledecepitanje_GotFocus() {
-    if (!questionOnScreen() || resultLetters[static_cast<std::size_t>(questionIndex)] == '\0')
+    if (!questionOnScreen() || resultLetter() == '\0')
         return; // never typed into: no verdict
     const std::string typed = boxText();
     answerCorrect = typed == clozeAnswer;
     if (!typed.empty())
         answerGiven = true;
     if (answerCorrect) {
-        printVerdict("DA", correctColor(), verdictY - 750);
+        PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
     } else {
-        printVerdict("NE", kLightRed, verdictY - 750);
-        printVerdict(fromCp1250(clozeAnswer), correctColor(), verdictY);
+        PrintVerdict("NE", kLightRed, verdictX, verdictY - 750);
+        PrintVerdict(fromCp1250(clozeAnswer), correctColor(), verdictX, verdictY);
     }
-}
-
-void TypedTextWindow::StoreAnswerAndShowNext() {
-    if (firstAttemptOpen && questionOnScreen())
-        typedAnswers[static_cast<std::size_t>(questionIndex)] = boxText();
-    ++questionIndex;
-    if (questionIndex > questionCount) {
-        services().beeper->beep();
-        questionIndex = 1;
-    }
-    ShowQuestion();
 }
 
 void TypedTextWindow::ClearAnswers() {
@@ -250,109 +217,8 @@ void TypedTextWindow::ClearAnswers() {
     }
 }
 
-std::vector<std::string> TypedTextWindow::ProgressRows() const {
-    std::vector<std::string> rows;
-    for (std::size_t q = 1; q < typedAnswers.size(); ++q)
-        rows.push_back(typedRow(typedAnswers[q], resultLetters[q]));
-    return rows;
-}
-
-void TypedTextWindow::ApplyProgressRows(const std::vector<std::string>& rows) {
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        if (auto entry = readTypedRow(rows[k])) {
-            typedAnswers[k + 1] = entry->first;
-            resultLetters[k + 1] = entry->second;
-        }
-    }
-}
-
 QString TypedTextWindow::AnsweringHelpText() const {
     return QString::fromStdString(typedHelpText());
-}
-
-void TypedTextWindow::DemonstrationStep() {
-    ++questionIndex;
-    if (questionIndex > questionCount || stopRequested) {
-        quickReviewMode = false;
-        stopRequested = false;
-        RestoreAfterReview();
-        return;
-    }
-    ShowQuestion();
-}
-
-void TypedTextWindow::Form_Click() {
-    if (!keyPreview) {
-        keyPreview = true;
-        FocusAnswerInput();
-        return;
-    }
-    if (quickReviewMode) {
-        stopRequested = true;
-        return;
-    }
-    if (reviewMode) {
-        StoreAnswerAndShowNext();
-        return;
-    }
-    if (clickMarker == 2) {
-        clickMarker = 0; // the click that a right-button release leaves behind
-        return;
-    }
-    if (mouseY > 20 && mouseY < 380 && mouseX > 9946) {
-        mnuPodesavanjaTekucevreme_Click();
-        return;
-    }
-    if (mouseY > 6841 && mouseY < 7099) {
-        mnuPodesavanjaPomocuprvomredu_Click();
-        return;
-    }
-    if (mouseY > 7099 && mouseY < 7480 && mouseX > 50) {
-        mnuPodesavanjaGrafprprotvremena->setChecked(!mnuPodesavanjaGrafprprotvremena->checked());
-        ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
-    }
-}
-
-void TypedTextWindow::Form_DblClick() {
-    if (KeyPreviewGuard())
-        return;
-    if (quickReviewMode || reviewMode)
-        stopRequested = true;
-    else
-        StoreAnswerAndShowNext();
-}
-
-void TypedTextWindow::Form_KeyPress(int& keyAscii) {
-    if (!keyPreview) {
-        keyPreview = true;
-        return;
-    }
-    if (keyAscii == 13) {
-        // Enter on a focused button presses it; elsewhere it moves on to the next tab stop.
-        if (dynamic_cast<CommandButton*>(focusedControl()) != nullptr)
-            return;
-        keyAscii = 0;
-        services().keystrokes->sendTab();
-        return;
-    }
-    if (keyAscii == 27 && (quickReviewMode || reviewMode))
-        cmdKrajrada_Click();
-}
-
-void TypedTextWindow::Form_KeyUp(int& keyCode, int) {
-    if (KeyPreviewGuard())
-        return;
-    if (keyCode == keys::PageDown)
-        StoreAnswerAndShowNext();
-    else if (keyCode == keys::PageUp)
-        ShowPreviousQuestion();
-}
-
-void TypedTextWindow::Form_MouseMove(int, int, double x, double y) {
-    if (!keyPreview || reviewMode || quickReviewMode)
-        return;
-    mouseX = x;
-    mouseY = y;
 }
 
 frmSuvapitanjasaunosenjemodgovora::frmSuvapitanjasaunosenjemodgovora(Services services)

@@ -75,7 +75,7 @@ TEST_F(Switching, OwnImageBeepsAndUnbuiltTestsStay) {
     TestWindow* first = &current();
     first->imgtoolbar[0]->onClick(); // its own test
     EXPECT_EQ(fakes.beeper.count, 1);
-    first->imgtoolbar[8]->onClick(); // intersections: no window for it yet
+    first->imgtoolbar[5]->onClick(); // fifteen signs: no window for it yet
     EXPECT_EQ(fakes.beeper.count, 2);
     EXPECT_EQ(&current(), first);
     EXPECT_FALSE(first->unloaded());

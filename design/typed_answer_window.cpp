@@ -1,0 +1,133 @@
+#include "design/typed_answer_window.h"
+
+#include "design/typed_answer.h"
+
+namespace kviz {
+
+TypedAnswerWindow::TypedAnswerWindow(Services services, const TestDescriptor& test,
+                                     WindowLayout layout)
+    : TestWindow(services, test, std::move(layout)) {}
+
+TextBox& TypedAnswerWindow::AddAnswerBox(QWidget* parent, const QString& name) {
+    TextBox& box = add<TextBox>(name, parent, QString());
+    box.setFont("MS Sans Serif", 9.75, true);
+    txtOdgovor.push_back(&box);
+    return box;
+}
+
+void TypedAnswerWindow::LoadQuestionCount() {
+    TestWindow::LoadQuestionCount();
+    typedAnswers.assign(static_cast<std::size_t>(questionCount) + 1, std::string());
+}
+
+void TypedAnswerWindow::FocusAnswerInput() { txtOdgovor.front()->setFocus(); }
+
+void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x, double y) {
+    Canvas& c = canvas();
+    c.setFont("MS Serif", 14, true);
+    c.setForeColor(color);
+    c.currentX = x;
+    c.currentY = y;
+    c.print(text);
+}
+
+void TypedAnswerWindow::StoreAnswerAndShowNext() {
+    if (firstAttemptOpen && questionOnScreen())
+        StoreTypedAnswer();
+    ++questionIndex;
+    if (questionIndex > questionCount) {
+        services().beeper->beep();
+        questionIndex = 1;
+    }
+    ShowQuestion();
+}
+
+std::vector<std::string> TypedAnswerWindow::ProgressRows() const {
+    std::vector<std::string> rows;
+    for (std::size_t q = 1; q < typedAnswers.size(); ++q)
+        rows.push_back(typedRow(typedAnswers[q], resultLetters[q]));
+    return rows;
+}
+
+void TypedAnswerWindow::ApplyProgressRows(const std::vector<std::string>& rows) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (auto entry = readTypedRow(rows[k])) {
+            typedAnswers[k + 1] = entry->first;
+            resultLetters[k + 1] = entry->second;
+        }
+    }
+}
+
+void TypedAnswerWindow::DemonstrationStep() {
+    // The demonstration's drawing of a question shows its answer; the step only moves on.
+    ++questionIndex;
+    if (questionIndex > questionCount || stopRequested) {
+        quickReviewMode = false;
+        stopRequested = false;
+        RestoreAfterReview();
+        return;
+    }
+    ShowQuestion();
+}
+
+void TypedAnswerWindow::Form_Click() {
+    if (KeyPreviewGuard())
+        return;
+    if (quickReviewMode) {
+        stopRequested = true;
+        return;
+    }
+    if (reviewMode) {
+        StoreAnswerAndShowNext();
+        return;
+    }
+    if (clickMarker == 2) {
+        clickMarker = 0; // the click that a right-button release leaves behind
+        return;
+    }
+    HotZoneClick(); // there is nothing to answer by clicking
+}
+
+void TypedAnswerWindow::Form_DblClick() {
+    if (KeyPreviewGuard())
+        return;
+    if (quickReviewMode || reviewMode)
+        stopRequested = true;
+    else
+        StoreAnswerAndShowNext();
+}
+
+void TypedAnswerWindow::Form_KeyPress(int& keyAscii) {
+    if (!keyPreview) {
+        keyPreview = true;
+        return;
+    }
+    if (keyAscii == 13) {
+        // Enter on a focused button presses it; elsewhere it moves on to the next tab stop.
+        if (dynamic_cast<CommandButton*>(focusedControl()) != nullptr)
+            return;
+        keyAscii = 0;
+        services().keystrokes->sendTab();
+        return;
+    }
+    if (keyAscii == 27 && (quickReviewMode || reviewMode))
+        cmdKrajrada_Click();
+}
+
+void TypedAnswerWindow::Form_KeyUp(int& keyCode, int) {
+    if (KeyPreviewGuard())
+        return;
+    if (keyCode == keys::PageDown)
+        StoreAnswerAndShowNext();
+    else if (keyCode == keys::PageUp)
+        ShowPreviousQuestion();
+}
+
+void TypedAnswerWindow::Form_MouseMove(int, int, double x, double y) {
+    if (!keyPreview || reviewMode || quickReviewMode)
+        return;
+    mouseX = x;
+    mouseY = y;
+}
+
+} // namespace kviz

@@ -1,0 +1,232 @@
+#include "typed_picture/frm_raskrsnice.h"
+
+#include "app/kvizomat_module.h"
+#include "design/help_texts.h"
+#include "design/typed_answer.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+namespace {
+
+constexpr double kVerdictX = 7300, kVerdictY = 6040;
+
+// The number of a text: its leading decimal number, blanks skipped, or 0.
+double numberOf(std::string_view text) { return basic::leadingNumber(text); }
+
+WindowLayout intersectionsLayout() {
+    WindowLayout layout;
+    layout.clientWidth = 9510;
+    layout.clientHeight = 6570;
+    layout.hasPicture = false;
+    layout.keepsHoverFrame = false;
+    layout.helpLineStart = 3700;
+    layout.helpLineRightBound = 5900;
+    layout.questionNumberLabel = {5662, 5217, 745, 330};
+    layout.hotZones.helpLineTop = 6650;
+    layout.hotZones.helpLineBottom = 6900;
+    layout.hotZones.barTop = 6900;
+    layout.hotZones.barBottom = 7380;
+    layout.hotZones.barRight = 7200;
+    return layout;
+}
+
+} // namespace
+
+frmRaskrsnice::frmRaskrsnice(Services services)
+    : TypedAnswerWindow(services, catalogueRow("frmRaskrsnice"), intersectionsLayout()) {
+    imgSlika = &add<Image>("imgSlika", surface());
+    imgSlika->setBounds(960, 1080, 7335, 3855);
+    static constexpr int kLefts[kBoxes] = {6384, 6776, 7168, 7560, 7950, 8336, 8736, 9113};
+    for (int i = 0; i < kBoxes; ++i) {
+        TextBox& box = AddAnswerBox(surface(), QString("txtOdgovor%1").arg(i));
+        box.setBounds(kLefts[i], 5217, 369, 360);
+        box.setMaxLength(2);
+        box.onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
+        box.onChange = [this] { txtOdgovor_Change(); };
+    }
+    lblPitanje2->setFont("MS Serif", 18, true);
+    CmdSledecepitanje->setBounds(0, 6100, 1521, 458);
+    CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
+    // The boxes come first in the tab order, then the next-question button.
+    for (int i = 0; i + 1 < kBoxes; ++i)
+        QWidget::setTabOrder(txtOdgovor[static_cast<std::size_t>(i)]->widget(),
+                             txtOdgovor[static_cast<std::size_t>(i) + 1]->widget());
+    QWidget::setTabOrder(txtOdgovor.back()->widget(), CmdSledecepitanje->widget());
+
+    mnuPodesavanjaIspDaNeubojinakonodg->setCaption("&Ispis broja u boji nakon odgovora");
+    mnuPodesavanjazelokvokotacnogodg->setCaption("Zeleni broj za tacan odgovor");
+    mnuPodesavanjaokokotxtpitiodg->setCaption("Okvir oko odgovora");
+    for (MenuItem* hidden : {mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg}) {
+        hidden->setVisible(false);
+        hidden->setEnabled(false);
+    }
+}
+
+std::string frmRaskrsnice::boxText(int box) const {
+    return toCp1250(txtOdgovor[static_cast<std::size_t>(box)]->text());
+}
+
+int frmRaskrsnice::usedBoxes() const {
+    int used = 0;
+    while (used < kBoxes && numberOf(boxKeys[static_cast<std::size_t>(used)]) != 0)
+        ++used;
+    return used;
+}
+
+void frmRaskrsnice::ReadKeys() {
+    for (int i = 1; i <= kBoxes; ++i) {
+        lineBuffer = questionFile_.line(questionIndex, i);
+        const bool used = numberOf(lineBuffer) != 0;
+        boxKeys[static_cast<std::size_t>(i - 1)] = used ? lineBuffer.substr(0, 1) : "0";
+    }
+}
+
+void frmRaskrsnice::PrintWrongKeys(const std::array<std::string, kBoxes>& shown) {
+    for (int i = 0; i < usedBoxes(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (shown[k] != boxKeys[k])
+            PrintVerdict(fromCp1250(boxKeys[k]), correctColor(), 7680 + 500.0 * (i + 1), kVerdictY);
+    }
+}
+
+void frmRaskrsnice::ShowQuestion() {
+    bool newVisit = false, countedOnLeave = false;
+    if (!BeginQuestionDrawing(newVisit, countedOnLeave))
+        return;
+    answerCorrect = false;
+    answerGiven = false;
+    if (!questionOnScreen()) {
+        // No question to show: nothing can be typed, judged or counted.
+        firstAttemptOpen = false;
+        countOnLeave = false;
+        for (TextBox* box : txtOdgovor)
+            box->setVisible(false);
+        ++drawings;
+        return;
+    }
+    imgSlika->loadPicture(
+        QString::fromStdString(basKvizomat.pictureFolder + pictureFileName(test(), questionIndex)));
+    for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
+        txtOdgovor[k]->setText(QString());
+        txtOdgovor[k]->setVisible(true);
+        storedFields[k].clear();
+    }
+    // The stored answer in fields of two characters, one per box.
+    const std::string& stored = typedAnswer();
+    for (std::size_t k = 0; k < storedFields.size() && 2 * k < stored.size(); ++k) {
+        std::string piece = stored.substr(2 * k, 2);
+        while (!piece.empty() && piece.back() == ' ')
+            piece.pop_back();
+        storedFields[k] = piece;
+    }
+    ReadKeys();
+
+    if (quickReviewMode) {
+        // The demonstration shows the keys in disabled boxes, with "DA".
+        for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
+            txtOdgovor[k]->setEnabled(false);
+            if (numberOf(boxKeys[k]) == 0)
+                txtOdgovor[k]->setVisible(false);
+            else
+                txtOdgovor[k]->setText(fromCp1250(boxKeys[k]));
+        }
+        PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
+        answerCorrect = true;
+        answerGiven = true;
+    } else {
+        for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
+            txtOdgovor[k]->setEnabled(!reviewMode);
+            if (numberOf(boxKeys[k]) == 0)
+                txtOdgovor[k]->setVisible(false);
+            else
+                txtOdgovor[k]->setText(fromCp1250(basic::trim(storedFields[k])));
+        }
+        if (resultLetter() == 'N') {
+            firstAttemptOpen = false;
+            answerGiven = true;
+            answerCorrect = false;
+            PrintVerdict("NE", kLightRed, kVerdictX, kVerdictY);
+            PrintWrongKeys(storedFields);
+        } else if (resultLetter() == 'T') {
+            firstAttemptOpen = false;
+            answerGiven = true;
+            answerCorrect = true;
+            PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
+        }
+    }
+    countOnLeave = newVisit ? !answerGiven : countedOnLeave;
+    if (!quickReviewMode && !reviewMode)
+        lblPomocuprvomredu->setCaption("Upisite odgovarajuci broj i pritisnite Enter.");
+    ++drawings;
+    FocusAnswerInput();
+}
+
+void frmRaskrsnice::txtOdgovor_KeyUp() {
+    if (!firstAttemptOpen || !questionOnScreen())
+        return;
+    std::string answer;
+    bool allRight = true;
+    answerGiven = false;
+    for (int i = 0; i < usedBoxes(); ++i) {
+        const std::string typed = boxText(i);
+        if (numberOf(typed) != 0)
+            answerGiven = true;
+        if (numberOf(typed) != numberOf(boxKeys[static_cast<std::size_t>(i)]))
+            allRight = false;
+        answer += answerField(typed);
+    }
+    if (isBlank(answer)) {
+        typedAnswer().clear(); // nothing typed: the result stays as it was
+        return;
+    }
+    typedAnswer() = answer;
+    if (answerGiven)
+        resultLetter() = allRight ? 'T' : 'N';
+}
+
+void frmRaskrsnice::StoreTypedAnswer() {
+    std::string answer;
+    for (int i = 0; i < usedBoxes(); ++i)
+        answer += answerField(boxText(i));
+    typedAnswer() = answer;
+}
+
+void frmRaskrsnice::txtOdgovor_Change() {
+    canvas().clear(); // wipes the verdict; the picture and the boxes are controls
+}
+
+void frmRaskrsnice::CmdSledecepitanje_GotFocus() {
+    if (!questionOnScreen() || resultLetter() == '\0')
+        return; // never answered: no verdict
+    answerCorrect = true;
+    std::array<std::string, kBoxes> shown{};
+    for (int i = 0; i < usedBoxes(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        shown[k] = boxText(i);
+        if (numberOf(shown[k]) != 0)
+            answerGiven = true;
+        if (numberOf(shown[k]) != numberOf(boxKeys[k]))
+            answerCorrect = false;
+    }
+    if (answerCorrect) {
+        PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
+        return;
+    }
+    PrintVerdict("NE", kLightRed, kVerdictX, kVerdictY);
+    PrintWrongKeys(shown);
+}
+
+void frmRaskrsnice::ClearAnswers() {
+    for (int q = 1; q <= questionCount; ++q) {
+        typedAnswers[static_cast<std::size_t>(q)].clear();
+        resultLetters[static_cast<std::size_t>(q)] = '\0';
+    }
+}
+
+QString frmRaskrsnice::AnsweringHelpText() const {
+    return QString::fromStdString(typedHelpText("Upisite odgovarajuci broj i pritisnite Enter."));
+}
+
+} // namespace kviz
