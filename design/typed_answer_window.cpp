@@ -20,6 +20,31 @@ void TypedAnswerWindow::LoadQuestionCount() {
     typedAnswers.assign(static_cast<std::size_t>(questionCount) + 1, std::string());
 }
 
+bool TypedAnswerWindow::BeginTypedDrawing(bool& newVisit, bool& countedOnLeave) {
+    if (!BeginQuestionDrawing(newVisit, countedOnLeave))
+        return false;
+    answerCorrect = false;
+    answerGiven = false;
+    if (questionOnScreen())
+        return true;
+    // No question to show: nothing can be typed, judged or counted.
+    firstAttemptOpen = false;
+    countOnLeave = false;
+    for (TextBox* box : txtOdgovor)
+        box->setVisible(false);
+    ++drawings;
+    return false;
+}
+
+void TypedAnswerWindow::FinishTypedDrawing(bool newVisit, bool countedOnLeave,
+                                           const QString& helpCaption) {
+    countOnLeave = newVisit ? !answerGiven : countedOnLeave;
+    if (!quickReviewMode && !reviewMode)
+        lblPomocuprvomredu->setCaption(helpCaption);
+    ++drawings;
+    FocusAnswerInput();
+}
+
 void TypedAnswerWindow::FocusAnswerInput() { txtOdgovor.front()->setFocus(); }
 
 void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x, double y) {

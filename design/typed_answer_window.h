@@ -38,6 +38,11 @@ public:
     void StoreAnswerAndShowNext();
 
 protected:
+    // The first steps of drawing a typed question (see BeginQuestionDrawing); false when there is
+    // nothing more to draw, also when there is no question to show.
+    bool BeginTypedDrawing(bool& newVisit, bool& countedOnLeave);
+    // The last steps: the visit's counting state, the help line and the focus.
+    void FinishTypedDrawing(bool newVisit, bool countedOnLeave, const QString& helpCaption);
     // Adds an answer box to the window, after the ones there are.
     TextBox& AddAnswerBox(QWidget* parent, const QString& name);
     // Stores the boxes' texts as the answer of the question on screen.

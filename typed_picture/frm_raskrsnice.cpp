@@ -93,19 +93,8 @@ void frmRaskrsnice::PrintWrongKeys(const std::array<std::string, kBoxes>& shown)
 
 void frmRaskrsnice::ShowQuestion() {
     bool newVisit = false, countedOnLeave = false;
-    if (!BeginQuestionDrawing(newVisit, countedOnLeave))
+    if (!BeginTypedDrawing(newVisit, countedOnLeave))
         return;
-    answerCorrect = false;
-    answerGiven = false;
-    if (!questionOnScreen()) {
-        // No question to show: nothing can be typed, judged or counted.
-        firstAttemptOpen = false;
-        countOnLeave = false;
-        for (TextBox* box : txtOdgovor)
-            box->setVisible(false);
-        ++drawings;
-        return;
-    }
     imgSlika->loadPicture(
         QString::fromStdString(basKvizomat.pictureFolder + pictureFileName(test(), questionIndex)));
     for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
@@ -156,11 +145,7 @@ void frmRaskrsnice::ShowQuestion() {
             PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
         }
     }
-    countOnLeave = newVisit ? !answerGiven : countedOnLeave;
-    if (!quickReviewMode && !reviewMode)
-        lblPomocuprvomredu->setCaption("Upisite odgovarajuci broj i pritisnite Enter.");
-    ++drawings;
-    FocusAnswerInput();
+    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovarajuci broj i pritisnite Enter.");
 }
 
 void frmRaskrsnice::txtOdgovor_KeyUp() {

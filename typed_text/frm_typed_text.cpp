@@ -90,24 +90,12 @@ void TypedTextWindow::StoreTypedAnswer() { typedAnswer() = boxText(); }
 
 void TypedTextWindow::ShowQuestion() {
     bool newVisit = false, countedOnLeave = false;
-    if (!BeginQuestionDrawing(newVisit, countedOnLeave))
+    if (!BeginTypedDrawing(newVisit, countedOnLeave))
         return;
     Canvas& c = canvas();
     c.setFont("MS Sans Serif", 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
     c.currentY = kTextTop;
-    answerGiven = false;
-    answerCorrect = false;
-
-    if (!questionOnScreen()) {
-        // No question to show: nothing can be typed, judged or counted.
-        firstAttemptOpen = false;
-        countOnLeave = false;
-        for (TextBox* box : txtOdgovor)
-            box->setVisible(false);
-        ++drawings;
-        return;
-    }
 
     const double twipsX = c.twipsPerUnitX(), twipsY = c.twipsPerUnitY();
     for (int i = 1; i <= test().recordsPerQuestion; ++i) {
@@ -166,11 +154,7 @@ void TypedTextWindow::ShowQuestion() {
             PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
         }
     }
-    countOnLeave = newVisit ? !answerGiven : countedOnLeave;
-    if (!quickReviewMode && !reviewMode)
-        lblPomocuprvomredu->setCaption("Upisite odgovor i pritisnite taster Enter.");
-    ++drawings;
-    FocusAnswerInput();
+    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovor i pritisnite taster Enter.");
 }
 
 void TypedTextWindow::txtOdgovor_KeyUp() {
