@@ -184,6 +184,26 @@ ClozeGap analyzeCloze(const std::vector<std::string>& rawLines, const Layout& la
     return *gap;
 }
 
+std::vector<int> analyzeOrder(const std::vector<std::string>& rawLines, const Layout& layout) {
+    if (rawLines.empty())
+        throw BankError("no passing order");
+    if (static_cast<int>(rawLines.size()) > layout.recordsPerQuestion)
+        throw BankError("order of " + std::to_string(rawLines.size()) + " vehicles, at most " +
+                        std::to_string(layout.recordsPerQuestion) + " boxes");
+
+    std::vector<int> order;
+    for (int index = 0; index < static_cast<int>(rawLines.size()); ++index) {
+        const std::string line = trimRight(rawLines[static_cast<std::size_t>(index)]);
+        if (line.size() != 1 || line[0] < '1' || line[0] > '9')
+            throw BankError(quoted(line) + " is not a vehicle number 1 to 9", index);
+        const int vehicle = line[0] - '0';
+        if (std::find(order.begin(), order.end(), vehicle) != order.end())
+            throw BankError("vehicle " + line + " passes twice", index);
+        order.push_back(vehicle);
+    }
+    return order;
+}
+
 void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, QuestionKind kind) {
     switch (kind) {
     case QuestionKind::Choice:
@@ -191,6 +211,9 @@ void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, 
         return;
     case QuestionKind::Cloze:
         analyzeCloze(lines, layout);
+        return;
+    case QuestionKind::Order:
+        analyzeOrder(lines, layout);
         return;
     }
 }
@@ -206,12 +229,13 @@ std::string encodeBank(const std::vector<std::vector<std::string>>& questions, c
                             error.line());
         }
         // Lines go out as they are, in order; the first of the filling blank records closes a
-        // multiple-choice question.
+        // multiple-choice question. The unused boxes of a passing order hold 0.
         for (const auto& line : questions[q])
             bytes += padded(trimRight(line), layout);
+        const std::string filling = kind == QuestionKind::Order ? "0" : "";
         for (auto i = questions[q].size(); i < static_cast<std::size_t>(layout.recordsPerQuestion);
              ++i)
-            bytes += padded("", layout);
+            bytes += padded(filling, layout);
     }
     return bytes;
 }
@@ -240,7 +264,23 @@ std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const L
         };
         const std::string where = "question " + std::to_string(q + 1) + ": ";
         std::vector<std::string> lines;
-        if (kind == QuestionKind::Cloze) {
+        if (kind == QuestionKind::Order) {
+            bool unused = false;
+            for (std::size_t i = 0; i < perQuestion; ++i) {
+                const std::string box = trimRight(record(i));
+                if (box.size() != 1 || box[0] < '0' || box[0] > '9')
+                    throw BankError(where + "record " + quoted(record(i)) +
+                                        " is not one digit followed by blanks",
+                                    static_cast<int>(i));
+                if (box == "0")
+                    unused = true;
+                else if (unused)
+                    throw BankError(where + "vehicle " + box + " after an unused box",
+                                    static_cast<int>(i));
+                else
+                    lines.push_back(box);
+            }
+        } else if (kind == QuestionKind::Cloze) {
             for (std::size_t i = 0; i < perQuestion; ++i)
                 lines.push_back(trimRight(record(i)));
             while (!lines.empty() && lines.back().empty())

@@ -14,6 +14,12 @@
 // laid over the starred part, the verdict is shown above that line and the correct answer below
 // it. Blank lines inside the question are kept; the blank records after its last line are only
 // filling, so there is no closing record of its own.
+//
+// A passing-order question is a picture of a junction only; its records are the answer boxes.
+// Record i holds, as its first character, the number of the vehicle that passes i-th (a digit
+// 1 to 9); the records after the last vehicle hold the digit 0. So a question always fills all
+// its records, and with records of 5 characters and 8 boxes the order 3 1 2 is stored as
+// "3    1    2    0    0    0    0    0    ".
 #pragma once
 
 #include <stdexcept>
@@ -42,7 +48,8 @@ struct Layout {
 
 enum class QuestionKind {
     Choice, // text, then the answers " a)" .. " d)", one of them marked with '*'
-    Cloze   // text with one gap: the expected answer between two '*' on one line
+    Cloze,  // text with one gap: the expected answer between two '*' on one line
+    Order   // no text: the vehicle numbers in the order they pass, one a line
 };
 
 struct Answer {
@@ -74,7 +81,11 @@ struct ClozeGap {
 // Throws BankError whose line() is the index of the offending line (or -1).
 ClozeGap analyzeCloze(const std::vector<std::string>& lines, const Layout& layout);
 
-// analyzeQuestion or analyzeCloze, as `kind` says.
+// Checks the lines of one passing-order question, each the number of one vehicle, and returns
+// the numbers. Throws BankError whose line() is the index of the offending line (or -1).
+std::vector<int> analyzeOrder(const std::vector<std::string>& lines, const Layout& layout);
+
+// analyzeQuestion, analyzeCloze or analyzeOrder, as `kind` says.
 void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, QuestionKind kind);
 
 // Writes a complete bank file. Every question is checked with checkQuestion first; errors
@@ -83,7 +94,7 @@ std::string encodeBank(const std::vector<std::vector<std::string>>& questions, c
                        QuestionKind kind = QuestionKind::Choice);
 
 // Reads a bank file back: for every question its lines without the closing and filling
-// blank records. Throws BankError on any structural fault.
+// records (blank, or 0 in a passing-order bank). Throws BankError on any structural fault.
 std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const Layout& layout,
                                                  QuestionKind kind = QuestionKind::Choice);
 

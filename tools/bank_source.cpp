@@ -28,7 +28,8 @@ int parseNumber(const std::vector<std::string>& words, int line) {
 
 } // namespace
 
-BankSource parseBankSource(std::istream& in, PictureStatements pictures) {
+BankSource parseBankSource(std::istream& in, PictureStatements pictures, QuestionKind kind) {
+    const bool orderBank = kind == QuestionKind::Order;
     BankSource source;
     enum class Block { None, Question, Picture } block = Block::None;
     int lineNumber = 0;
@@ -44,6 +45,8 @@ BankSource parseBankSource(std::istream& in, PictureStatements pictures) {
         if (raw[start] == '|') {
             if (block != Block::Question)
                 throw BankError("a '|' line must belong to a question", lineNumber);
+            if (orderBank)
+                throw BankError("a question of this bank has no text, only 'order'", lineNumber);
             auto& question = source.questions.back();
             question.lines.push_back(raw.substr(start + 1));
             question.lineNumbers.push_back(lineNumber);
@@ -76,6 +79,22 @@ BankSource parseBankSource(std::istream& in, PictureStatements pictures) {
             block = Block::Picture;
         } else if (block == Block::Picture) {
             source.pictures.back().statements.push_back(Statement{lineNumber, words});
+        } else if (block == Block::Question && orderBank && words[0] == "order") {
+            auto& question = source.questions.back();
+            if (!question.lines.empty())
+                throw BankError("question " + std::to_string(question.number) +
+                                    " already has its order on line " +
+                                    std::to_string(question.lineNumbers.front()),
+                                lineNumber);
+            if (words.size() < 2)
+                throw BankError("'order' needs the vehicle numbers, first the one that passes "
+                                "first",
+                                lineNumber);
+            question.lines.assign(words.begin() + 1, words.end());
+            question.lineNumbers.assign(question.lines.size(), lineNumber);
+        } else if (block == Block::Question && orderBank) {
+            throw BankError("unexpected '" + words[0] + "' in a question; it holds only 'order'",
+                            lineNumber);
         } else if (block == Block::Question) {
             throw BankError("unexpected '" + words[0] +
                                 "' in a question; stored lines start with '|'",

@@ -17,6 +17,12 @@
 //   question 1
 //   |Ako saobracajnim znakom nije drugacije odredjeno, najveca dozvoljena
 //   |brzina kretanja vozila u naselju iznosi *50* km/h.
+//
+// In a passing-order bank a question has no stored lines, only the order in which the vehicles
+// of its picture pass, first the one that passes first; each number becomes one line:
+//
+//   question 1
+//   order 3 1 2
 #pragma once
 
 #include "bank_format.h"
@@ -36,7 +42,7 @@ struct SourceQuestion {
     int number = 0;
     int line = 0; // line of the "question" keyword
     std::vector<std::string> lines;
-    std::vector<int> lineNumbers; // source line of each stored line
+    std::vector<int> lineNumbers; // source line of each stored line (of 'order' for an order)
 };
 
 struct SourcePicture {
@@ -55,9 +61,11 @@ enum class PictureStatements {
     Rejected // a text bank: "picture" is an error
 };
 
-// Throws BankError whose line() is the 1-based source line.
+// Reads a source; for a passing-order bank (`kind` Order) questions hold one 'order' statement
+// instead of '|' lines. Throws BankError whose line() is the 1-based source line.
 BankSource parseBankSource(std::istream& in,
-                           PictureStatements pictures = PictureStatements::Allowed);
+                           PictureStatements pictures = PictureStatements::Allowed,
+                           QuestionKind kind = QuestionKind::Choice);
 
 // Checks every question of a parsed source with checkQuestion. Throws BankError whose message
 // starts with "question N: " and whose line() is the source line of the offending stored line,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bank_format.h"
+#include "scene.h"
 
 #include <span>
 #include <string>
@@ -18,12 +19,13 @@ enum class PictureRule {
 };
 
 struct BankInfo {
-    std::string_view word;       // test word: output folder and .pit file name
+    std::string_view word;       // test word: output folder and bank file name
     std::string_view sourceFile; // readable source in the sample data folder
-    Layout layout;               // 33 or 73 characters, 16 or 13 records per question
-    QuestionKind kind;           // answers to choose from, or an answer to type
+    Layout layout;               // record length and records per question
+    QuestionKind kind;           // answers to choose from, an answer to type, or a passing order
     PictureRule pictures;
     std::string_view pictureSuffix; // picture file is <number><suffix>; empty without pictures
+    PictureSize pictureSize;        // every picture of the bank; {0, 0} without pictures
 };
 
 std::span<const BankInfo> knownBanks();
@@ -33,7 +35,8 @@ int pictureForQuestion(PictureRule rule, int question);
 
 std::string pictureFileName(const BankInfo& bank, int picture);
 
-// Relative paths inside the output folder.
+// Relative paths inside the output folder. The bank file is <word>.pit, or <word>.odg for a
+// passing-order bank.
 std::string bankFilePath(const BankInfo& bank);
 std::string pictureDirPath(const BankInfo& bank);
 

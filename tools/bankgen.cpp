@@ -1,8 +1,9 @@
 // bankgen <sample_data_dir> <output_dir>
 //
 // Builds every known question bank from its readable source: the record file
-// <output_dir>/<word>/pitiodg/<word>.pit and, for a picture bank, the pictures in
-// <output_dir>/<word>/JPGSLIKE/. A text bank gets no picture folder.
+// <output_dir>/<word>/pitiodg/<word>.pit (<word>.odg for the passing orders of a junction bank)
+// and, for a picture bank, the pictures in <output_dir>/<word>/JPGSLIKE/. A text bank gets no
+// picture folder.
 #include "bank_format.h"
 #include "bank_source.h"
 #include "bank_table.h"
@@ -50,7 +51,8 @@ std::vector<std::vector<std::string>> checkedQuestions(const BankSource& source,
     return questions;
 }
 
-// Every picture a question shows must be described, and nothing else.
+// Every picture a question shows must be described, and nothing else. Each must fit the
+// bank's picture size.
 std::map<int, Scene> checkedScenes(const BankSource& source, const BankInfo& bank,
                                    const fs::path& file) {
     std::set<int> needed;
@@ -63,17 +65,43 @@ std::map<int, Scene> checkedScenes(const BankSource& source, const BankInfo& ban
         if (!needed.count(picture.number))
             failAt(file, picture.line,
                    "picture " + std::to_string(picture.number) + " belongs to no question");
+        const std::string name = "picture " + std::to_string(picture.number);
+        Scene scene;
         try {
-            scenes.emplace(picture.number, parseScene(picture));
+            scene = parseScene(picture);
         } catch (const BankError& error) {
-            failAt(file, error.line(),
-                   "picture " + std::to_string(picture.number) + ": " + error.what());
+            failAt(file, error.line(), name + ": " + error.what());
         }
+        const std::string size =
+            std::to_string(bank.pictureSize.width) + "x" + std::to_string(bank.pictureSize.height);
+        if (scene.view != View::Map && bank.pictureSize != kStandardPicture)
+            failAt(file, picture.line,
+                   name + ": this bank draws its pictures at " + size +
+                       ", where only roads seen from above fit");
+        if (const auto cut = partsOutside(scene, bank.pictureSize); !cut.empty())
+            failAt(file, picture.line,
+                   name + ": " + cut.front() + " does not fit in the " + size +
+                       " picture; move it nearer the junction or onto a longer arm");
+        scenes.emplace(picture.number, std::move(scene));
     }
     for (const int picture : needed)
         if (!scenes.count(picture))
             failAt(file, 0, "picture " + std::to_string(picture) + " is not described");
     return scenes;
+}
+
+// In a passing-order bank the order of each question names exactly the vehicles of its picture.
+void checkOrders(const BankSource& source, const BankInfo& bank, const std::map<int, Scene>& scenes,
+                 const fs::path& file) {
+    for (const auto& question : source.questions) {
+        try {
+            checkPassingOrder(question.lines,
+                              scenes.at(pictureForQuestion(bank.pictures, question.number)));
+        } catch (const BankError& error) {
+            failAt(file, question.lineNumbers.empty() ? question.line : question.lineNumbers[0],
+                   "question " + std::to_string(question.number) + ": " + error.what());
+        }
+    }
 }
 
 void writeFile(const fs::path& path, const std::string& bytes) {
@@ -92,14 +120,17 @@ void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& ou
 
     BankSource source;
     try {
-        source =
-            parseBankSource(in, bank.pictures == PictureRule::None ? PictureStatements::Rejected
-                                                                   : PictureStatements::Allowed);
+        source = parseBankSource(in,
+                                 bank.pictures == PictureRule::None ? PictureStatements::Rejected
+                                                                    : PictureStatements::Allowed,
+                                 bank.kind);
     } catch (const BankError& error) {
         failAt(sourcePath, error.line(), error.what());
     }
     const auto questions = checkedQuestions(source, bank, sourcePath);
     const auto scenes = checkedScenes(source, bank, sourcePath);
+    if (bank.kind == QuestionKind::Order)
+        checkOrders(source, bank, scenes, sourcePath);
 
     const fs::path bankPath = outDir / bankFilePath(bank);
     const fs::path pictureDir = outDir / pictureDirPath(bank);
@@ -110,7 +141,8 @@ void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& ou
         fs::create_directories(pictureDir);
     for (const auto& [number, scene] : scenes) {
         const fs::path picturePath = pictureDir / pictureFileName(bank, number);
-        if (!renderScene(scene).save(QString::fromStdString(picturePath.string()), "JPG", 92))
+        if (!renderScene(scene, bank.pictureSize)
+                 .save(QString::fromStdString(picturePath.string()), "JPG", 92))
             throw BuildError{picturePath.string() + ": cannot write the picture"};
     }
     std::cout << "bankgen: " << bank.word << ": " << questions.size() << " questions";

@@ -384,4 +384,28 @@ Scene parseScene(const SourcePicture& picture) {
     return parser.finish(picture.line);
 }
 
+void checkPassingOrder(const std::vector<std::string>& order, const Scene& scene) {
+    std::vector<std::string> labels;
+    for (const auto& v : scene.vehicles) {
+        if (v.label.size() != 1 || v.label[0] < '1' || v.label[0] > '9')
+            throw BankError("vehicle '" + v.label +
+                            "' needs a number 1 to 9, the candidate types one digit a vehicle");
+        labels.push_back(v.label);
+    }
+    if (labels.empty())
+        throw BankError("the picture has no vehicles to put in order");
+
+    std::vector<std::string> seen;
+    for (const auto& label : order) {
+        if (std::find(labels.begin(), labels.end(), label) == labels.end())
+            throw BankError("the order names vehicle " + label + ", which is not in the picture");
+        if (std::find(seen.begin(), seen.end(), label) != seen.end())
+            throw BankError("the order names vehicle " + label + " twice");
+        seen.push_back(label);
+    }
+    for (const auto& label : labels)
+        if (std::find(seen.begin(), seen.end(), label) == seen.end())
+            throw BankError("vehicle " + label + " is in the picture but not in the order");
+}
+
 } // namespace bankgen

@@ -155,4 +155,19 @@ struct Scene {
 // Throws BankError whose line() is the source line of the offending statement.
 Scene parseScene(const SourcePicture& picture);
 
+// Size of a drawn picture in pixels. Every bank draws its pictures at one size.
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PictureSize&) const = default;
+};
+
+inline constexpr PictureSize kStandardPicture{299, 300};
+
+// Checks a passing order against the vehicles of a picture: `order` holds vehicle labels, first
+// the vehicle that passes first. It must name every vehicle of the scene exactly once and
+// nothing else, and as the candidate types the labels into boxes one character each, every
+// label must be a single digit 1 to 9. Throws BankError (line() is -1).
+void checkPassingOrder(const std::vector<std::string>& order, const Scene& scene);
+
 } // namespace bankgen

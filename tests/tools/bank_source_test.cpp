@@ -170,7 +170,7 @@ TEST(BankTable, TextBanks) {
         EXPECT_EQ(bank->pictures, PictureRule::None);
         EXPECT_EQ(bankFilePath(*bank), std::string(word) + "/pitiodg/" + word + ".pit");
     }
-    EXPECT_EQ(knownBanks().size(), 7u);
+    EXPECT_EQ(knownBanks().size(), 8u);
 }
 
 TEST(BankTable, OnlyTheTypedAnswerBanksAreCloze) {
@@ -178,7 +178,8 @@ TEST(BankTable, OnlyTheTypedAnswerBanksAreCloze) {
     for (const auto& bank : knownBanks()) {
         SCOPED_TRACE(bank.word);
         if (!cloze.count(bank.word)) {
-            EXPECT_EQ(bank.kind, QuestionKind::Choice);
+            EXPECT_EQ(bank.kind,
+                      bank.word == "raskrsn" ? QuestionKind::Order : QuestionKind::Choice);
             continue;
         }
         EXPECT_EQ(bank.kind, QuestionKind::Cloze);
@@ -189,6 +190,22 @@ TEST(BankTable, OnlyTheTypedAnswerBanksAreCloze) {
         EXPECT_EQ(bankFilePath(bank),
                   std::string(bank.word) + "/pitiodg/" + std::string(bank.word) + ".pit");
     }
+}
+
+// The junction bank keeps only answer keys, one digit a record, and has larger pictures.
+TEST(BankTable, JunctionBank) {
+    const BankInfo* bank = findBank("raskrsn");
+    ASSERT_NE(bank, nullptr);
+    EXPECT_EQ(bank->sourceFile, "raskrsn.txt");
+    EXPECT_EQ(bank->kind, QuestionKind::Order);
+    EXPECT_EQ(bank->layout.recordLength, 5);
+    EXPECT_EQ(bank->layout.recordsPerQuestion, 8);
+    EXPECT_EQ(bank->pictures, PictureRule::PerQuestion);
+    EXPECT_EQ(bankFilePath(*bank), "raskrsn/pitiodg/raskrsn.odg");
+    EXPECT_EQ(pictureDirPath(*bank), "raskrsn/JPGSLIKE");
+    EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 1)), "1rask.JPG");
+    EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 12)), "12rask.JPG");
+    EXPECT_EQ(bank->pictureSize, (PictureSize{489, 257}));
 }
 
 TEST(BankTable, BanksDoNotShareFolders) {

@@ -71,7 +71,7 @@ protected:
     }
     static void TearDownTestSuite() { app_.reset(); }
 
-    static QImage render(const std::string& text) {
+    static Scene parse(const std::string& text) {
         SourcePicture picture{1, 1, {}};
         std::istringstream in(text);
         int line = 1;
@@ -82,7 +82,11 @@ protected:
                 st.words.push_back(w);
             picture.statements.push_back(st);
         }
-        return renderScene(parseScene(picture));
+        return parseScene(picture);
+    }
+
+    static QImage render(const std::string& text, PictureSize size = kStandardPicture) {
+        return renderScene(parse(text), size);
     }
 
     static Tone toneAt(const QImage& image, double x, double y) {
@@ -195,4 +199,53 @@ TEST_F(Picture, PlateStandsUnderTheRaisedSign) {
     // The sign moves up to make room.
     EXPECT_EQ(toneAt(plated, 149.5, 110 - 86), Tone::Red);
     EXPECT_NE(toneAt(bare, 149.5, 110 - 86), Tone::Red);
+}
+
+// The junction pictures are wide and low: the junction stays in the middle and the roads run
+// on to every edge.
+TEST_F(Picture, WidePictureKeepsTheJunctionInTheMiddle) {
+    const PictureSize wide{489, 257};
+    const QImage image = render("road north east south west\ncar 1 south straight\n", wide);
+    ASSERT_EQ(image.size(), QSize(489, 257));
+    const QColor asphalt(112, 112, 112);
+    const QColor grass(140, 186, 104);
+    // Lanes at the four edges, 9 pixels off the centre lines at x = 244.5 and y = 128.5.
+    EXPECT_EQ(image.pixelColor(2, 137), asphalt);
+    EXPECT_EQ(image.pixelColor(486, 119), asphalt);
+    EXPECT_EQ(image.pixelColor(235, 2), asphalt);
+    EXPECT_EQ(image.pixelColor(253, 254), asphalt);
+    EXPECT_EQ(image.pixelColor(185, 70), grass);
+    // The car's number disc, beside the digit: in the right-hand lane of the south arm, 64
+    // pixels below the centre (as in the standard picture, 64 below its centre at y = 150).
+    EXPECT_EQ(toneAt(image, 262.5 + 6, 192.5), Tone::White);
+    EXPECT_EQ(toneAt(render("road north east south west\ncar 1 south straight\n"), 167.5 + 6, 214),
+              Tone::White);
+}
+
+TEST_F(Picture, PartsCutByTheEdgeAreNamed) {
+    const PictureSize wide{489, 257};
+    const std::string road = "road north east south west\n";
+    using Parts = std::vector<std::string>;
+
+    // The north and south arms of the wide picture hold one vehicle, the others three.
+    const Scene queueNorth = parse(road + "car 1 north straight\ncar 2 north straight slot 2\n");
+    EXPECT_EQ(partsOutside(queueNorth, wide), Parts{"vehicle 2"});
+    EXPECT_EQ(partsOutside(queueNorth, kStandardPicture), Parts{});
+    const Scene queueEast = parse(road + "bus 4 east left slot 3\ncar 5 south left\n");
+    EXPECT_EQ(partsOutside(queueEast, wide), Parts{});
+    EXPECT_EQ(partsOutside(queueEast, kStandardPicture), Parts{"vehicle 4"});
+    // A tram is long, but fits on the north arm.
+    EXPECT_EQ(partsOutside(parse("road north south\nrails ns\ntram 1 north straight\n"), wide),
+              Parts{});
+
+    // Two roadside items fit beside a short arm, the third does not.
+    EXPECT_EQ(partsOutside(parse(road + "sign yield south plate south east\n"), wide), Parts{});
+    EXPECT_EQ(
+        partsOutside(parse(road + "sign yield south plate south east\nlight south red\n"), wide),
+        Parts{"light on south"});
+    EXPECT_EQ(
+        partsOutside(parse(road + "sign stop north\nsign main north\nsign yield north\n"), wide),
+        Parts{"sign on north"});
+    EXPECT_EQ(partsOutside(parse(road + "sign main west plate west north\nlight west red\n"), wide),
+              Parts{});
 }
