@@ -4,6 +4,7 @@
 #include "choice_picture/frm_slisaobrsitsaponudj_abcd_odgovorima.h"
 #include "choice_text/frm_suva_pitanja_abcd.h"
 #include "typed_picture/frm_raskrsnice.h"
+#include "typed_picture/frm_saobracajni_znaci15.h"
 #include "typed_text/frm_typed_text.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,7 @@ constexpr WindowEntry kWindows[] = {
     {"frmSuvapitanjasaunosenjemodgovora", &make<frmSuvapitanjasaunosenjemodgovora>},
     {"frmPrvaPomocpitanjasaunosenjemodgovora", &make<frmPrvaPomocpitanjasaunosenjemodgovora>},
     {"frmRaskrsnice", &make<frmRaskrsnice>},
+    {"frmSaobracajniznaci15znakova", &make<frmSaobracajniznaci15znakova>},
 };
 
 const WindowEntry* entryOf(const TestDescriptor& test) {
@@ -60,8 +62,6 @@ void TestWindows::start() {
     current_ = create(testCatalogue().front());
     current_->show();
 }
-
-bool TestWindows::available(const TestDescriptor& target) { return entryOf(target) != nullptr; }
 
 void TestWindows::open(const TestDescriptor& target) {
     std::unique_ptr<TestWindow> window = create(target);

@@ -19,7 +19,6 @@ public:
     void start();
     TestWindow* current() const { return current_.get(); }
 
-    bool available(const TestDescriptor& target) override;
     void open(const TestDescriptor& target) override;
     void retire(TestWindow& window) override;
 

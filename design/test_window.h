@@ -93,8 +93,6 @@ class TestWindow;
 class TestSwitch {
 public:
     virtual ~TestSwitch() = default;
-    // True when the program has the target test's window.
-    virtual bool available(const TestDescriptor& target) = 0;
     // Loads and shows the target test's window, which becomes the current one.
     virtual void open(const TestDescriptor& target) = 0;
     // Drops the window once the handler that replaced it has returned.
@@ -179,12 +177,14 @@ public:
     // Navigation
     virtual void ShowNextQuestion();
     virtual void ShowPreviousQuestion();
-    void PromptGoToQuestion();
+    virtual void PromptGoToQuestion();
     // Asks for a question number in 0..N, again after a beep while it is out of range; gives it
     // rounded halves to even, 0 for none. The help line can be hidden while the box is open.
     int AskQuestionNumber(const QString& prompt, const QString& title, bool hideHelpLine);
+    int AskQuestionNumber(const QString& prompt, const QString& title, bool hideHelpLine,
+                          int maximum, const QString& defaultAnswer);
     // Shows question number n (1 or more) and adds it to the question box's history.
-    void JumpToQuestion(int number);
+    virtual void JumpToQuestion(int number);
     void RememberQuestionNumber();
     virtual void CmdSledecepitanje_Click();
     void CmdPrethodnopitanje_Click();
@@ -193,7 +193,7 @@ public:
     // Either header box took the focus: the window stops seeing keys and the help line gives
     // the box's instruction until the box loses the focus.
     void HeaderBoxGotFocus(const QString& instruction);
-    void cmbPitanje_KeyPress(int& keyAscii);
+    virtual void cmbPitanje_KeyPress(int& keyAscii);
     void cmbPitanje_LostFocus();
     void VScrollzapitanje_Change();
     void VScrollzapitanje_Scroll();
@@ -406,6 +406,8 @@ public:
     QColor correctColor() const;
 
 protected:
+    // Locks or frees what a window adds to the controls that a review or the demonstration locks.
+    virtual void LockModeControls(bool locked) { (void)locked; }
     void Form_Load() override;
     void Form_Activate() override;
 

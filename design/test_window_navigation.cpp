@@ -25,14 +25,19 @@ void TestWindow::ShowPreviousQuestion() {
 }
 
 int TestWindow::AskQuestionNumber(const QString& prompt, const QString& title, bool hideHelpLine) {
+    return AskQuestionNumber(prompt, title, hideHelpLine, questionCount,
+                             QString::number(questionIndex));
+}
+
+int TestWindow::AskQuestionNumber(const QString& prompt, const QString& title, bool hideHelpLine,
+                                  int maximum, const QString& defaultAnswer) {
     double v = 0;
     for (;;) {
         if (hideHelpLine)
             HideHelpLine();
-        QString answer = services().dialogs->inputBox(prompt, title, QString::number(questionIndex),
-                                                      kInputBoxAt);
+        QString answer = services().dialogs->inputBox(prompt, title, defaultAnswer, kInputBoxAt);
         v = basic::leadingNumber(toCp1250(answer));
-        if (v >= 0 && v <= questionCount)
+        if (v >= 0 && v <= maximum)
             break;
         services().beeper->beep();
     }

@@ -49,6 +49,7 @@ void TestWindow::BeginMode(bool demonstration) {
         else
             menu->setEnabled(false);
     }
+    LockModeControls(true);
     cmdKrajrada->setCaption("&Izlaz");
     // A mode started while the other runs takes its place; what the end brings back stays
     // that of the first start.
@@ -79,6 +80,7 @@ void TestWindow::RestoreAfterReview() {
         else
             menu->setEnabled(true);
     }
+    LockModeControls(false);
     if (!helpLineOn) {
         mnuPodesavanjaPomocuprvomredu->setChecked(false);
         lblPomocuprvomredu->setVisible(false);

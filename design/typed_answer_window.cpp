@@ -67,6 +67,13 @@ void TypedAnswerWindow::StoreAnswerAndShowNext() {
     ShowQuestion();
 }
 
+void TypedAnswerWindow::ClearAnswers() {
+    for (int q = 1; q <= questionCount; ++q) {
+        typedAnswers[static_cast<std::size_t>(q)].clear();
+        resultLetters[static_cast<std::size_t>(q)] = '\0';
+    }
+}
+
 std::vector<std::string> TypedAnswerWindow::ProgressRows() const {
     std::vector<std::string> rows;
     for (std::size_t q = 1; q < typedAnswers.size(); ++q)

@@ -35,7 +35,9 @@ public:
     void Form_MouseMove(int button, int shift, double x, double y) override;
 
     // Stores what is typed, while the question is still open, and shows the next question.
-    void StoreAnswerAndShowNext();
+    virtual void StoreAnswerAndShowNext();
+    // Reset: every typed answer back to never answered.
+    void ClearAnswers() override;
 
 protected:
     // The first steps of drawing a typed question (see BeginQuestionDrawing); false when there is

@@ -30,9 +30,15 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
     std::function<void()> clicked;
+    std::function<void()> doubleClicked;
     std::function<void(int)> released;
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (doubleClicked)
+            doubleClicked();
+        QLabel::mouseDoubleClickEvent(event);
+    }
     void mouseReleaseEvent(QMouseEvent* event) override {
         int button = event->button() == Qt::RightButton    ? buttons::Right
                      : event->button() == Qt::MiddleButton ? buttons::Middle
@@ -320,6 +326,10 @@ Image::Image(Form& form, QString name, QWidget* parent)
     face->released = [this](int button) {
         if (enabled() && onMouseUp)
             onMouseUp(button, 0, 0, 0);
+    };
+    face->doubleClicked = [this] {
+        if (enabled() && onDblClick)
+            onDblClick();
     };
 }
 

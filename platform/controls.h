@@ -156,6 +156,7 @@ private:
 class Image : public Control {
 public:
     Image(Form& form, QString name, QWidget* parent);
+    std::function<void()> onDblClick;
     bool loadPicture(const QString& path);
     void setPicture(const QPixmap& pixmap);
     QString picturePath() const { return path_; }

@@ -203,13 +203,6 @@ void frmRaskrsnice::CmdSledecepitanje_GotFocus() {
     PrintWrongKeys(shown);
 }
 
-void frmRaskrsnice::ClearAnswers() {
-    for (int q = 1; q <= questionCount; ++q) {
-        typedAnswers[static_cast<std::size_t>(q)].clear();
-        resultLetters[static_cast<std::size_t>(q)] = '\0';
-    }
-}
-
 QString frmRaskrsnice::AnsweringHelpText() const {
     return QString::fromStdString(typedHelpText("Upisite odgovarajuci broj i pritisnite Enter."));
 }

@@ -23,7 +23,6 @@ public:
     std::array<std::string, kBoxes> storedFields{};
 
     void ShowQuestion() override;
-    void ClearAnswers() override;
     QString AnsweringHelpText() const override;
 
     void txtOdgovor_KeyUp();

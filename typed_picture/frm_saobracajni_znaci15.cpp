@@ -1,0 +1,338 @@
+#include "typed_picture/frm_saobracajni_znaci15.h"
+
+#include "app/kvizomat_module.h"
+#include "design/help_texts.h"
+#include "design/typed_answer.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
+
+namespace kviz {
+
+namespace {
+
+double numberOf(std::string_view text) { return basic::leadingNumber(text); }
+
+std::string withoutTrailingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+WindowLayout fifteenSignsLayout() {
+    WindowLayout layout;
+    layout.clientWidth = 9540;
+    layout.clientHeight = 6645;
+    layout.hasPicture = false;
+    layout.keepsHoverFrame = false;
+    layout.helpLineStart = 3700;
+    layout.helpLineRightBound = 5900;
+    layout.fillerLabels = pictureWindowFillers(10);
+    layout.fillerLabels.erase(layout.fillerLabels.begin() + 8); // no Label9
+    return layout;
+}
+
+constexpr int kColumnLefts[5] = {196, 2039, 3960, 5882, 7685};
+constexpr int kLabelTops[3] = {1063, 1875, 2649};
+constexpr int kBoxTops[3] = {1325, 2109, 2911};
+constexpr int kVerdictTops[3] = {1603, 2404, 3189};
+
+} // namespace
+
+frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
+    : TypedAnswerWindow(services, catalogueRow("frmSaobracajniznaci15znakova"),
+                        fifteenSignsLayout()) {
+    imgslika = &add<Image>("imgslika", surface());
+    imgslika->setBounds(110, 1055, 9128, 2355);
+    imgTekst = &add<Image>("imgTekst", surface());
+    imgTekst->setBounds(110, 3393, 9128, 2273);
+    lblPitanje2->setVisible(false); // the fifteen question labels take its place
+    for (int i = 0; i < kBoxes; ++i) {
+        const int row = i / 5, column = i % 5;
+        Label& number = add<Label>(QString("lblPitanje2_%1").arg(i), surface(), QString());
+        number.setBounds(kColumnLefts[column], kLabelTops[row], 471, 221);
+        number.setFont("MS Serif", 12, true);
+        number.onClick = [this] { PromptGoToQuestion(); };
+        questionLabels[static_cast<std::size_t>(i)] = &number;
+        TextBox& box = AddAnswerBox(surface(), QString("txtOdgovor%1").arg(i));
+        box.setBounds(kColumnLefts[column], kBoxTops[row], 471, 286);
+        box.setMaxLength(3);
+        box.onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
+        box.onChange = [this] { txtOdgovor_Change(); };
+        box.onGotFocus = [this, i] { txtOdgovor_GotFocus(i); };
+        box.onLostFocus = [this] { txtOdgovor_LostFocus(); };
+        Label& verdict = add<Label>(QString("lblTacodgovor%1").arg(i), surface(), QString());
+        verdict.setBounds(kColumnLefts[column], kVerdictTops[row], 465, 165);
+        verdict.setForeColor(QColor(10, 170, 10));
+        lblTacodgovor[static_cast<std::size_t>(i)] = &verdict;
+    }
+    for (int i = 0; i + 1 < kBoxes; ++i)
+        QWidget::setTabOrder(txtOdgovor[static_cast<std::size_t>(i)]->widget(),
+                             txtOdgovor[static_cast<std::size_t>(i) + 1]->widget());
+    QWidget::setTabOrder(txtOdgovor.back()->widget(), CmdSledecepitanje->widget());
+    for (CommandButton* button : {CmdSledecepitanje, CmdPrethodnopitanje, CmdOdredjenoPitanje,
+                                  cmdTabela, cmdPregled, cmdBrziPregled, cmdReset, cmdKrajrada})
+        button->setBounds(button->left(), 6198, button->width(), button->height());
+    CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
+    imgslika->onDblClick = [this] { imgslika_DblClick(); };
+    imgTekst->onClick = [this] { imgslika_DblClick(); };
+    imgslika->onMouseUp = [this](int button, int shift, double x, double y) {
+        Form_MouseUp(button, shift, x, y);
+    };
+
+    mnuPodesavanjaIspDaNeubojinakonodg->setCaption("&Ispis broja u boji nakon odgovora");
+    mnuPodesavanjazelokvokotacnogodg->setCaption("Zeleni broj za tacan odgovor");
+    mnuPodesavanjaokokotxtpitiodg->setCaption("Okvir oko odgovora");
+    for (MenuItem* hidden : {mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg}) {
+        hidden->setVisible(false);
+        hidden->setEnabled(false);
+    }
+}
+
+std::string frmSaobracajniznaci15znakova::boxText(int box) const {
+    return toCp1250(txtOdgovor[static_cast<std::size_t>(box)]->text());
+}
+
+int frmSaobracajniznaci15znakova::usedBoxes() const {
+    int used = 0;
+    while (used < kBoxes && numberOf(boxKeys[static_cast<std::size_t>(used)]) != 0)
+        ++used;
+    return used;
+}
+
+void frmSaobracajniznaci15znakova::ReadKeys() {
+    for (int i = 1; i <= kBoxes; ++i) {
+        lineBuffer = questionFile_.line(questionIndex, i);
+        const auto key = basic::toLong(numberOf(lineBuffer)).value_or(0);
+        std::string text = std::to_string(key);
+        text.resize(std::max<std::size_t>(text.size(), 3), ' ');
+        boxKeys[static_cast<std::size_t>(i - 1)] = text;
+    }
+}
+
+void frmSaobracajniznaci15znakova::NumberLabels(int task) {
+    for (int i = 0; i < kBoxes; ++i)
+        questionLabels[static_cast<std::size_t>(i)]->setCaption(
+            QString("%1.").arg(questionOf(task, i)));
+}
+
+void frmSaobracajniznaci15znakova::SetVerdictLabels(const QString& text) {
+    for (Label* label : lblTacodgovor)
+        label->setCaption(text);
+}
+
+void frmSaobracajniznaci15znakova::ShowWrongKeys(const std::array<std::string, kBoxes>& shown) {
+    for (int i = 0; i < usedBoxes(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const std::string key = withoutTrailingBlanks(boxKeys[k]);
+        if (shown[k] != key)
+            lblTacodgovor[k]->setCaption(fromCp1250(key));
+    }
+}
+
+void frmSaobracajniznaci15znakova::ShowQuestion() {
+    bool newVisit = false, countedOnLeave = false;
+    if (!BeginTypedDrawing(newVisit, countedOnLeave))
+        return;
+    const int task = questionIndex;
+    const int shownQuestion = questionNumber != 0 ? questionNumber : questionOf(task, 0);
+    cmbPitanje->setText(QString::number(shownQuestion));
+    NumberLabels(task);
+    for (TextBox* box : txtOdgovor)
+        box->setText(QString());
+    const QString folder = QString::fromStdString(basKvizomat.pictureFolder);
+    imgslika->loadPicture(folder + QString::number(task) + "sz15.JPG");
+    imgTekst->loadPicture(folder + QString::number(task) + "tz15.JPG");
+    const std::string& stored = typedAnswer();
+    for (std::size_t k = 0; k < storedFields.size(); ++k) {
+        storedFields[k] =
+            2 * k < stored.size() ? withoutTrailingBlanks(stored.substr(2 * k, 2)) : std::string();
+    }
+    ReadKeys();
+
+    if (quickReviewMode) {
+        for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
+            txtOdgovor[k]->setEnabled(false);
+            if (numberOf(boxKeys[k]) != 0)
+                txtOdgovor[k]->setText(fromCp1250(withoutTrailingBlanks(boxKeys[k])));
+        }
+        SetVerdictLabels("DA");
+        answerCorrect = true;
+        answerGiven = true;
+    } else {
+        for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
+            txtOdgovor[k]->setEnabled(!reviewMode);
+            if (numberOf(boxKeys[k]) != 0)
+                txtOdgovor[k]->setText(fromCp1250(basic::trim(storedFields[k])));
+        }
+        if (resultLetter() == 'N') {
+            firstAttemptOpen = false;
+            answerGiven = true;
+            answerCorrect = false;
+            ShowWrongKeys(storedFields);
+        } else if (resultLetter() == 'T') {
+            firstAttemptOpen = false;
+            answerGiven = true;
+            answerCorrect = true;
+            SetVerdictLabels("DA");
+        }
+    }
+    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovarajuci broj i pritisnite Enter.");
+    // The focus goes to the box of the question in the question box.
+    txtOdgovor[static_cast<std::size_t>(boxOf(shownQuestion))]->setFocus();
+    questionNumber = shownQuestion;
+}
+
+void frmSaobracajniznaci15znakova::txtOdgovor_GotFocus(int box) {
+    questionNumber = questionOf(questionIndex, box);
+    cmbPitanje->setText(QString::number(questionNumber));
+}
+
+void frmSaobracajniznaci15znakova::txtOdgovor_LostFocus() {
+    // The answered count is the number of tasks whose answer starts with a number.
+    std::int32_t answered = 0;
+    for (std::size_t t = 1; t < typedAnswers.size(); ++t)
+        if (numberOf(typedAnswers[t]) > 0)
+            ++answered;
+    basKvizomat.answeredCount = answered;
+    lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(answered));
+}
+
+void frmSaobracajniznaci15znakova::txtOdgovor_Change() { SetVerdictLabels(QString()); }
+
+void frmSaobracajniznaci15znakova::txtOdgovor_KeyUp() {
+    if (!firstAttemptOpen || !questionOnScreen())
+        return;
+    std::string answer;
+    bool allRight = true;
+    answerGiven = false;
+    for (int i = 0; i < usedBoxes(); ++i) {
+        const std::string typed = boxText(i);
+        if (numberOf(typed) != 0)
+            answerGiven = true;
+        if (numberOf(typed) != numberOf(boxKeys[static_cast<std::size_t>(i)]))
+            allRight = false;
+        answer += answerField(typed);
+    }
+    if (isBlank(answer)) {
+        typedAnswer().clear(); // nothing typed: the result stays as it was
+        return;
+    }
+    typedAnswer() = answer;
+    if (answerGiven)
+        resultLetter() = allRight ? 'T' : 'N';
+}
+
+void frmSaobracajniznaci15znakova::StoreTypedAnswer() {
+    std::string answer;
+    for (int i = 0; i < usedBoxes(); ++i)
+        answer += answerField(boxText(i));
+    typedAnswer() = answer;
+}
+
+void frmSaobracajniznaci15znakova::CmdSledecepitanje_GotFocus() {
+    if (!questionOnScreen() || resultLetter() == '\0')
+        return; // never answered: no verdict
+    answerCorrect = true;
+    std::array<std::string, kBoxes> shown{};
+    for (int i = 0; i < usedBoxes(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        shown[k] = boxText(i);
+        if (numberOf(shown[k]) != 0)
+            answerGiven = true;
+        if (numberOf(shown[k]) != numberOf(boxKeys[k]))
+            answerCorrect = false;
+    }
+    if (answerCorrect)
+        SetVerdictLabels("DA");
+    else
+        ShowWrongKeys(shown);
+}
+
+void frmSaobracajniznaci15znakova::TallyAnswer() {
+    // Only the right tasks are added here; the answered tasks are recounted as boxes are left.
+    if (reviewMode || quickReviewMode || !countOnLeave)
+        return;
+    if (answerGiven && answerCorrect) {
+        countOnLeave = false; // a visit counts once
+        ++basKvizomat.correctCount;
+    }
+    ShowCounts();
+}
+
+void frmSaobracajniznaci15znakova::StoreAnswerAndShowNext() {
+    questionNumber = 0;
+    TypedAnswerWindow::StoreAnswerAndShowNext();
+}
+
+void frmSaobracajniznaci15znakova::ShowPreviousQuestion() {
+    questionNumber = 0;
+    TypedAnswerWindow::ShowPreviousQuestion();
+}
+
+void frmSaobracajniznaci15znakova::PromptGoToQuestion() {
+    const int q =
+        AskQuestionNumber(QString("Upisite broj pitanja na koje zelite da predjete: (1-%1)")
+                              .arg(questionCountTotal()),
+                          "Odredjeno Pitanje", true, questionCountTotal(), cmbPitanje->text());
+    if (q < 1)
+        return;
+    questionNumber = q;
+    questionIndex = taskOf(q);
+    cmbPitanje->setText(QString::number(q));
+    RememberQuestionNumber();
+    ShowQuestion();
+}
+
+void frmSaobracajniznaci15znakova::JumpToQuestion(int task) {
+    questionIndex = task;
+    questionNumber = questionOf(task, 0);
+    cmbPitanje->setText(QString::number(questionNumber));
+    RememberQuestionNumber();
+    ShowQuestion();
+}
+
+void frmSaobracajniznaci15znakova::cmbPitanje_KeyPress(int& keyAscii) {
+    if (keyAscii != 13)
+        return;
+    const double q = basic::roundHalfEven(basic::leadingNumber(toCp1250(cmbPitanje->text())));
+    if (q >= 1 && q <= questionCountTotal()) {
+        questionNumber = static_cast<int>(q);
+        questionIndex = taskOf(questionNumber);
+        RememberQuestionNumber();
+        ShowQuestion();
+        return;
+    }
+    // Out of range: only the box is corrected; the task on screen stays.
+    services().beeper->beep();
+    if (q > questionCountTotal()) {
+        services().dialogs->messageBox(
+            QString("\nMaksimalni broj pitanja je %1.").arg(questionCountTotal()), "Greska",
+            MessageIcon::Critical);
+        cmbPitanje->setText(QString::number(questionOf(std::max(questionCount, 1), 0)));
+    } else {
+        services().dialogs->messageBox("\nMinimalni broj pitanja je 1.", "Greska",
+                                       MessageIcon::Critical);
+        cmbPitanje->setText("1");
+    }
+}
+
+void frmSaobracajniznaci15znakova::imgslika_DblClick() {
+    if (quickReviewMode)
+        stopRequested = true;
+    else
+        StoreAnswerAndShowNext();
+}
+
+void frmSaobracajniznaci15znakova::LockModeControls(bool locked) {
+    for (Label* label : questionLabels)
+        label->setEnabled(!locked);
+}
+
+QString frmSaobracajniznaci15znakova::AnsweringHelpText() const {
+    return QString::fromStdString(
+        "\nUpisite odgovarajuci broj i pritisnite Enter.\n\n\nZa povratak na prethodno polje "
+        "pritisnite Shift+Tab\n\nili kliknite misom u odgovarajuce polje." +
+        typedHelpText("").substr(1));
+}
+
+} // namespace kviz

@@ -1,0 +1,66 @@
+// The traffic-signs test with fifteen answers per picture. A task is a picture of fifteen
+// signs with a picture of numbered meanings below it; over each sign lies a box, which is one
+// question with its own number, and the candidate types the number of the sign's meaning.
+// questionIndex and questionCount count tasks; questionNumber is the question of the box in
+// use.
+#pragma once
+
+#include "design/typed_answer_window.h"
+
+#include <array>
+#include <string>
+
+namespace kviz {
+
+class frmSaobracajniznaci15znakova : public TypedAnswerWindow {
+    Q_OBJECT
+public:
+    explicit frmSaobracajniznaci15znakova(Services services);
+    static constexpr int kBoxes = 15;
+
+    Image* imgslika = nullptr;
+    Image* imgTekst = nullptr;
+    std::array<Label*, kBoxes> questionLabels{}; // lblPitanje2(0..14)
+    std::array<Label*, kBoxes> lblTacodgovor{};
+    // The question of the box in use; 0 when the task was changed by stepping.
+    int questionNumber = 0;
+    // The keys of the task on screen, three characters each, boxes 1..15 at 0..14.
+    std::array<std::string, kBoxes> boxKeys{};
+    std::array<std::string, kBoxes> storedFields{};
+
+    // Question numbers: box i of task t, and the task and box of question q.
+    static int questionOf(int task, int box) { return (task - 1) * kBoxes + 1 + box; }
+    static int taskOf(int question) { return (question - 1) / kBoxes + 1; }
+    static int boxOf(int question) { return ((question - 1) % kBoxes + kBoxes) % kBoxes; }
+
+    void ShowQuestion() override;
+    void ShowPreviousQuestion() override;
+    void PromptGoToQuestion() override;
+    void JumpToQuestion(int task) override;
+    void cmbPitanje_KeyPress(int& keyAscii) override;
+    void TallyAnswer() override;
+    void StoreAnswerAndShowNext() override;
+    QString AnsweringHelpText() const override;
+
+    void txtOdgovor_KeyUp();
+    void txtOdgovor_Change();
+    void txtOdgovor_GotFocus(int box);
+    void txtOdgovor_LostFocus();
+    void CmdSledecepitanje_GotFocus();
+    void imgslika_DblClick();
+
+protected:
+    void StoreTypedAnswer() override;
+    void LockModeControls(bool locked) override;
+
+private:
+    int usedBoxes() const;
+    std::string boxText(int box) const;
+    void ReadKeys();
+    void NumberLabels(int task);
+    void SetVerdictLabels(const QString& text);
+    void ShowWrongKeys(const std::array<std::string, kBoxes>& shown);
+    int questionCountTotal() const { return kBoxes * questionCount; }
+};
+
+} // namespace kviz
