@@ -204,6 +204,33 @@ std::vector<int> analyzeOrder(const std::vector<std::string>& rawLines, const La
     return order;
 }
 
+std::vector<int> analyzeMatching(const std::vector<std::string>& rawLines, const Layout& layout) {
+    if (rawLines.size() != static_cast<std::size_t>(kMatchingSigns))
+        throw BankError(std::to_string(rawLines.size()) + " signs, a task has " +
+                        std::to_string(kMatchingSigns));
+    if (layout.recordsPerQuestion < kMatchingSigns)
+        throw BankError("a task needs " + std::to_string(kMatchingSigns) + " records");
+
+    std::vector<int> keys;
+    for (int index = 0; index < kMatchingSigns; ++index) {
+        const std::string line = trimRight(rawLines[static_cast<std::size_t>(index)]);
+        int key = 0;
+        const bool digits =
+            !line.empty() && line.size() <= 2 && line[0] != '0' &&
+            std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (digits)
+            key = std::stoi(line);
+        if (key < 1 || key > kMaxMeanings)
+            throw BankError(quoted(line) + " is not a meaning number 1 to " +
+                                std::to_string(kMaxMeanings),
+                            index);
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
+            throw BankError("meaning " + line + " is given to two signs", index);
+        keys.push_back(key);
+    }
+    return keys;
+}
+
 void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, QuestionKind kind) {
     switch (kind) {
     case QuestionKind::Choice:
@@ -214,6 +241,9 @@ void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, 
         return;
     case QuestionKind::Order:
         analyzeOrder(lines, layout);
+        return;
+    case QuestionKind::Matching:
+        analyzeMatching(lines, layout);
         return;
     }
 }
@@ -229,10 +259,12 @@ std::string encodeBank(const std::vector<std::vector<std::string>>& questions, c
                             error.line());
         }
         // Lines go out as they are, in order; the first of the filling blank records closes a
-        // multiple-choice question. The unused boxes of a passing order hold 0.
+        // multiple-choice question. The unused boxes of a passing order and the spare records of
+        // a sign-matching task hold 0.
         for (const auto& line : questions[q])
             bytes += padded(trimRight(line), layout);
-        const std::string filling = kind == QuestionKind::Order ? "0" : "";
+        const bool boxes = kind == QuestionKind::Order || kind == QuestionKind::Matching;
+        const std::string filling = boxes ? "0" : "";
         for (auto i = questions[q].size(); i < static_cast<std::size_t>(layout.recordsPerQuestion);
              ++i)
             bytes += padded(filling, layout);
@@ -279,6 +311,15 @@ std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const L
                                     static_cast<int>(i));
                 else
                     lines.push_back(box);
+            }
+        } else if (kind == QuestionKind::Matching) {
+            for (std::size_t i = 0; i < perQuestion; ++i) {
+                const std::string box = trimRight(record(i));
+                if (i < static_cast<std::size_t>(kMatchingSigns))
+                    lines.push_back(box);
+                else if (box != "0")
+                    throw BankError(where + "spare record " + quoted(record(i)) + " is not 0",
+                                    static_cast<int>(i));
             }
         } else if (kind == QuestionKind::Cloze) {
             for (std::size_t i = 0; i < perQuestion; ++i)

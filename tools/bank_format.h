@@ -20,6 +20,10 @@
 // 1 to 9); the records after the last vehicle hold the digit 0. So a question always fills all
 // its records, and with records of 5 characters and 8 boxes the order 3 1 2 is stored as
 // "3    1    2    0    0    0    0    0    ".
+//
+// A sign-matching task shows fifteen signs and a numbered list of meanings; its records are the
+// answer boxes under the signs, row by row. Record i holds the number of the meaning of sign i
+// in decimal, blank padded ("12  "); the records after the fifteenth are spare and hold 0.
 #pragma once
 
 #include <stdexcept>
@@ -47,10 +51,15 @@ struct Layout {
 };
 
 enum class QuestionKind {
-    Choice, // text, then the answers " a)" .. " d)", one of them marked with '*'
-    Cloze,  // text with one gap: the expected answer between two '*' on one line
-    Order   // no text: the vehicle numbers in the order they pass, one a line
+    Choice,  // text, then the answers " a)" .. " d)", one of them marked with '*'
+    Cloze,   // text with one gap: the expected answer between two '*' on one line
+    Order,   // no text: the vehicle numbers in the order they pass, one a line
+    Matching // no text: for each of the fifteen signs the number of its meaning, one a line
 };
+
+// A sign-matching task has this many signs, and its list at most this many meanings.
+inline constexpr int kMatchingSigns = 15;
+inline constexpr int kMaxMeanings = 30;
 
 struct Answer {
     char letter = 'a';
@@ -85,7 +94,11 @@ ClozeGap analyzeCloze(const std::vector<std::string>& lines, const Layout& layou
 // the numbers. Throws BankError whose line() is the index of the offending line (or -1).
 std::vector<int> analyzeOrder(const std::vector<std::string>& lines, const Layout& layout);
 
-// analyzeQuestion, analyzeCloze or analyzeOrder, as `kind` says.
+// Checks the lines of one sign-matching task: exactly kMatchingSigns meaning numbers 1 to
+// kMaxMeanings, each used once. Throws BankError whose line() is the offending line (or -1).
+std::vector<int> analyzeMatching(const std::vector<std::string>& lines, const Layout& layout);
+
+// analyzeQuestion, analyzeCloze, analyzeOrder or analyzeMatching, as `kind` says.
 void checkQuestion(const std::vector<std::string>& lines, const Layout& layout, QuestionKind kind);
 
 // Writes a complete bank file. Every question is checked with checkQuestion first; errors
@@ -94,7 +107,8 @@ std::string encodeBank(const std::vector<std::vector<std::string>>& questions, c
                        QuestionKind kind = QuestionKind::Choice);
 
 // Reads a bank file back: for every question its lines without the closing and filling
-// records (blank, or 0 in a passing-order bank). Throws BankError on any structural fault.
+// records (blank, or 0 in a passing-order or sign-matching bank). Throws BankError on any
+// structural fault.
 std::vector<std::vector<std::string>> decodeBank(std::string_view bytes, const Layout& layout,
                                                  QuestionKind kind = QuestionKind::Choice);
 

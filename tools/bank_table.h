@@ -26,6 +26,10 @@ struct BankInfo {
     PictureRule pictures;
     std::string_view pictureSuffix; // picture file is <number><suffix>; empty without pictures
     PictureSize pictureSize;        // every picture of the bank; {0, 0} without pictures
+    // A bank may show a second picture with each one, <number><secondSuffix>; empty and
+    // {0, 0} if it does not.
+    std::string_view secondSuffix;
+    PictureSize secondSize;
 };
 
 std::span<const BankInfo> knownBanks();
@@ -34,9 +38,11 @@ std::span<const BankInfo> knownBanks();
 int pictureForQuestion(PictureRule rule, int question);
 
 std::string pictureFileName(const BankInfo& bank, int picture);
+// The second picture shown with `picture`, or "" when the bank has none.
+std::string secondPictureFileName(const BankInfo& bank, int picture);
 
 // Relative paths inside the output folder. The bank file is <word>.pit, or <word>.odg for a
-// passing-order bank.
+// bank of answer keys only (passing orders, sign matching).
 std::string bankFilePath(const BankInfo& bank);
 std::string pictureDirPath(const BankInfo& bank);
 

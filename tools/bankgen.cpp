@@ -3,12 +3,15 @@
 // Builds every known question bank from its readable source: the record file
 // <output_dir>/<word>/pitiodg/<word>.pit (<word>.odg for the passing orders of a junction bank)
 // and, for a picture bank, the pictures in <output_dir>/<word>/JPGSLIKE/. A text bank gets no
-// picture folder.
+// picture folder. A sign-matching bank has two pictures per task: the grid of signs and the list
+// of meanings.
 #include "bank_format.h"
 #include "bank_source.h"
 #include "bank_table.h"
 #include "scene.h"
 #include "scene_painter.h"
+#include "sign_sheet.h"
+#include "sign_sheet_painter.h"
 
 #include <QGuiApplication>
 #include <QString>
@@ -112,11 +115,52 @@ void writeFile(const fs::path& path, const std::string& bytes) {
         throw BuildError{path.string() + ": cannot write"};
 }
 
+void savePicture(const QImage& image, const fs::path& path) {
+    if (!image.save(QString::fromStdString(path.string()), "JPG", 92))
+        throw BuildError{path.string() + ": cannot write the picture"};
+}
+
+void buildSignSheetBank(const BankInfo& bank, std::istream& in, const fs::path& sourcePath,
+                        const fs::path& outDir) {
+    std::vector<SignSheet> sheets;
+    std::vector<std::vector<std::string>> keys;
+    try {
+        sheets = parseSignSheets(in);
+        for (const auto& sheet : sheets)
+            keys.push_back(sheetKeys(sheet));
+    } catch (const BankError& error) {
+        failAt(sourcePath, error.line(), error.what());
+    }
+
+    const fs::path bankPath = outDir / bankFilePath(bank);
+    const fs::path pictureDir = outDir / pictureDirPath(bank);
+    fs::create_directories(bankPath.parent_path());
+    fs::create_directories(pictureDir);
+    writeFile(bankPath, encodeBank(keys, bank.layout, bank.kind));
+    for (const auto& sheet : sheets) {
+        QImage list;
+        try {
+            list = renderMeaningList(sheet, bank.secondSize);
+        } catch (const BankError& error) {
+            failAt(sourcePath, error.line(), error.what());
+        }
+        savePicture(renderSignGrid(sheet, bank.pictureSize),
+                    pictureDir / pictureFileName(bank, sheet.number));
+        savePicture(list, pictureDir / secondPictureFileName(bank, sheet.number));
+    }
+    std::cout << "bankgen: " << bank.word << ": " << sheets.size() << " tasks, "
+              << 2 * sheets.size() << " pictures\n";
+}
+
 void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& outDir) {
     const fs::path sourcePath = dataDir / bank.sourceFile;
     std::ifstream in(sourcePath);
     if (!in)
         throw BuildError{sourcePath.string() + ": cannot open"};
+    if (bank.kind == QuestionKind::Matching) {
+        buildSignSheetBank(bank, in, sourcePath, outDir);
+        return;
+    }
 
     BankSource source;
     try {
@@ -141,9 +185,7 @@ void buildBank(const BankInfo& bank, const fs::path& dataDir, const fs::path& ou
         fs::create_directories(pictureDir);
     for (const auto& [number, scene] : scenes) {
         const fs::path picturePath = pictureDir / pictureFileName(bank, number);
-        if (!renderScene(scene, bank.pictureSize)
-                 .save(QString::fromStdString(picturePath.string()), "JPG", 92))
-            throw BuildError{picturePath.string() + ": cannot write the picture"};
+        savePicture(renderScene(scene, bank.pictureSize), picturePath);
     }
     std::cout << "bankgen: " << bank.word << ": " << questions.size() << " questions";
     if (bank.pictures != PictureRule::None)

@@ -170,7 +170,7 @@ TEST(BankTable, TextBanks) {
         EXPECT_EQ(bank->pictures, PictureRule::None);
         EXPECT_EQ(bankFilePath(*bank), std::string(word) + "/pitiodg/" + word + ".pit");
     }
-    EXPECT_EQ(knownBanks().size(), 8u);
+    EXPECT_EQ(knownBanks().size(), 9u);
 }
 
 TEST(BankTable, OnlyTheTypedAnswerBanksAreCloze) {
@@ -178,8 +178,10 @@ TEST(BankTable, OnlyTheTypedAnswerBanksAreCloze) {
     for (const auto& bank : knownBanks()) {
         SCOPED_TRACE(bank.word);
         if (!cloze.count(bank.word)) {
-            EXPECT_EQ(bank.kind,
-                      bank.word == "raskrsn" ? QuestionKind::Order : QuestionKind::Choice);
+            const auto expected = bank.word == "raskrsn"    ? QuestionKind::Order
+                                  : bank.word == "saobzn15" ? QuestionKind::Matching
+                                                            : QuestionKind::Choice;
+            EXPECT_EQ(bank.kind, expected);
             continue;
         }
         EXPECT_EQ(bank.kind, QuestionKind::Cloze);
@@ -206,6 +208,20 @@ TEST(BankTable, JunctionBank) {
     EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 1)), "1rask.JPG");
     EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 12)), "12rask.JPG");
     EXPECT_EQ(bank->pictureSize, (PictureSize{489, 257}));
+}
+
+// The fifteen-signs bank keeps answer keys only and shows two pictures with each task.
+TEST(BankTable, FifteenSignsBank) {
+    const BankInfo* bank = findBank("saobzn15");
+    ASSERT_NE(bank, nullptr);
+    EXPECT_EQ(bank->layout.recordLength, 5);
+    EXPECT_EQ(bank->layout.recordsPerQuestion, 20);
+    EXPECT_EQ(bankFilePath(*bank), "saobzn15/pitiodg/saobzn15.odg");
+    EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 3)), "3sz15.JPG");
+    EXPECT_EQ(secondPictureFileName(*bank, pictureForQuestion(bank->pictures, 3)), "3tz15.JPG");
+    EXPECT_EQ(bank->pictureSize, (PictureSize{609, 157}));
+    EXPECT_EQ(bank->secondSize, (PictureSize{609, 152}));
+    EXPECT_EQ(secondPictureFileName(*findBank("raskrsn"), 1), "");
 }
 
 TEST(BankTable, BanksDoNotShareFolders) {
