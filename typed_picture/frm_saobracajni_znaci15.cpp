@@ -45,6 +45,7 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
     imgslika->setBounds(110, 1055, 9128, 2355);
     imgTekst = &add<Image>("imgTekst", surface());
     imgTekst->setBounds(110, 3393, 9128, 2273);
+    imgTekst->widget()->lower();    // the help-line strip stays over its lower edge
     lblPitanje2->setVisible(false); // the fifteen question labels take its place
     for (int i = 0; i < kBoxes; ++i) {
         const int row = i / 5, column = i % 5;
