@@ -12,9 +12,6 @@ namespace {
 
 constexpr double kVerdictX = 7300, kVerdictY = 6040;
 
-// The number of a text: its leading decimal number, blanks skipped, or 0.
-double numberOf(std::string_view text) { return basic::leadingNumber(text); }
-
 WindowLayout intersectionsLayout() {
     WindowLayout layout;
     layout.clientWidth = 9510;
@@ -35,7 +32,7 @@ WindowLayout intersectionsLayout() {
 } // namespace
 
 frmRaskrsnice::frmRaskrsnice(Services services)
-    : TypedAnswerWindow(services, catalogueRow("frmRaskrsnice"), intersectionsLayout()) {
+    : KeyedAnswerWindow(services, catalogueRow("frmRaskrsnice"), intersectionsLayout(), kBoxes) {
     imgSlika = &add<Image>("imgSlika", surface());
     imgSlika->setBounds(960, 1080, 7335, 3855);
     static constexpr int kLefts[kBoxes] = {6384, 6776, 7168, 7560, 7950, 8336, 8736, 9113};
@@ -64,17 +61,6 @@ frmRaskrsnice::frmRaskrsnice(Services services)
     }
 }
 
-std::string frmRaskrsnice::boxText(int box) const {
-    return toCp1250(txtOdgovor[static_cast<std::size_t>(box)]->text());
-}
-
-int frmRaskrsnice::usedBoxes() const {
-    int used = 0;
-    while (used < kBoxes && numberOf(boxKeys[static_cast<std::size_t>(used)]) != 0)
-        ++used;
-    return used;
-}
-
 void frmRaskrsnice::ReadKeys() {
     for (int i = 1; i <= kBoxes; ++i) {
         lineBuffer = questionFile_.line(questionIndex, i);
@@ -83,7 +69,7 @@ void frmRaskrsnice::ReadKeys() {
     }
 }
 
-void frmRaskrsnice::PrintWrongKeys(const std::array<std::string, kBoxes>& shown) {
+void frmRaskrsnice::PrintWrongKeys(const std::vector<std::string>& shown) {
     for (int i = 0; i < usedBoxes(); ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (shown[k] != boxKeys[k])
@@ -102,14 +88,7 @@ void frmRaskrsnice::ShowQuestion() {
         txtOdgovor[k]->setVisible(true);
         storedFields[k].clear();
     }
-    // The stored answer in fields of two characters, one per box.
-    const std::string& stored = typedAnswer();
-    for (std::size_t k = 0; k < storedFields.size() && 2 * k < stored.size(); ++k) {
-        std::string piece = stored.substr(2 * k, 2);
-        while (!piece.empty() && piece.back() == ' ')
-            piece.pop_back();
-        storedFields[k] = piece;
-    }
+    SplitStoredAnswer();
     ReadKeys();
 
     if (quickReviewMode) {
@@ -148,36 +127,6 @@ void frmRaskrsnice::ShowQuestion() {
     FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovarajuci broj i pritisnite Enter.");
 }
 
-void frmRaskrsnice::txtOdgovor_KeyUp() {
-    if (!firstAttemptOpen || !questionOnScreen())
-        return;
-    std::string answer;
-    bool allRight = true;
-    answerGiven = false;
-    for (int i = 0; i < usedBoxes(); ++i) {
-        const std::string typed = boxText(i);
-        if (numberOf(typed) != 0)
-            answerGiven = true;
-        if (numberOf(typed) != numberOf(boxKeys[static_cast<std::size_t>(i)]))
-            allRight = false;
-        answer += answerField(typed);
-    }
-    if (isBlank(answer)) {
-        typedAnswer().clear(); // nothing typed: the result stays as it was
-        return;
-    }
-    typedAnswer() = answer;
-    if (answerGiven)
-        resultLetter() = allRight ? 'T' : 'N';
-}
-
-void frmRaskrsnice::StoreTypedAnswer() {
-    std::string answer;
-    for (int i = 0; i < usedBoxes(); ++i)
-        answer += answerField(boxText(i));
-    typedAnswer() = answer;
-}
-
 void frmRaskrsnice::txtOdgovor_Change() {
     canvas().clear(); // wipes the verdict; the picture and the boxes are controls
 }
@@ -185,16 +134,7 @@ void frmRaskrsnice::txtOdgovor_Change() {
 void frmRaskrsnice::CmdSledecepitanje_GotFocus() {
     if (!questionOnScreen() || resultLetter() == '\0')
         return; // never answered: no verdict
-    answerCorrect = true;
-    std::array<std::string, kBoxes> shown{};
-    for (int i = 0; i < usedBoxes(); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        shown[k] = boxText(i);
-        if (numberOf(shown[k]) != 0)
-            answerGiven = true;
-        if (numberOf(shown[k]) != numberOf(boxKeys[k]))
-            answerCorrect = false;
-    }
+    const std::vector<std::string> shown = JudgeBoxes();
     if (answerCorrect) {
         PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
         return;

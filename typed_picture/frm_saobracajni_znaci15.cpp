@@ -10,8 +10,6 @@ namespace kviz {
 
 namespace {
 
-double numberOf(std::string_view text) { return basic::leadingNumber(text); }
-
 std::string withoutTrailingBlanks(std::string text) {
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
@@ -39,8 +37,8 @@ constexpr int kVerdictTops[3] = {1603, 2404, 3189};
 } // namespace
 
 frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
-    : TypedAnswerWindow(services, catalogueRow("frmSaobracajniznaci15znakova"),
-                        fifteenSignsLayout()) {
+    : KeyedAnswerWindow(services, catalogueRow("frmSaobracajniznaci15znakova"),
+                        fifteenSignsLayout(), kBoxes) {
     imgslika = &add<Image>("imgslika", surface());
     imgslika->setBounds(110, 1055, 9128, 2355);
     imgTekst = &add<Image>("imgTekst", surface());
@@ -89,17 +87,6 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
     }
 }
 
-std::string frmSaobracajniznaci15znakova::boxText(int box) const {
-    return toCp1250(txtOdgovor[static_cast<std::size_t>(box)]->text());
-}
-
-int frmSaobracajniznaci15znakova::usedBoxes() const {
-    int used = 0;
-    while (used < kBoxes && numberOf(boxKeys[static_cast<std::size_t>(used)]) != 0)
-        ++used;
-    return used;
-}
-
 void frmSaobracajniznaci15znakova::ReadKeys() {
     for (int i = 1; i <= kBoxes; ++i) {
         lineBuffer = questionFile_.line(questionIndex, i);
@@ -121,7 +108,7 @@ void frmSaobracajniznaci15znakova::SetVerdictLabels(const QString& text) {
         label->setCaption(text);
 }
 
-void frmSaobracajniznaci15znakova::ShowWrongKeys(const std::array<std::string, kBoxes>& shown) {
+void frmSaobracajniznaci15znakova::ShowWrongKeys(const std::vector<std::string>& shown) {
     for (int i = 0; i < usedBoxes(); ++i) {
         const auto k = static_cast<std::size_t>(i);
         const std::string key = withoutTrailingBlanks(boxKeys[k]);
@@ -143,11 +130,7 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
     const QString folder = QString::fromStdString(basKvizomat.pictureFolder);
     imgslika->loadPicture(folder + QString::number(task) + "sz15.JPG");
     imgTekst->loadPicture(folder + QString::number(task) + "tz15.JPG");
-    const std::string& stored = typedAnswer();
-    for (std::size_t k = 0; k < storedFields.size(); ++k) {
-        storedFields[k] =
-            2 * k < stored.size() ? withoutTrailingBlanks(stored.substr(2 * k, 2)) : std::string();
-    }
+    SplitStoredAnswer();
     ReadKeys();
 
     if (quickReviewMode) {
@@ -200,49 +183,10 @@ void frmSaobracajniznaci15znakova::txtOdgovor_LostFocus() {
 
 void frmSaobracajniznaci15znakova::txtOdgovor_Change() { SetVerdictLabels(QString()); }
 
-void frmSaobracajniznaci15znakova::txtOdgovor_KeyUp() {
-    if (!firstAttemptOpen || !questionOnScreen())
-        return;
-    std::string answer;
-    bool allRight = true;
-    answerGiven = false;
-    for (int i = 0; i < usedBoxes(); ++i) {
-        const std::string typed = boxText(i);
-        if (numberOf(typed) != 0)
-            answerGiven = true;
-        if (numberOf(typed) != numberOf(boxKeys[static_cast<std::size_t>(i)]))
-            allRight = false;
-        answer += answerField(typed);
-    }
-    if (isBlank(answer)) {
-        typedAnswer().clear(); // nothing typed: the result stays as it was
-        return;
-    }
-    typedAnswer() = answer;
-    if (answerGiven)
-        resultLetter() = allRight ? 'T' : 'N';
-}
-
-void frmSaobracajniznaci15znakova::StoreTypedAnswer() {
-    std::string answer;
-    for (int i = 0; i < usedBoxes(); ++i)
-        answer += answerField(boxText(i));
-    typedAnswer() = answer;
-}
-
 void frmSaobracajniznaci15znakova::CmdSledecepitanje_GotFocus() {
     if (!questionOnScreen() || resultLetter() == '\0')
         return; // never answered: no verdict
-    answerCorrect = true;
-    std::array<std::string, kBoxes> shown{};
-    for (int i = 0; i < usedBoxes(); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        shown[k] = boxText(i);
-        if (numberOf(shown[k]) != 0)
-            answerGiven = true;
-        if (numberOf(shown[k]) != numberOf(boxKeys[k]))
-            answerCorrect = false;
-    }
+    const std::vector<std::string> shown = JudgeBoxes();
     if (answerCorrect)
         SetVerdictLabels("DA");
     else

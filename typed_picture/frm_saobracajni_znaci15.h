@@ -5,14 +5,14 @@
 // use.
 #pragma once
 
-#include "design/typed_answer_window.h"
+#include "typed_picture/keyed_answer_window.h"
 
 #include <array>
 #include <string>
 
 namespace kviz {
 
-class frmSaobracajniznaci15znakova : public TypedAnswerWindow {
+class frmSaobracajniznaci15znakova : public KeyedAnswerWindow {
     Q_OBJECT
 public:
     explicit frmSaobracajniznaci15znakova(Services services);
@@ -24,9 +24,6 @@ public:
     std::array<Label*, kBoxes> lblTacodgovor{};
     // The question of the box in use; 0 when the task was changed by stepping.
     int questionNumber = 0;
-    // The keys of the task on screen, three characters each, boxes 1..15 at 0..14.
-    std::array<std::string, kBoxes> boxKeys{};
-    std::array<std::string, kBoxes> storedFields{};
 
     // Question numbers: box i of task t, and the task and box of question q.
     static int questionOf(int task, int box) { return (task - 1) * kBoxes + 1 + box; }
@@ -42,7 +39,6 @@ public:
     void StoreAnswerAndShowNext() override;
     QString AnsweringHelpText() const override;
 
-    void txtOdgovor_KeyUp();
     void txtOdgovor_Change();
     void txtOdgovor_GotFocus(int box);
     void txtOdgovor_LostFocus();
@@ -50,16 +46,13 @@ public:
     void imgslika_DblClick();
 
 protected:
-    void StoreTypedAnswer() override;
     void LockModeControls(bool locked) override;
 
 private:
-    int usedBoxes() const;
-    std::string boxText(int box) const;
     void ReadKeys();
     void NumberLabels(int task);
     void SetVerdictLabels(const QString& text);
-    void ShowWrongKeys(const std::array<std::string, kBoxes>& shown);
+    void ShowWrongKeys(const std::vector<std::string>& shown);
     int questionCountTotal() const { return kBoxes * questionCount; }
 };
 
