@@ -6,7 +6,24 @@ namespace kviz {
 
 TypedAnswerWindow::TypedAnswerWindow(Services services, const TestDescriptor& test,
                                      WindowLayout layout)
-    : TestWindow(services, test, std::move(layout)) {}
+    : TestWindow(services, test, std::move(layout)) {
+    mnuPodesavanjaIspDaNeubojinakonodg->setCaption("&Ispis broja u boji nakon odgovora");
+    mnuPodesavanjazelokvokotacnogodg->setCaption("Zeleni broj za tacan odgovor");
+    mnuPodesavanjaokokotxtpitiodg->setCaption("Okvir oko odgovora");
+}
+
+void TypedAnswerWindow::ChainAnswerBoxes() {
+    for (std::size_t i = 0; i + 1 < txtOdgovor.size(); ++i)
+        QWidget::setTabOrder(txtOdgovor[i]->widget(), txtOdgovor[i + 1]->widget());
+    QWidget::setTabOrder(txtOdgovor.back()->widget(), CmdSledecepitanje->widget());
+}
+
+void TypedAnswerWindow::HideFrameSettings() {
+    for (MenuItem* hidden : {mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg}) {
+        hidden->setVisible(false);
+        hidden->setEnabled(false);
+    }
+}
 
 TextBox& TypedAnswerWindow::AddAnswerBox(QWidget* parent, const QString& name) {
     TextBox& box = add<TextBox>(name, parent, QString());

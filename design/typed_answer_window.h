@@ -45,6 +45,10 @@ protected:
     bool BeginTypedDrawing(bool& newVisit, bool& countedOnLeave);
     // The last steps: the visit's counting state, the help line and the focus.
     void FinishTypedDrawing(bool newVisit, bool countedOnLeave, const QString& helpCaption);
+    // The answer boxes in tab order, the next-question button after the last of them.
+    void ChainAnswerBoxes();
+    // Hides the hover-frame and answer-frame settings, which these windows do not use.
+    void HideFrameSettings();
     // Adds an answer box to the window, after the ones there are.
     TextBox& AddAnswerBox(QWidget* parent, const QString& name);
     // Stores the boxes' texts as the answer of the question on screen.

@@ -47,18 +47,9 @@ frmRaskrsnice::frmRaskrsnice(Services services)
     CmdSledecepitanje->setBounds(0, 6100, 1521, 458);
     CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
     // The boxes come first in the tab order, then the next-question button.
-    for (int i = 0; i + 1 < kBoxes; ++i)
-        QWidget::setTabOrder(txtOdgovor[static_cast<std::size_t>(i)]->widget(),
-                             txtOdgovor[static_cast<std::size_t>(i) + 1]->widget());
-    QWidget::setTabOrder(txtOdgovor.back()->widget(), CmdSledecepitanje->widget());
+    ChainAnswerBoxes();
 
-    mnuPodesavanjaIspDaNeubojinakonodg->setCaption("&Ispis broja u boji nakon odgovora");
-    mnuPodesavanjazelokvokotacnogodg->setCaption("Zeleni broj za tacan odgovor");
-    mnuPodesavanjaokokotxtpitiodg->setCaption("Okvir oko odgovora");
-    for (MenuItem* hidden : {mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg}) {
-        hidden->setVisible(false);
-        hidden->setEnabled(false);
-    }
+    HideFrameSettings();
 }
 
 void frmRaskrsnice::ReadKeys() {

@@ -64,10 +64,7 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
         verdict.setForeColor(QColor(10, 170, 10));
         lblTacodgovor[static_cast<std::size_t>(i)] = &verdict;
     }
-    for (int i = 0; i + 1 < kBoxes; ++i)
-        QWidget::setTabOrder(txtOdgovor[static_cast<std::size_t>(i)]->widget(),
-                             txtOdgovor[static_cast<std::size_t>(i) + 1]->widget());
-    QWidget::setTabOrder(txtOdgovor.back()->widget(), CmdSledecepitanje->widget());
+    ChainAnswerBoxes();
     for (CommandButton* button : {CmdSledecepitanje, CmdPrethodnopitanje, CmdOdredjenoPitanje,
                                   cmdTabela, cmdPregled, cmdBrziPregled, cmdReset, cmdKrajrada})
         button->setBounds(button->left(), 6198, button->width(), button->height());
@@ -78,13 +75,7 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
         Form_MouseUp(button, shift, x, y);
     };
 
-    mnuPodesavanjaIspDaNeubojinakonodg->setCaption("&Ispis broja u boji nakon odgovora");
-    mnuPodesavanjazelokvokotacnogodg->setCaption("Zeleni broj za tacan odgovor");
-    mnuPodesavanjaokokotxtpitiodg->setCaption("Okvir oko odgovora");
-    for (MenuItem* hidden : {mnuPodesavanjaPojavokviraokoodg, mnuPodesavanjaokokotxtpitiodg}) {
-        hidden->setVisible(false);
-        hidden->setEnabled(false);
-    }
+    HideFrameSettings();
 }
 
 void frmSaobracajniznaci15znakova::ReadKeys() {

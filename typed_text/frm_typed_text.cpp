@@ -63,18 +63,11 @@ TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, 
         lblTacnihodgovora->setBounds(5700, 345, 3255, 375);
     } else {
         ProgressBar1->setBounds(4590, 5805, 4917, 240);
-        mnuPodesavanjaPojavokviraokoodg->setVisible(false);
-        mnuPodesavanjaPojavokviraokoodg->setEnabled(false);
-        mnuPodesavanjaokokotxtpitiodg->setVisible(false);
-        mnuPodesavanjaokokotxtpitiodg->setEnabled(false);
+        HideFrameSettings();
     }
-    mnuPodesavanjaIspDaNeubojinakonodg->setCaption("&Ispis broja u boji nakon odgovora");
-    mnuPodesavanjazelokvokotacnogodg->setCaption("Zeleni broj za tacan odgovor");
-    mnuPodesavanjaokokotxtpitiodg->setCaption("Okvir oko odgovora");
 
     // The answer box comes first; Tab from it reaches the next-question button.
-    QWidget::setTabOrder(txtOdgovor[0]->widget(), txtOdgovor[1]->widget());
-    QWidget::setTabOrder(txtOdgovor[1]->widget(), CmdSledecepitanje->widget());
+    ChainAnswerBoxes();
     QWidget* previous = CmdSledecepitanje->widget();
     for (Control* next : std::initializer_list<Control*>{
              CmdPrethodnopitanje, CmdOdredjenoPitanje, cmdTabela, cmdPregled, cmdBrziPregled,
