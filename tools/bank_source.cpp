@@ -5,8 +5,6 @@
 
 namespace bankgen {
 
-namespace {
-
 std::vector<std::string> splitWords(const std::string& line) {
     std::istringstream stream(line);
     std::vector<std::string> words;
@@ -14,6 +12,8 @@ std::vector<std::string> splitWords(const std::string& line) {
         words.push_back(word);
     return words;
 }
+
+namespace {
 
 int parseNumber(const std::vector<std::string>& words, int line) {
     if (words.size() != 2)

@@ -72,4 +72,7 @@ BankSource parseBankSource(std::istream& in,
 // or of the "question" keyword when the fault is not in one line.
 void checkSourceQuestions(const BankSource& source, const Layout& layout, QuestionKind kind);
 
+// The blank-separated words of a source line.
+std::vector<std::string> splitWords(const std::string& line);
+
 } // namespace bankgen

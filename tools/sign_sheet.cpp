@@ -1,5 +1,7 @@
 #include "sign_sheet.h"
 
+#include "bank_source.h"
+
 #include <algorithm>
 #include <charconv>
 #include <sstream>
@@ -7,14 +9,6 @@
 namespace bankgen {
 
 namespace {
-
-std::vector<std::string> splitWords(const std::string& line) {
-    std::istringstream stream(line);
-    std::vector<std::string> words;
-    for (std::string word; stream >> word;)
-        words.push_back(word);
-    return words;
-}
 
 int positiveNumber(const std::string& text, int line) {
     int value = 0;
