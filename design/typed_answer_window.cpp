@@ -4,6 +4,15 @@
 
 namespace kviz {
 
+WindowLayout typedAnswerLayout() {
+    WindowLayout layout;
+    layout.hasPicture = false;
+    layout.keepsHoverFrame = false;
+    layout.helpLineStart = 3700;
+    layout.helpLineRightBound = 5900;
+    return layout;
+}
+
 TypedAnswerWindow::TypedAnswerWindow(Services services, const TestDescriptor& test,
                                      WindowLayout layout)
     : TestWindow(services, test, std::move(layout)) {

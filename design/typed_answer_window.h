@@ -10,6 +10,10 @@
 
 namespace kviz {
 
+// The layout values every typed window shares: no picture box, no hover frame to keep, and the
+// help line's start and right bound.
+WindowLayout typedAnswerLayout();
+
 class TypedAnswerWindow : public TestWindow {
     Q_OBJECT
 public:

@@ -5,6 +5,18 @@
 
 namespace bankgen {
 
+bool nextSourceLine(std::istream& in, std::string& raw, int& lineNumber) {
+    while (std::getline(in, raw)) {
+        ++lineNumber;
+        if (!raw.empty() && raw.back() == '\r')
+            raw.pop_back();
+        const auto start = raw.find_first_not_of(" \t");
+        if (start != std::string::npos && raw[start] != '#')
+            return true;
+    }
+    return false;
+}
+
 std::vector<std::string> splitWords(const std::string& line) {
     std::istringstream stream(line);
     std::vector<std::string> words;
@@ -34,13 +46,8 @@ BankSource parseBankSource(std::istream& in, PictureStatements pictures, Questio
     enum class Block { None, Question, Picture } block = Block::None;
     int lineNumber = 0;
 
-    for (std::string raw; std::getline(in, raw);) {
-        ++lineNumber;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.pop_back();
+    for (std::string raw; nextSourceLine(in, raw, lineNumber);) {
         const auto start = raw.find_first_not_of(" \t");
-        if (start == std::string::npos || raw[start] == '#')
-            continue;
 
         if (raw[start] == '|') {
             if (block != Block::Question)

@@ -72,6 +72,10 @@ BankSource parseBankSource(std::istream& in,
 // or of the "question" keyword when the fault is not in one line.
 void checkSourceQuestions(const BankSource& source, const Layout& layout, QuestionKind kind);
 
+// Reads the next line of a source into raw, without a trailing CR; false at the end. Blank
+// lines and comments ("#") are passed over, counting every line read in lineNumber.
+bool nextSourceLine(std::istream& in, std::string& raw, int& lineNumber);
+
 // The blank-separated words of a source line.
 std::vector<std::string> splitWords(const std::string& line);
 

@@ -74,13 +74,7 @@ void checkSheet(const SignSheet& sheet) {
 std::vector<SignSheet> parseSignSheets(std::istream& in) {
     std::vector<SignSheet> sheets;
     int lineNumber = 0;
-    for (std::string raw; std::getline(in, raw);) {
-        ++lineNumber;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.pop_back();
-        const auto start = raw.find_first_not_of(" \t");
-        if (start == std::string::npos || raw[start] == '#')
-            continue;
+    for (std::string raw; nextSourceLine(in, raw, lineNumber);) {
         const auto words = splitWords(raw);
         const std::string& keyword = words[0];
 

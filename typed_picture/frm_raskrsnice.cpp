@@ -13,13 +13,9 @@ namespace {
 constexpr double kVerdictX = 7300, kVerdictY = 6040;
 
 WindowLayout intersectionsLayout() {
-    WindowLayout layout;
+    WindowLayout layout = typedAnswerLayout();
     layout.clientWidth = 9510;
     layout.clientHeight = 6570;
-    layout.hasPicture = false;
-    layout.keepsHoverFrame = false;
-    layout.helpLineStart = 3700;
-    layout.helpLineRightBound = 5900;
     layout.questionNumberLabel = {5662, 5217, 745, 330};
     layout.hotZones.helpLineTop = 6650;
     layout.hotZones.helpLineBottom = 6900;

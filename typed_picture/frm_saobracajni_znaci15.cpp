@@ -17,13 +17,9 @@ std::string withoutTrailingBlanks(std::string text) {
 }
 
 WindowLayout fifteenSignsLayout() {
-    WindowLayout layout;
+    WindowLayout layout = typedAnswerLayout();
     layout.clientWidth = 9540;
     layout.clientHeight = 6645;
-    layout.hasPicture = false;
-    layout.keepsHoverFrame = false;
-    layout.helpLineStart = 3700;
-    layout.helpLineRightBound = 5900;
     layout.fillerLabels = pictureWindowFillers(10);
     layout.fillerLabels.erase(layout.fillerLabels.begin() + 8); // no Label9
     return layout;

@@ -18,14 +18,10 @@ constexpr double kTextTop = 1320;
 constexpr double kLineGap = 8;
 
 WindowLayout typedTextLayout(bool firstAid) {
-    WindowLayout layout;
+    WindowLayout layout = typedAnswerLayout();
     layout.clientWidth = 9510;
     layout.clientHeight = 6525;
-    layout.hasPicture = false;
     layout.hiddenTestItems = true;
-    layout.keepsHoverFrame = false;
-    layout.helpLineStart = 3700;
-    layout.helpLineRightBound = 5900;
     layout.questionNumberLabel = {8, 1374, 569, 315};
     layout.scrollBar =
         firstAid ? Placement{9215, 1096, 267, 4472} : Placement{9215, 1063, 267, 4497};

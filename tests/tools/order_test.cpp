@@ -4,6 +4,8 @@
 #include "bank_source.h"
 #include "scene.h"
 
+#include "scene_text.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -49,17 +51,7 @@ std::string decodeProblem(const std::string& bytes) {
 }
 
 Scene junction(const std::string& vehicles) {
-    SourcePicture picture{1, 1, {}};
-    std::istringstream in("road north east south west\n" + vehicles);
-    int line = 1;
-    for (std::string raw; std::getline(in, raw);) {
-        std::istringstream words(raw);
-        Statement st{++line, {}};
-        for (std::string w; words >> w;)
-            st.words.push_back(w);
-        picture.statements.push_back(st);
-    }
-    return parseScene(picture);
+    return parseScene(pictureFromText("road north east south west\n" + vehicles));
 }
 
 std::string orderProblem(const Lines& order, const Scene& scene) {

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "scene_text.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -71,19 +73,7 @@ protected:
     }
     static void TearDownTestSuite() { app_.reset(); }
 
-    static Scene parse(const std::string& text) {
-        SourcePicture picture{1, 1, {}};
-        std::istringstream in(text);
-        int line = 1;
-        for (std::string raw; std::getline(in, raw);) {
-            std::istringstream words(raw);
-            Statement st{++line, {}};
-            for (std::string w; words >> w;)
-                st.words.push_back(w);
-            picture.statements.push_back(st);
-        }
-        return parseScene(picture);
-    }
+    static Scene parse(const std::string& text) { return parseScene(pictureFromText(text)); }
 
     static QImage render(const std::string& text, PictureSize size = kStandardPicture) {
         return renderScene(parse(text), size);

@@ -1,5 +1,6 @@
 #include "bank_format.h"
 #include "scene.h"
+#include "scene_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,20 +10,7 @@ using namespace bankgen;
 
 namespace {
 
-SourcePicture picture(const std::string& text) {
-    SourcePicture result{1, 1, {}};
-    std::istringstream in(text);
-    int line = 1;
-    for (std::string raw; std::getline(in, raw);) {
-        ++line;
-        std::istringstream words(raw);
-        Statement st{line, {}};
-        for (std::string w; words >> w;)
-            st.words.push_back(w);
-        result.statements.push_back(st);
-    }
-    return result;
-}
+SourcePicture picture(const std::string& text) { return pictureFromText(text); }
 
 Scene scene(const std::string& text) { return parseScene(picture(text)); }
 
