@@ -43,7 +43,9 @@ public:
 class Locations {
 public:
     virtual ~Locations() = default;
-    // The folder that holds the candidate list and the progress folders.
+    // The folder that holds the candidate list and the progress folders: C:\KVIZOMAT on
+    // Windows, elsewhere KVIZOMAT in $HOME (the account's home folder when HOME is unset or
+    // empty).
     virtual std::filesystem::path stateRoot() = 0;
     // The folder of the program's executable, beside which the test data folders lie.
     virtual std::filesystem::path programFolder() = 0;

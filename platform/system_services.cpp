@@ -16,6 +16,7 @@
 #include <QTime>
 #include <QVBoxLayout>
 #include <cmath>
+#include <cstdlib>
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -69,11 +70,16 @@ public:
 #ifdef _WIN32
         return std::filesystem::path("C:\\KVIZOMAT");
 #else
+        // HOME first, as every desktop program takes it, so that a user or a script can keep
+        // a separate state; the account's home folder only when HOME is unset or empty.
+        const char* home = std::getenv("HOME");
+        if (home != nullptr && *home != '\0')
+            return std::filesystem::path(home) / "KVIZOMAT";
         const passwd* entry = getpwuid(getuid());
-        std::filesystem::path home = entry != nullptr && entry->pw_dir != nullptr
-                                         ? std::filesystem::path(entry->pw_dir)
-                                         : std::filesystem::path("/tmp");
-        return home / "KVIZOMAT";
+        std::filesystem::path account = entry != nullptr && entry->pw_dir != nullptr
+                                            ? std::filesystem::path(entry->pw_dir)
+                                            : std::filesystem::path("/tmp");
+        return account / "KVIZOMAT";
 #endif
     }
     std::filesystem::path programFolder() override {

@@ -7,6 +7,10 @@
 #include <unistd.h>
 #endif
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace kviz::testing {
@@ -74,14 +78,50 @@ TEST(ScriptedDialogs, ModalFormIsLoadedRunAndUnloaded) {
 namespace kviz::testing {
 namespace {
 
+#ifndef _WIN32
+// Sets HOME for the life of the object (unset for a null value) and restores it afterwards.
+class HomeVariable {
+public:
+    explicit HomeVariable(const char* value) {
+        if (const char* old = std::getenv("HOME"))
+            saved_ = old;
+        if (value != nullptr)
+            setenv("HOME", value, 1);
+        else
+            unsetenv("HOME");
+    }
+    ~HomeVariable() {
+        if (saved_)
+            setenv("HOME", saved_->c_str(), 1);
+        else
+            unsetenv("HOME");
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+#endif
+
 TEST(SystemServices, StateRootIsKvizomatInTheHomeFolder) {
     Services services = systemServices();
-    std::filesystem::path root = services.locations->stateRoot();
 #ifdef _WIN32
-    EXPECT_EQ(root, std::filesystem::path("C:\\KVIZOMAT"));
+    EXPECT_EQ(services.locations->stateRoot(), std::filesystem::path("C:\\KVIZOMAT"));
 #else
-    EXPECT_EQ(root.filename(), "KVIZOMAT");
-    EXPECT_EQ(root.parent_path(), std::filesystem::path(getpwuid(getuid())->pw_dir));
+    const std::filesystem::path temp = std::filesystem::temp_directory_path() / "kviz-home";
+    const std::filesystem::path account(getpwuid(getuid())->pw_dir);
+    struct Row {
+        const char* name;
+        const char* home; // null: unset
+        std::filesystem::path expected;
+    } rows[] = {
+        {"HOME set", temp.c_str(), temp / "KVIZOMAT"},
+        {"HOME empty", "", account / "KVIZOMAT"},
+        {"HOME unset", nullptr, account / "KVIZOMAT"},
+    };
+    for (const Row& row : rows) {
+        HomeVariable home(row.home);
+        EXPECT_EQ(services.locations->stateRoot(), row.expected) << row.name;
+    }
 #endif
     EXPECT_FALSE(services.locations->programFolder().empty());
     const double before = services.clock->seconds();
