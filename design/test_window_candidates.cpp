@@ -4,6 +4,8 @@
 #include "platform/basic.h"
 #include "platform/qt_text.h"
 
+#include <algorithm>
+
 namespace kviz {
 
 namespace {
@@ -11,7 +13,7 @@ const char* const kNewCandidate = "NOVI KANDIDAT";
 const char* const kUnnamedCandidate = "Novi kandidat";
 } // namespace
 
-void TestWindow::AskCandidateName() {
+bool TestWindow::AskCandidateName() {
     if (basKvizomat.candidateName.empty())
         basKvizomat.candidateName = kUnnamedCandidate;
     QString answer = services().dialogs->inputBox(
@@ -20,12 +22,12 @@ void TestWindow::AskCandidateName() {
     answer = printableCp1250(answer);
     if (answer.isEmpty()) {
         basKvizomat.candidateName = kUnnamedCandidate;
-        return;
+        return false;
     }
     basKvizomat.candidateName = basic::upper(toCp1250(answer.left(20)));
     cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
     SelectOrAddCandidate();
-    ConfirmCandidate();
+    return true;
 }
 
 void TestWindow::SelectOrAddCandidate() { cmbKandidat->selectOrAppend(cmbKandidat->text()); }
@@ -37,7 +39,7 @@ void TestWindow::ConfirmCandidate() {
     if (candidatePosition >= 1) {
         // The outgoing candidate keeps what was done for them; the chosen one starts afresh.
         TallyAnswer();
-        ReportFailedSaves(SaveProgress());
+        ReportFailedSaves(SaveListAndProgress());
         StartClean();
     }
     candidatePosition = chosen;
@@ -47,11 +49,15 @@ void TestWindow::StartClean() {
     questionIndex = 1;
     basKvizomat.answeredCount = 0;
     basKvizomat.correctCount = 0;
-    std::fill(answerLetters.begin(), answerLetters.end(), '\0');
-    std::fill(resultLetters.begin(), resultLetters.end(), '\0');
+    ForgetAnswers();
     visitQuestion = 0;
     countOnLeave = false;
     ShowCounts();
+}
+
+void TestWindow::ForgetAnswers() {
+    std::fill(answerLetters.begin(), answerLetters.end(), '\0');
+    std::fill(resultLetters.begin(), resultLetters.end(), '\0');
 }
 
 void TestWindow::cmbKandidat_GotFocus() {
@@ -92,7 +98,8 @@ void TestWindow::cmbKandidat_LostFocus() {
 void TestWindow::mnuKandidat_Click() {
     HideHelpLine();
     const int before = candidatePosition;
-    AskCandidateName();
+    if (AskCandidateName())
+        ConfirmCandidate();
     if (candidatePosition != before)
         LoadProgress();
     ShowHelpLine();

@@ -9,18 +9,27 @@ namespace kviz {
 
 void TestWindow::SaveSession() {
     lblPomocuprvomredu->setVisible(false);
-    if (basKvizomat.candidateName.find("NOVI KANDIDAT") != std::string::npos)
-        AskCandidateName();
+    // A name given here names the work at hand: it is saved under that name.
+    if (basKvizomat.candidateName.find("NOVI KANDIDAT") != std::string::npos && AskCandidateName())
+        candidatePosition = cmbKandidat->listIndex();
     TallyAnswer(); // the question on screen counts before it is saved
+    ReportFailedSaves(SaveListAndProgress());
+}
+
+std::vector<std::filesystem::path> TestWindow::SaveListAndProgress() {
     std::vector<std::filesystem::path> failed;
+    // A list that could not be read at the load holds only the names given since: written, it
+    // would hand the positions of the names it lost to others.
     std::vector<std::string> names;
     for (const QString& entry : cmbKandidat->items())
         names.push_back(toCp1250(entry));
-    if (!files::writeLines(candidateListPath(), names))
+    const bool listSaved =
+        !candidateListUnreadable && files::writeLines(candidateListPath(), names);
+    if (!listSaved)
         failed.push_back(candidateListPath());
-    for (auto& path : SaveProgress())
+    for (auto& path : SaveProgress(listSaved))
         failed.push_back(path);
-    ReportFailedSaves(failed);
+    return failed;
 }
 
 void TestWindow::ReportFailedSaves(const std::vector<std::filesystem::path>& failed) {
@@ -32,7 +41,7 @@ void TestWindow::ReportFailedSaves(const std::vector<std::filesystem::path>& fai
     services().dialogs->messageBox(text, "Greska", MessageIcon::Critical);
 }
 
-std::vector<std::filesystem::path> TestWindow::SaveProgress() {
+std::vector<std::filesystem::path> TestWindow::SaveProgress(bool listSaved) {
     std::vector<std::filesystem::path> failed;
     const auto templatePath = progressFolder() / progressFileName(0);
     if (!files::writeLines(templatePath, templateLines(questionCount)))
@@ -40,6 +49,11 @@ std::vector<std::filesystem::path> TestWindow::SaveProgress() {
     if (candidatePosition <= 0)
         return failed;
     const auto path = progressFolder() / progressFileName(candidatePosition);
+    // A file under a position belongs to the name at that position in the list on disk.
+    if (!listSaved) {
+        failed.push_back(path);
+        return failed;
+    }
     // During a review or the demonstration the question to go on with is the one on screen
     // when the mode began.
     const int shown = reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;

@@ -5,6 +5,8 @@
 #include "platform/files.h"
 #include "platform/qt_text.h"
 
+#include <algorithm>
+
 namespace kviz {
 
 namespace {
@@ -62,7 +64,8 @@ void TestWindow::SetLoadDefaults() {
 }
 
 void TestWindow::LoadCandidateList() {
-    // A list that cannot be probed or read counts as empty.
+    // A list that cannot be probed or read counts as empty, and is never written over.
+    candidateListUnreadable = files::unreadable(candidateListPath());
     auto length = files::probeFileSize(candidateListPath());
     std::optional<std::vector<std::string>> lines;
     if (length && *length > 0)
@@ -75,9 +78,13 @@ void TestWindow::LoadCandidateList() {
     }
     for (const auto& line : *lines)
         cmbKandidat->addItem(fromCp1250(line));
+    // The candidate at work, carried over from the window before, goes on with their own entry;
+    // a name the list does not hold leaves the first entry chosen.
+    const auto atWork = std::find(lines->begin(), lines->end(), basKvizomat.candidateName);
+    const bool known = !basKvizomat.candidateName.empty() && atWork != lines->end();
     cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
-    cmbKandidat->setListIndex(0);
-    candidatePosition = 0;
+    candidatePosition = known ? static_cast<int>(atWork - lines->begin()) : 0;
+    cmbKandidat->setListIndex(candidatePosition);
 }
 
 void TestWindow::Form_Activate() {
@@ -99,7 +106,8 @@ void TestWindow::Form_Activate() {
         lblPomocuprvomredu->setCaption(QString());
         basKvizomat.candidateName = kNewCandidate;
         cmbKandidat->setText(kNewCandidate);
-        AskCandidateName();
+        if (AskCandidateName())
+            ConfirmCandidate();
         LoadProgress();
         progressLoaded = true;
     }

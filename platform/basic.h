@@ -35,7 +35,8 @@ std::string trim(std::string_view text);
 std::string decimal(long long value);
 
 // Windows-1250 <-> Unicode for one character. Bytes that the code page leaves undefined map
-// to U+FFFD; characters the code page cannot hold give no byte.
+// to the control characters of the same number, so that any text of bytes makes the round
+// trip; characters the code page cannot hold give no byte.
 char32_t cp1250ToUnicode(unsigned char byte);
 std::optional<unsigned char> unicodeToCp1250(char32_t ch);
 

@@ -1,7 +1,14 @@
 #include "platform/files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kviz::files {
 
@@ -80,26 +87,67 @@ std::optional<std::vector<std::string>> readLines(const fs::path& path) {
     return lines;
 }
 
+namespace {
+
+// Writes the whole text into a new temporary file and forces it to the disk. The file gets the
+// permissions of the file it is to replace.
+bool writeDurably(const fs::path& temporary, const std::string& text,
+                  const std::optional<fs::perms>& keep) {
+#ifdef _WIN32
+    (void)keep;
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return !out.fail();
+#else
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool ok = !keep || ::fchmod(fd, static_cast<mode_t>(*keep)) == 0;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+#endif
+}
+
+} // namespace
+
+bool unreadable(const fs::path& path) {
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return false;
+    if (ec || status.type() != fs::file_type::regular)
+        return true;
+    std::ifstream in(path, std::ios::binary);
+    return !in.is_open();
+}
+
 bool writeLines(const fs::path& path, const std::vector<std::string>& lines) {
-    fs::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.is_open())
-            return false;
-        for (const auto& line : lines) {
-            out.write(line.data(), static_cast<std::streamsize>(line.size()));
-            out.write("\r\n", 2);
-        }
-        out.flush();
-        if (!out.good()) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temporary, ec);
-            return false;
-        }
+    if (unreadable(path))
+        return false; // what cannot be read is kept, not replaced unseen
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
     }
     std::error_code ec;
+    std::optional<fs::perms> keep;
+    if (fs::exists(path, ec))
+        keep = fs::status(path, ec).permissions();
+    fs::path temporary = path;
+    temporary += ".tmp";
+    if (!writeDurably(temporary, text, keep)) {
+        fs::remove(temporary, ec);
+        return false;
+    }
     fs::rename(temporary, path, ec);
     if (ec) {
         fs::remove(temporary, ec);

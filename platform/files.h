@@ -39,8 +39,14 @@ private:
 // too. Empty when the file is missing or cannot be read.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
-// Writes every line followed by CR LF into a temporary file beside the target and renames it
-// over the target, so the target is either the old file or the whole new one.
+// True when something stands at the path that cannot be read as a file: a folder, or a file
+// without read access.
+bool unreadable(const std::filesystem::path& path);
+
+// Writes every line followed by CR LF into a temporary file beside the target, forces it to the
+// disk and renames it over the target, so the target is either the old file or the whole new
+// one. The new file keeps the old one's permissions. A target that exists but cannot be read is
+// never replaced: the save fails.
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // Creates a folder; an existing folder is no error. False when it does not exist afterwards.

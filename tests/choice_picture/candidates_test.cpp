@@ -1,4 +1,5 @@
 // The candidate list, the name prompt and the choice of a candidate.
+#include "small_windows/frm_skracenatabela.h"
 #include "tests/choice_picture/picture_window.h"
 
 #include <QApplication>
@@ -214,6 +215,102 @@ TEST_F(Candidates, ChoosingTheCandidateAtWorkAgainKeepsTheWork) {
     EXPECT_EQ(w->answerLetters[2], 'a');
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 2);
+}
+
+TEST_F(Candidates, ANameGivenAtTheSaveNamesTheWorkAtHand) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    std::filesystem::create_directories(stateRoot() / "SSITABCD");
+    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1",
+                        progressBytes("4 Broj zadnjeg pitanja\r\n3 Ukupno odgovora\r\n3 Tacnih "
+                                      "odgovora\r\n",
+                                      {"bT", "aT", "bT"}));
+    fakes.dialogs.answers = {"novi kandidat x", "ana"};
+    auto w = start(3);
+    ASSERT_EQ(w->candidatePosition, 2);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    QString tableCandidate;
+    fakes.dialogs.onModal = [&](Form& form) {
+        tableCandidate = static_cast<frmSkracenatabela&>(form).lblKandidatskrtabela->caption();
+    };
+    w->cmdKrajrada->press();
+    // The work at hand went to ANA's file, and to no other.
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
+              std::string("3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n1 Tacnih odgovora\r\n"
+                          "bT\r\nbN\r\n\0\0\r\n",
+                          74));
+    EXPECT_EQ(std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.2"), 0u); // probed
+    EXPECT_EQ(tableCandidate, " ANA");
+}
+
+TEST_F(Candidates, TheListIsOnDiskBeforeAFileUnderItsPosition) {
+    auto w = start(3);
+    int enter = 13;
+    w->cmbKandidat->setText("ana");
+    w->cmbKandidat_KeyPress(enter);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->cmbKandidat->setText("pera");
+    w->cmbKandidat_KeyPress(enter); // ANA's work is saved under position 1 ...
+    ASSERT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 24),
+              "2 Broj zadnjeg pitanja\r\n");
+    // ... which the list on disk gives to her.
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
+}
+
+TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
+    // Bytes that Windows-1250 leaves undefined, and a name written in UTF-8 by another program.
+    const std::string list = "NOVI KANDIDAT\r\nA\x81\x83\x88\x90\x98\r\n\xc4\x90or\xc4\x91\x65\r\n";
+    writeCandidateList(list);
+    fakes.dialogs.answers = {"mika"};
+    auto w = start(3);
+    w->SaveSession();
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), list + "MIKA\r\n");
+}
+
+TEST_F(Candidates, AFileThatCannotBeReadIsNeverReplaced) {
+    // The list: a folder stands in its place, so the window starts with an empty list.
+    std::filesystem::create_directories(stateRoot() / "Kandidat.ime");
+    std::filesystem::create_directories(stateRoot() / "SSITABCD");
+    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1", "ANA's work");
+    auto w = start(3);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    fakes.dialogs.answers = {"fuzz"};
+    w->SaveSession();
+    EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / "Kandidat.ime"));
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), "ANA's work");
+    const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->title, "Greska");
+    EXPECT_EQ(box->text,
+              "\nNije moguce sacuvati:\n" +
+                  QString::fromStdString((stateRoot() / "Kandidat.ime").string()) + "\n" +
+                  QString::fromStdString((stateRoot() / "SSITABCD" / "BrZadPit.1").string()));
+    // The folder gone, the list read at the load is still the one that lost its names.
+    std::filesystem::remove(stateRoot() / "Kandidat.ime");
+    w->SaveSession();
+    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "Kandidat.ime"));
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), "ANA's work");
+}
+
+TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
+    std::filesystem::create_directories(stateRoot() / "SSITABCD" / "BrZadPit.1");
+    auto w = startAsAna(3);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->mnuTestKrajrada_Click();
+    EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / "SSITABCD" / "BrZadPit.1"));
+    // The other files are still written.
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(stateRoot() / "SSITABCD" / "BrZadPit.0"));
+    const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text,
+              "\nNije moguce sacuvati:\n" +
+                  QString::fromStdString((stateRoot() / "SSITABCD" / "BrZadPit.1").string()));
 }
 
 TEST_F(Candidates, ToolbarImageAndLabelAskForTheName) {

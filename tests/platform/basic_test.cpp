@@ -62,10 +62,10 @@ TEST(Basic, TrimAndDecimal) {
 }
 
 TEST(Basic, Windows1250RoundTrip) {
+    // Every byte comes back, the ones the code page leaves undefined (0x81, 0x83, 0x88, 0x90,
+    // 0x98) included, so a list line written by another program survives a rewrite.
     for (int b = 0; b < 256; ++b) {
         char32_t u = cp1250ToUnicode(static_cast<unsigned char>(b));
-        if (u == 0xFFFD)
-            continue;
         auto back = unicodeToCp1250(u);
         ASSERT_TRUE(back.has_value()) << b;
         EXPECT_EQ(*back, b);

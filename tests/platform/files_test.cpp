@@ -62,6 +62,25 @@ TEST(TextFiles, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(readBytes(dir / "k.ime"), "OLD\r\n");
 }
 
+TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
+    TempFolder dir;
+    ASSERT_TRUE(writeLines(dir / "p.1", {"OLD"}));
+    std::filesystem::permissions(dir / "p.1", std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::owner_write);
+    writeBytes(dir / "p.1.tmp", "left by a killed save");
+    ASSERT_TRUE(writeLines(dir / "p.1", {"NEW"}));
+    EXPECT_EQ(readBytes(dir / "p.1"), "NEW\r\n");
+    EXPECT_EQ(std::filesystem::status(dir / "p.1").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_FALSE(std::filesystem::exists(dir / "p.1.tmp"));
+    // A folder in the target's place cannot be read, so it is not replaced.
+    std::filesystem::create_directory(dir / "p.2");
+    EXPECT_TRUE(unreadable(dir / "p.2"));
+    EXPECT_FALSE(writeLines(dir / "p.2", {"NEW"}));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "p.2"));
+    EXPECT_FALSE(unreadable(dir / "missing"));
+}
+
 TEST(Folders, CreateAndProbe) {
     TempFolder dir;
     EXPECT_TRUE(createFolder(dir / "A"));
