@@ -149,7 +149,8 @@ public:
     bool BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave);
     void FrameCorrectAnswer();
     void EraseAnswerFrames();
-    virtual void AskCandidateName();
+    // The name prompt; true when a name was given, which is then the selected entry.
+    virtual bool AskCandidateName();
     virtual void LoadProgress();
     // Fills cmbKandidat from the candidate list, as every load does.
     void LoadCandidateList();
@@ -194,7 +195,7 @@ public:
     // the box's instruction until the box loses the focus.
     void HeaderBoxGotFocus(const QString& instruction);
     virtual void cmbPitanje_KeyPress(int& keyAscii);
-    void cmbPitanje_LostFocus();
+    virtual void cmbPitanje_LostFocus();
     void VScrollzapitanje_Change();
     void VScrollzapitanje_Scroll();
 
@@ -221,13 +222,19 @@ public:
     void ConfirmCandidate();
     // Question 1, both counts 0, no answer.
     void StartClean();
+    // Every answer of the candidate's work back to never answered.
+    virtual void ForgetAnswers();
 
     // Progress
     // Saves the candidate list and this test's progress; asks for a name first when none was
     // given. A failed save is reported.
     void SaveSession();
-    // Writes the template and the candidate's progress file; returns the files not written.
-    virtual std::vector<std::filesystem::path> SaveProgress();
+    // Writes the candidate list, then the template and the candidate's progress file; returns
+    // the files not written.
+    std::vector<std::filesystem::path> SaveListAndProgress();
+    // Writes the template and the candidate's progress file; returns the files not written. The
+    // candidate's file is written only when the list that gives its position is on disk.
+    virtual std::vector<std::filesystem::path> SaveProgress(bool listSaved);
     // Names the files that could not be saved in a message box, when there are any.
     void ReportFailedSaves(const std::vector<std::filesystem::path>& failed);
     // This window's progress rows, from its answer tables.
@@ -384,12 +391,18 @@ public:
     // by Enter, the name prompt or the load; -1 for none. A pick from the drop-down list that
     // is not confirmed does not change it.
     int candidatePosition = -1;
+    // The candidate list existed at the load but could not be read: the window never writes it,
+    // nor a progress file under a position.
+    bool candidateListUnreadable = false;
     // Progress is loaded at the first activation only; later activations redraw.
     bool activatedOnce = false;
     // The end of work has begun; nothing starts it again.
     bool ending = false;
     // The question on screen when a review or the demonstration began.
     int savedQuestionIndex = 0;
+    // The box asking where a review or the demonstration starts is open; the demonstration
+    // does not step meanwhile.
+    bool modeStartBoxOpen = false;
     // The hover-frame option when a review or the demonstration began.
     bool savedHoverFrame = false;
     // Completed drawings; tells ShowQuestion that the scroll bar's handler drew already.

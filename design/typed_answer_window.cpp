@@ -2,6 +2,8 @@
 
 #include "design/typed_answer.h"
 
+#include <algorithm>
+
 namespace kviz {
 
 WindowLayout typedAnswerLayout() {
@@ -83,7 +85,8 @@ void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x
 }
 
 void TypedAnswerWindow::StoreAnswerAndShowNext() {
-    if (firstAttemptOpen && questionOnScreen())
+    // During a review or the demonstration the boxes show, they take no answer.
+    if (firstAttemptOpen && questionOnScreen() && !reviewMode && !quickReviewMode)
         StoreTypedAnswer();
     ++questionIndex;
     if (questionIndex > questionCount) {
@@ -93,11 +96,11 @@ void TypedAnswerWindow::StoreAnswerAndShowNext() {
     ShowQuestion();
 }
 
-void TypedAnswerWindow::ClearAnswers() {
-    for (int q = 1; q <= questionCount; ++q) {
-        typedAnswers[static_cast<std::size_t>(q)].clear();
-        resultLetters[static_cast<std::size_t>(q)] = '\0';
-    }
+void TypedAnswerWindow::ClearAnswers() { ForgetAnswers(); }
+
+void TypedAnswerWindow::ForgetAnswers() {
+    TestWindow::ForgetAnswers();
+    std::fill(typedAnswers.begin(), typedAnswers.end(), std::string());
 }
 
 std::vector<std::string> TypedAnswerWindow::ProgressRows() const {

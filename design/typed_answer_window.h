@@ -42,6 +42,7 @@ public:
     virtual void StoreAnswerAndShowNext();
     // Reset: every typed answer back to never answered.
     void ClearAnswers() override;
+    void ForgetAnswers() override;
 
 protected:
     // The first steps of drawing a typed question (see BeginQuestionDrawing); false when there is
