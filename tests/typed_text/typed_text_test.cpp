@@ -313,5 +313,36 @@ TEST_F(TypedText, EnterWalksFromTheBoxToTheVerdictAndOn) {
     EXPECT_EQ(w->focusedControl(), w->txtOdgovor[0]);
 }
 
+TEST_F(TypedText, ANewCandidateStartsWithEmptyBoxes) {
+    auto w = open(3);
+    fakes.dialogs.answers = {"ana"};
+    w->mnuKandidat_Click();
+    type(*w, "abc");
+    w->StoreAnswerAndShowNext();
+    type(*w, "q2");
+    fakes.dialogs.answers = {"pera"}; // toolbar image 17
+    w->imgtoolbar[16]->onClick();
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(w->txtOdgovor[0]->text(), "");
+    w->StoreAnswerAndShowNext();
+    w->SaveSession();
+    const std::string pera = readBytes(stateRoot() / "SUVAODG" / "BrZadPit.2");
+    EXPECT_EQ(pera.find("abc"), std::string::npos);
+    EXPECT_EQ(pera.find("q2"), std::string::npos);
+}
+
+TEST_F(TypedText, TheDemonstrationStoresNothing) {
+    auto w = open(3);
+    w->cmdBrziPregled->press();
+    w->imgtoolbar[10]->onClick(); // the next question, as PageDown
+    w->imgtoolbar[10]->onClick();
+    w->cmdKrajrada->press();
+    for (int q = 1; q <= 3; ++q) {
+        EXPECT_EQ(w->typedAnswers[static_cast<std::size_t>(q)], "") << q;
+        EXPECT_EQ(result(*w, q), '\0') << q;
+    }
+    EXPECT_EQ(basKvizomat.answeredCount, 0);
+}
+
 } // namespace
 } // namespace kviz
