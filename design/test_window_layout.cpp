@@ -3,9 +3,15 @@
 
 #include "app/kvizomat_module.h"
 
+#include <QComboBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWidget>
+
+#include <algorithm>
+#include <memory>
 
 namespace kviz {
 
@@ -29,6 +35,29 @@ QPixmap toolbarPicture(int image) {
     painter.setFont(Canvas::screenFont("MS Sans Serif", 9, true));
     painter.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, symbols[image - 1]);
     return pixmap;
+}
+
+// Lets a header box widen to show its whole text, as a label with auto size does: never
+// narrower than its width when the program first writes into it, which is the designed one.
+void widenWithItsText(ComboBox& box) {
+    QComboBox* combo = box.comboBox();
+    auto designWidth = std::make_shared<int>(-1);
+    QObject::connect(
+        combo, &QComboBox::editTextChanged, combo, [&box, combo, designWidth](const QString& text) {
+            if (*designWidth < 0)
+                *designWidth = box.width();
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = true;
+            option.rect = QRect(0, 0, 200, std::max(combo->height(), 1));
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxEditField, combo);
+            // The field's own margins of 2 pixels a side, and the cursor.
+            const int pixels =
+                combo->fontMetrics().horizontalAdvance(text) + (200 - field.width()) + 2 * 2 + 2;
+            const int needed = static_cast<int>(pixels * Canvas::kTwipsPerPixel);
+            box.setBounds(box.left(), box.top(), std::max(*designWidth, needed), box.height());
+        });
 }
 
 } // namespace
@@ -79,6 +108,7 @@ void TestWindow::buildControls() {
     lblTekucevreme = &add<Label>("lblTekucevreme", strip1, QString());
     lblTekucevreme->setBounds(7710, 0, 1815, 390);
     lblTekucevreme->setFont("MS Serif", 13.5, true);
+    lblTekucevreme->setAutoSize(true);
 
     Picture2 = &add<PictureBox>("Picture2", client);
     Picture2->setBounds(0, 343, 9536, 703);
@@ -103,6 +133,11 @@ void TestWindow::buildControls() {
              lblKandidat, cmbKandidat, lblPitanje, cmbPitanje, lblUkupnoodgovora, lblTacnihodgovora,
              lblOcenaPolozioNijepolozio})
         header->setFont(kHeaderFont, 12, true);
+    // The counts, the grade and the candidate's name can outgrow the designed widths.
+    for (Label* grows : {lblUkupnoodgovora, lblTacnihodgovora, lblOcenaPolozioNijepolozio})
+        grows->setAutoSize(true);
+    widenWithItsText(*cmbKandidat);
+    widenWithItsText(*cmbPitanje);
 
     if (layout_.hasPicture) {
         picSlika = &add<PictureBox>("picSlika", client);
@@ -112,6 +147,7 @@ void TestWindow::buildControls() {
     const Placement& number = layout_.questionNumberLabel;
     lblPitanje2->setBounds(number.left, number.top, number.width, number.height);
     lblPitanje2->setFont(kHeaderFont, 12, true);
+    lblPitanje2->setAutoSize(true);
     VScrollzapitanje = &add<VScrollBar>("VScrollzapitanje", client);
     const Placement& bar = layout_.scrollBar;
     VScrollzapitanje->setBounds(bar.left, bar.top, bar.width, bar.height);
@@ -130,6 +166,7 @@ void TestWindow::buildControls() {
     lblProteklovreme = &add<Label>("lblProteklovreme", Picture4->container(),
                                    "Proteklo vreme: 0. minuta od 360. minuta");
     lblProteklovreme->setBounds(0, 0, 4605, 255);
+    lblProteklovreme->setAutoSize(true);
 
     ProgressBar1 = &add<ProgressBar>("ProgressBar1", client);
     ProgressBar1->setBounds(4590, 5805, 4933, 262);

@@ -34,7 +34,7 @@ void TestWindow::tmrTimer1_Timer() {
         if (elapsedMinutes >= kShortWorkLimits[i])
             shortWorkTimeItems[i]->setEnabled(false);
 
-    if (quickReviewMode)
+    if (quickReviewMode && !modeStartBoxOpen)
         DemonstrationStep();
 }
 
@@ -50,21 +50,15 @@ void TestWindow::ChooseWorkLimit(MenuItem* item, int minutes) {
     workLimitMinutes = minutes;
     ProgressBar1->setMax(minutes);
     ShowElapsedTime();
+    // The six items are one group: the chosen one alone stays checked.
     for (MenuItem* other : shortWorkTimeItems)
         if (other != item && other->checked())
             other->setChecked(false);
+    if (item != vremerada && vremerada->checked())
+        vremerada->setChecked(false);
 }
 
-void TestWindow::vremerada_Click() {
-    if (vremerada->checked())
-        vremerada->setChecked(false);
-    workLimitMinutes = 360;
-    ProgressBar1->setMax(360);
-    ShowElapsedTime();
-    for (MenuItem* item : shortWorkTimeItems)
-        if (item->checked())
-            item->setChecked(false);
-}
+void TestWindow::vremerada_Click() { ChooseWorkLimit(vremerada, 360); }
 
 void TestWindow::UncheckWorkTimeMenus() {
     for (MenuItem* item : shortWorkTimeItems)

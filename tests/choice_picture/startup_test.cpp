@@ -2,7 +2,10 @@
 #include "choice_picture/frm_slisaobrsitsaponudj_abcd_odgovorima.h"
 #include "tests/support/window_fixture.h"
 
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace kviz {
@@ -365,6 +368,38 @@ TEST_F(Startup, ControlsAtTheirDesignedPlaces) {
     EXPECT_TRUE(w->lblKandidat->widget()->font().bold());
     EXPECT_EQ(w->lblTekucevreme->widget()->font().pixelSize(), 18);
     EXPECT_EQ(w->surface()->size(), QSize(636, 437));
+}
+
+// How many pixels of a text a header control cuts off, in its own font: a label shows the text
+// as its caption, a box in its edit field (which keeps 2 pixels free on either side).
+int cutOff(Control& control, const QString& text) {
+    const int advance = QFontMetrics(control.widget()->font()).horizontalAdvance(text);
+    if (auto* label = dynamic_cast<Label*>(&control)) {
+        label->setCaption(text);
+        return advance - control.widget()->width();
+    }
+    auto& box = dynamic_cast<ComboBox&>(control);
+    box.setText(text);
+    return advance + 4 - box.comboBox()->lineEdit()->width();
+}
+
+TEST_F(Startup, HeaderShowsTheLongestTextsWhole) {
+    writeDefaultBank();
+    auto w = start();
+    const std::pair<Control*, QString> cases[] = {
+        {w->lblUkupnoodgovora, "Ukupno odgovora: 9999"},
+        {w->lblTacnihodgovora, "Tacnih odgovora: 9999"},
+        {w->lblOcenaPolozioNijepolozio, "Ocena: NIJE POLOZIO(100%)"},
+        {w->cmbKandidat, QString(20, 'W')}, // the name prompt keeps 20 characters
+        {w->cmbPitanje, "32767"},
+        {w->lblPitanje2, "32767."},
+        {w->lblProteklovreme, "Proteklo vreme: 360. minuta od 360. minuta"},
+        {w->lblTekucevreme, "23:59:59"},
+    };
+    for (const auto& [control, text] : cases)
+        EXPECT_LE(cutOff(*control, text), 0) << control->name().toStdString();
+    w->cmbKandidat->setText("ANA"); // a short name back in the designed width
+    EXPECT_EQ(w->cmbKandidat->width(), 3615);
 }
 
 TEST_F(Startup, MenusWithTheirDesignStates) {

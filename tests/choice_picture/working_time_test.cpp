@@ -60,7 +60,7 @@ TEST_F(Ticking, FiveMinuteLimitEndsTheWork) {
     EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 0. minuta od 5. minuta");
     EXPECT_EQ(w->ProgressBar1->max(), 5);
     EXPECT_TRUE(w->mnuPodesavanjaVremerada5minuta->checked());
-    EXPECT_TRUE(w->vremerada->checked()); // left as it was
+    EXPECT_FALSE(w->vremerada->checked());
     tickAt(*w, 271);
     EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 5. minuta od 5. minuta");
     EXPECT_FALSE(w->mnuPodesavanjaVremerada5minuta->enabled());
@@ -89,23 +89,20 @@ TEST_F(Ticking, FortyFiveMinuteLimitWithNothingAnsweredBeeps) {
 
 TEST_F(Ticking, WorkingTimeItemsFormAGroup) {
     auto w = start();
-    w->mnuPodesavanjaVremerada5minuta->choose();
-    w->mnuPodesavanjaVremerada10minuta->choose();
-    EXPECT_FALSE(w->mnuPodesavanjaVremerada5minuta->checked());
-    EXPECT_TRUE(w->mnuPodesavanjaVremerada10minuta->checked());
-    EXPECT_TRUE(w->vremerada->checked());
-    EXPECT_EQ(w->workLimitMinutes, 10);
-    w->mnuPodesavanjaVremerada10minuta->choose(); // an item already checked stays so
-    EXPECT_TRUE(w->mnuPodesavanjaVremerada10minuta->checked());
-    w->vremerada->choose();
-    EXPECT_EQ(w->workLimitMinutes, 360);
-    EXPECT_EQ(w->ProgressBar1->max(), 360);
-    for (MenuItem* item : w->shortWorkTimeItems)
-        EXPECT_FALSE(item->checked());
-    EXPECT_FALSE(w->vremerada->checked());
-    w->vremerada->choose();
-    EXPECT_FALSE(w->vremerada->checked());
-    EXPECT_EQ(w->workLimitMinutes, 360);
+    const std::array<MenuItem*, 6> group = {
+        w->mnuPodesavanjaVremerada5minuta,  w->mnuPodesavanjaVremerada10minuta,
+        w->mnuPodesavanjaVremerada15minuta, w->mnuPodesavanjaVremerada30minuta,
+        w->mnuPodesavanjaVremerada45minuta, w->vremerada};
+    const int limits[6] = {5, 10, 15, 30, 45, 360};
+    // Chosen in this order, an item chosen twice in a row included.
+    for (int chosen : {1, 5, 5, 0, 1, 4, 4, 2, 5, 3}) {
+        group[static_cast<std::size_t>(chosen)]->choose();
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(group[static_cast<std::size_t>(i)]->checked(), i == chosen)
+                << "chosen " << limits[chosen] << ", item " << limits[i];
+        EXPECT_EQ(w->workLimitMinutes, limits[chosen]);
+        EXPECT_EQ(w->ProgressBar1->max(), limits[chosen]);
+    }
 }
 
 TEST_F(Ticking, HelpLineSwingsBetweenItsBounds) {
