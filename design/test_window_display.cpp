@@ -9,6 +9,22 @@ namespace kviz {
 namespace {
 constexpr double kTextTop = 1320;
 constexpr double kLineGap = 8;
+
+// The band of an offered answer (0 for a .. 3 for d) runs from its top to the top of the next
+// offered answer, the last one to the bottom of the answers; an answer not offered has none.
+bool answerBand(const TestWindow& w, int answer, int& top, int& bottom) {
+    const int tops[4] = {w.topA, w.topB, w.topC, w.topD};
+    if (answer < 0 || answer > 3 || tops[answer] <= 0)
+        return false;
+    top = tops[answer];
+    bottom = answer == 3 ? w.textBottom : w.answersBottom;
+    for (int next = answer + 1; next < 4; ++next)
+        if (tops[next] > 0) {
+            bottom = tops[next];
+            break;
+        }
+    return true;
+}
 } // namespace
 
 bool TestWindow::BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave) {
@@ -55,11 +71,24 @@ void TestWindow::ShowQuestion() {
     topA = topB = topC = topD = 0;
     textBottom = 0;
 
+    // Outside the reviews the help line tells how to answer: with the answers offered.
+    auto showAnsweringHelp = [this] {
+        if (quickReviewMode || reviewMode)
+            return;
+        QString help = "Kliknite misom na ponudjeni a) ili b) odgovor.";
+        if (topC > 0 && topD == 0)
+            help = "Kliknite misom na ponudjeni a), b) ili c) odgovor.";
+        if (topD > 0)
+            help = "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.";
+        lblPomocuprvomredu->setCaption(help);
+    };
+
     if (!inRange) {
         // No question to show: nothing can be answered or counted.
         firstAttemptOpen = false;
         countOnLeave = false;
         answersBottom = 0;
+        showAnsweringHelp();
         ++drawings;
         return;
     }
@@ -116,14 +145,7 @@ void TestWindow::ShowQuestion() {
     }
     countOnLeave = newVisit ? !answerGiven : countedOnLeave;
 
-    if (!quickReviewMode && !reviewMode) {
-        QString help = "Kliknite misom na ponudjeni a) ili b) odgovor.";
-        if (topC > 0 && topD == 0)
-            help = "Kliknite misom na ponudjeni a), b) ili c) odgovor.";
-        if (topD > 0)
-            help = "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.";
-        lblPomocuprvomredu->setCaption(help);
-    }
+    showAnsweringHelp();
     ++drawings;
     FocusAnswerInput();
 }
@@ -131,34 +153,23 @@ void TestWindow::ShowQuestion() {
 void TestWindow::FrameCorrectAnswer() {
     if (!answerCorrect || !mnuPodesavanjazelokvokotacnogodg->checked())
         return;
-    QColor green = correctColor();
-    Canvas& c = canvas();
-    const double left = layout_.choice.greenLeft, right = layout_.choice.greenRight;
-    if (correctLetter == "a") {
-        c.box(left, topA + 10, right, topB - 10, green);
-    } else if (correctLetter == "b") {
-        c.box(left, topB + 10, right, (topC < 1 ? answersBottom : topC) - 10, green);
-    } else if (correctLetter == "c") {
-        c.box(left, topC + 10, right, (topD < 1 ? answersBottom : topD) - 10, green);
-    } else if (correctLetter == "d" && topD >= 1) {
-        c.box(left, topD + 10, right, textBottom - 10, green);
-    }
+    int top = 0, bottom = 0;
+    if (correctLetter.size() != 1 || !answerBand(*this, correctLetter[0] - 'a', top, bottom))
+        return;
+    const ChoiceGeometry& g = layout_.choice;
+    canvas().box(g.greenLeft, top + 10, g.greenRight, bottom - 10, correctColor());
 }
 
 void TestWindow::EraseAnswerFrames() {
     Canvas& c = canvas();
-    auto erase = [&](int top, int bottom) {
-        const ChoiceGeometry& g = layout_.choice;
+    const ChoiceGeometry& g = layout_.choice;
+    for (int answer = 0; answer < 4; ++answer) {
+        int top = 0, bottom = 0;
+        if (!answerBand(*this, answer, top, bottom))
+            continue;
         c.box(g.greenLeft, top + 10, g.greenRight, bottom - 10, kWhite);
         c.box(g.hoverLeft, top, g.hoverRight, bottom, kWhite);
-    };
-    if (topA > 0)
-        erase(topA, topB);
-    erase(topB, topC > 0 ? topC : answersBottom);
-    if (topC > 0)
-        erase(topC, topD > 0 ? topD : answersBottom);
-    if (topD > 0)
-        erase(topD, textBottom);
+    }
 }
 
 } // namespace kviz

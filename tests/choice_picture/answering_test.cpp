@@ -122,6 +122,23 @@ TEST_F(Answering, MissingAnswerBIsNotJudged) {
     EXPECT_EQ(w->answerLetters[1], 'a');
 }
 
+TEST_F(Answering, OnlyAnswerAOfferedFramesAndWipesItsOwnBand) {
+    writeBank("ssitabcd", "ssitabcd.pit", testing::choiceBank("1", {{"Pitanje", "*a) jedini"}}));
+    auto w = startWindow();
+    ASSERT_EQ(w->topB, 0);
+    key(*w, 'a'); // right: the green frame round the band of a, which runs to the answers' end
+    const QRectF band(QPointF(6670, w->topA + 10), QPointF(11700, w->answersBottom - 10));
+    ASSERT_FALSE(boxes(*w).empty());
+    EXPECT_EQ(boxes(*w).back().rect, band);
+    EXPECT_EQ(boxes(*w).back().color, QColor(10, 170, 10));
+    const auto before = w->canvas().log().size();
+    w->dispatchMouseMove(0, 0, {7000, w->topA + 5.0}); // wipes the frames, then draws them again
+    const auto& log = w->canvas().log();
+    ASSERT_GT(log.size(), before);
+    for (auto op = log.begin() + static_cast<std::ptrdiff_t>(before); op != log.end(); ++op)
+        EXPECT_GE(op->rect.top(), w->topA) << "a frame or wipe above the answers";
+}
+
 TEST_F(Answering, NoQuestionNothingToJudge) {
     auto w = startWindow(); // no question file at all
     ASSERT_EQ(w->questionCount, 0);

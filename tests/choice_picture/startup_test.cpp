@@ -298,6 +298,16 @@ TEST_F(Startup, MissingDataFolderGivesNoQuestionAndCreatesNothing) {
     EXPECT_EQ(w->VScrollzapitanje->max(), 0);
 }
 
+TEST_F(Startup, NoQuestionStillGivesTheHelpLineOfAnswering) {
+    auto w = start(); // no question file
+    const QString answering = "Kliknite misom na ponudjeni a) ili b) odgovor.";
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
+    w->cmdPregled->press();
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
+    w->cmdKrajrada->press(); // leaves the review
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
+}
+
 TEST_F(Startup, BlankHeaderGivesNoQuestion) {
     writeBank("ssitabcd", "ssitabcd.pit", choiceBank("", {kQuestion1}));
     auto w = start();
