@@ -2,6 +2,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "platform/qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QValidator>
 #include <cmath>
 
 namespace kviz {
@@ -25,29 +27,45 @@ namespace {
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / Canvas::kTwipsPerPixel)); }
 
-// A label that reports clicks; also the face of images and picture boxes.
+// A label that reports clicks; also the face of images and picture boxes. It takes the mouse
+// presses over it, so that they never reach the form's surface beneath. The second click of a
+// double click goes to the double-click callback when it takes it; otherwise it is a click
+// only where clickOnDoubleClick is set.
 class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
     std::function<void()> clicked;
-    std::function<void()> doubleClicked;
+    std::function<bool()> doubleClicked; // true when it has taken the double click
     std::function<void(int)> released;
+    bool clickOnDoubleClick = false;
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        afterDoubleClick_ = false;
+        event->accept();
+    }
     void mouseDoubleClickEvent(QMouseEvent* event) override {
-        if (doubleClicked)
-            doubleClicked();
-        QLabel::mouseDoubleClickEvent(event);
+        afterDoubleClick_ = true;
+        doubleClickTaken_ = doubleClicked && doubleClicked();
+        event->accept();
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         int button = event->button() == Qt::RightButton    ? buttons::Right
                      : event->button() == Qt::MiddleButton ? buttons::Middle
                                                            : buttons::Left;
+        bool secondOfDouble = afterDoubleClick_;
+        afterDoubleClick_ = false;
         if (released)
             released(button);
+        if (secondOfDouble && (doubleClickTaken_ || !clickOnDoubleClick))
+            return;
         if (clicked && rect().contains(event->position().toPoint()))
             clicked();
     }
+
+private:
+    bool afterDoubleClick_ = false;
+    bool doubleClickTaken_ = false;
 };
 
 class PieWidget : public QWidget {
@@ -82,6 +100,22 @@ protected:
         int secondSpan = -360 * 16 - firstSpan;
         if (secondSpan != 0)
             painter.drawPie(circle, start + firstSpan, secondSpan);
+    }
+};
+
+// Keeps out of a text box every character that a line of the trainer's files cannot hold:
+// line breaks, other control characters and characters beyond Windows-1250. What is typed or
+// pasted loses them; the rest of the text stays.
+class Cp1250Validator : public QValidator {
+public:
+    explicit Cp1250Validator(QObject* parent) : QValidator(parent) {}
+    State validate(QString& input, int& pos) const override {
+        QString kept = printableCp1250(input);
+        if (kept.size() != input.size()) {
+            pos = static_cast<int>(printableCp1250(input.left(pos)).size());
+            input = kept;
+        }
+        return Acceptable;
     }
 };
 
@@ -194,6 +228,7 @@ void Label::setBorder(bool single) {
 TextBox::TextBox(Form& form, QString name, QWidget* parent, const QString& text)
     : Control(form, std::move(name), new QLineEdit(parent)),
       edit_(static_cast<QLineEdit*>(widget())) {
+    edit_->setValidator(new Cp1250Validator(edit_));
     edit_->setText(text);
     setFont("MS Sans Serif", 8.25, false);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] {
@@ -327,9 +362,15 @@ Image::Image(Form& form, QString name, QWidget* parent)
         if (enabled() && onMouseUp)
             onMouseUp(button, 0, 0, 0);
     };
+    // A toolbar image acts like a button: without a double-click callback of its own, both
+    // clicks of a double click are clicks.
+    face->clickOnDoubleClick = true;
     face->doubleClicked = [this] {
-        if (enabled() && onDblClick)
+        if (!onDblClick)
+            return false;
+        if (enabled())
             onDblClick();
+        return true;
     };
 }
 

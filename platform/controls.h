@@ -100,6 +100,9 @@ private:
     int designWidth_ = 0;
 };
 
+// A single-line text box. It holds only characters that a line of the trainer's files can
+// hold: line breaks, other control characters and characters beyond Windows-1250 that are
+// typed, pasted or set never reach its text.
 class TextBox : public Control {
 public:
     TextBox(Form& form, QString name, QWidget* parent, const QString& text);
@@ -156,6 +159,7 @@ private:
 class Image : public Control {
 public:
     Image(Form& form, QString name, QWidget* parent);
+    // The second click of a double click; without it, that click is a click.
     std::function<void()> onDblClick;
     bool loadPicture(const QString& path);
     void setPicture(const QPixmap& pixmap);
@@ -166,7 +170,8 @@ private:
     QString path_;
 };
 
-// A container for other controls, which can also show a picture.
+// A container for other controls, which can also show a picture. As on a label, the second
+// click of a double click on it is no click.
 class PictureBox : public Control {
 public:
     PictureBox(Form& form, QString name, QWidget* parent);

@@ -1,5 +1,7 @@
 #include "platform/form.h"
 
+#include "platform/qt_text.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -136,6 +139,7 @@ protected:
         painter.drawImage(0, 0, form_.canvas().image());
     }
     void mousePressEvent(QMouseEvent* event) override {
+        afterDoubleClick_ = false; // a new press starts a new click
         form_.dispatchMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
                                 units(event));
     }
@@ -348,6 +352,8 @@ void Form::focusChanged(QWidget* old, QWidget* now) {
 bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (unloaded_)
         return false;
+    if (event->type() == QEvent::Shortcut)
+        return handleAmbiguousAccessKey(watched, static_cast<QShortcutEvent*>(event));
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -363,40 +369,68 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     return handleKey(widget, static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress);
 }
 
+bool Form::handleAmbiguousAccessKey(QObject* watched, QShortcutEvent* event) {
+    // When a button and a top menu (or another button) share an access letter, Qt only moves
+    // the focus from one to the next. The enabled, visible button takes the key and is pressed
+    // at once, as a button whose letter is its own would be.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!event->isAmbiguous() || widget == nullptr || widget->window() != window_)
+        return false;
+    for (Control* control : registered_) {
+        auto* button = dynamic_cast<CommandButton*>(control);
+        if (button == nullptr || !button->widget()->isVisible() || !button->widget()->isEnabled())
+            continue;
+        if (QKeySequence::mnemonic(button->caption()) != event->key())
+            continue;
+        button->setFocus();
+        button->press();
+        return true;
+    }
+    return false;
+}
+
 bool Form::handleKey(QWidget* receiver, QKeyEvent* event, bool press) {
-    int keyCode = keyCodeFromQt(event->key());
-    if (keyCode == keys::Tab)
+    const int keyCodeIn = keyCodeFromQt(event->key());
+    if (keyCodeIn == keys::Tab)
         return false; // Tab moves the focus and is no key event of the window
     int shift = shiftState(event->modifiers());
     Control* control = controlOf(receiver);
+    // A handler cancels a key by setting its code to 0. A key that has no code of its own
+    // (punctuation, letters beyond A to Z) arrives with 0 and goes on unless its character is
+    // cancelled.
+    int keyCode = keyCodeIn;
+    auto keyCancelled = [&] { return keyCodeIn != 0 && keyCode == 0; };
     if (!press) {
         if (keyPreview) {
             Form_KeyUp(keyCode, shift);
-            if (keyCode == 0)
+            if (keyCancelled())
                 return true;
         }
         if (control != nullptr && control->onKeyUp)
             control->onKeyUp(keyCode, shift);
-        return keyCode == 0;
+        return keyCancelled();
     }
     if (keyPreview) {
         Form_KeyDown(keyCode, shift);
-        if (keyCode == 0)
+        if (keyCancelled())
             return true;
     }
     if (control != nullptr && control->onKeyDown) {
         control->onKeyDown(keyCode, shift);
-        if (keyCode == 0)
+        if (keyCancelled())
             return true;
     }
     QString text = event->text();
     if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
-    int ascii = text.at(0).unicode();
-    if (ascii == '\n')
-        ascii = keys::Return;
-    if (ascii >= 256)
+    // The character code is the character's Windows-1250 byte; a character that Windows-1250
+    // cannot hold has none and goes to the control unseen.
+    QChar ch = text.at(0);
+    if (ch == u'\n')
+        ch = QChar(keys::Return);
+    if (!cp1250Holds(ch))
         return false;
+    int ascii = static_cast<unsigned char>(toCp1250(QString(ch)).front());
     if (keyPreview) {
         Form_KeyPress(ascii);
         if (ascii == 0)

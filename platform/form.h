@@ -5,10 +5,14 @@
 // - Load runs once; Activate runs after the load at the first showing, and again each time a
 //   modal window of the program closes over this one, never on a return from a message box,
 //   an input box or another application.
-// - With key preview on, the form sees a key before the focused control and can cancel it.
+// - With key preview on, the form sees a key before the focused control and can cancel it by
+//   setting its code to 0. The character code of a key press is its Windows-1250 byte.
 //   Enter on a focused command button presses it.
+// - An access letter shared by a command button and a top menu presses the enabled, visible
+//   button at once.
 // - Mouse: down, up, then click; the second click of a double click gives a double click in
-//   place of a click. The form has no context menu.
+//   place of a click. Clicks and double clicks over a control go to the control alone. The
+//   form has no context menu.
 // - GotFocus and LostFocus of the controls fire only when the focus moves between controls of
 //   this window.
 #pragma once
@@ -23,6 +27,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QShortcutEvent;
 class QMainWindow;
 class QMenuBar;
 class QWidget;
@@ -127,6 +132,7 @@ private:
     void unregisterControl(Control* control);
     void focusChanged(QWidget* old, QWidget* now);
     bool handleKey(QWidget* receiver, QKeyEvent* event, bool press);
+    bool handleAmbiguousAccessKey(QObject* watched, QShortcutEvent* event);
     void closeRequested(bool& accept);
 
     Services services_;

@@ -2,6 +2,7 @@
 // inserts or completes entries, the progress bar's range and the pie chart's slices.
 #include "tests/platform/recording_form.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -299,6 +300,57 @@ TEST_F(ComboBoxTest, ArrowKeyChoosesTheNextEntry) {
 }
 
 // ---- ProgressBar and PieChart -----------------------------------------------------------
+
+// ---- TextBox ----------------------------------------------------------------------------
+
+TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
+    enum class Way { Paste, Type, SetText };
+    struct Row {
+        const char* name;
+        Way way;
+        QString input;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"pasted line break", Way::Paste, "5\n0", "50"},
+        {"pasted CR LF and tab", Way::Paste, "a\tb\r\nc", "abc"},
+        {"pasted letters beyond Windows-1250", Way::Paste, QString::fromUtf8("\u00f1\u010d\u4e2d"),
+         QString::fromUtf8("\u010d")},
+        {"typed control characters", Way::Type,
+         QString("1\x01\x0b\x7f"
+                 "2"),
+         "12"},
+        {"typed letter beyond Windows-1250", Way::Type, QString::fromUtf8("a\u00f1b"), "ab"},
+        {"set line break", Way::SetText, "5\r\n0", "50"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        auto& box = form.add<TextBox>("txt", form.surface(), QString());
+        box.setBounds(300, 300, 2400, 360);
+        ASSERT_TRUE(showActive(form));
+        box.setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), box.widget());
+
+        switch (row.way) {
+        case Way::Paste:
+            QGuiApplication::clipboard()->setText(row.input);
+            QTest::keyClick(box.widget(), Qt::Key_V, Qt::ControlModifier);
+            break;
+        case Way::Type:
+            for (QChar ch : row.input)
+                QTest::sendKeyEvent(QTest::Click, box.widget(), Qt::Key_unknown, QString(ch),
+                                    Qt::NoModifier);
+            break;
+        case Way::SetText:
+            box.setText(row.input);
+            break;
+        }
+
+        EXPECT_EQ(box.text(), row.expected);
+    }
+}
 
 TEST_F(Controls, SelfSizingLabelKeepsItsWidthWhenMoved) {
     Label& label = form.add<Label>("lbl", form.surface(), "kratko");

@@ -2,6 +2,8 @@
 // key preview, Enter on a button, the mouse, focus, activation, menu shortcuts and the timer.
 #include "tests/platform/recording_form.h"
 
+#include "platform/qt_text.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QEventLoop>
@@ -132,6 +134,59 @@ TEST_F(FormEvents, CancelledKeyDownNeverReachesTheControlsKeyDown) {
     EXPECT_EQ(form.only({"Form_KeyDown", "txt KeyDown"}), QStringList({"Form_KeyDown 40 0"}));
 }
 
+// Types each character as a key of its own, as a keyboard layout that has it would.
+void typeKeys(QWidget* widget, const QString& text) {
+    for (QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(ch.toUpper().unicode()), QString(ch),
+                                Qt::NoModifier);
+    }
+}
+
+TEST(FormKeyPreview, PunctuationAndWindows1250LettersReachTheBoxWithTheirCharacterCodes) {
+    struct Row {
+        const char* name;
+        int cancelKeyPress;
+        QString typed;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"nothing cancelled", -1, QString::fromUtf8("8.0-x,y/z!\u010d\u0107\u017e\u0161\u0111"),
+         QString::fromUtf8("8.0-x,y/z!\u010d\u0107\u017e\u0161\u0111")},
+        {"capitals", -1, QString::fromUtf8("\u010c\u0106\u017d\u0160\u0110"),
+         QString::fromUtf8("\u010c\u0106\u017d\u0160\u0110")},
+        // A handler cancels a letter beyond ASCII by its Windows-1250 code.
+        {"c caron cancelled", 0xE8, QString::fromUtf8("a\u010db"), "ab"},
+        {"slash cancelled", '/', "km/h", "kmh"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        form.keyPreview = true;
+        form.cancelKeyPress = row.cancelKeyPress;
+        auto& box = form.add<TextBox>("txt", form.surface(), QString());
+        box.setBounds(300, 300, 2400, 360);
+        record(box, form.events);
+        ASSERT_TRUE(showActive(form));
+        box.setFocus();
+        form.events.clear();
+
+        typeKeys(box.widget(), row.typed);
+
+        EXPECT_EQ(box.text(), row.expected);
+        QStringList codes;
+        for (QChar ch : row.typed)
+            codes << QString("Form_KeyPress %1")
+                         .arg(static_cast<unsigned char>(toCp1250(QString(ch)).front()));
+        EXPECT_EQ(form.only({"Form_KeyPress"}), codes);
+        EXPECT_EQ(form.only({"txt KeyUp"}).size(), row.typed.size())
+            << "the box misses the release of a key";
+    }
+}
+
 // ---- Enter on a command button ----------------------------------------------------------
 
 TEST(FormEnter, EnterOnAFocusedButtonPressesItOnce) {
@@ -218,6 +273,67 @@ TEST_F(FormMouse, DoubleClickGivesOneClickThenOneDoubleClick) {
                                         "MouseUp 1"};
     EXPECT_TRUE(events == withSecondDown || events == withoutSecondDown)
         << events.join(", ").toStdString();
+}
+
+TEST(FormMouseOnControls, DoubleClickOnAControlGoesToItAloneAndNoLaterClickIsLost) {
+    struct Row {
+        const char* name;
+        std::function<Control&(Form&, QStringList&)> make;
+        QStringList expected;
+    };
+    auto clicks = [](Control& c, QStringList& events) -> Control& {
+        c.onClick = [&events] { events << "ctl Click"; };
+        return c;
+    };
+    const Row rows[] = {
+        {"label",
+         [&](Form& f, QStringList& e) -> Control& {
+             return clicks(f.add<Label>("ctl", f.surface(), "label"), e);
+         },
+         {"ctl Click"}},
+        {"picture box",
+         [&](Form& f, QStringList& e) -> Control& {
+             return clicks(f.add<PictureBox>("ctl", f.surface()), e);
+         },
+         {"ctl Click"}},
+        // An image without a double-click callback acts like a button.
+        {"image",
+         [&](Form& f, QStringList& e) -> Control& {
+             return clicks(f.add<Image>("ctl", f.surface()), e);
+         },
+         {"ctl Click", "ctl Click"}},
+        {"image with a double-click callback",
+         [&](Form& f, QStringList& e) -> Control& {
+             auto& image = f.add<Image>("ctl", f.surface());
+             image.onDblClick = [&e] { e << "ctl DblClick"; };
+             return clicks(image, e);
+         },
+         {"ctl Click", "ctl DblClick"}},
+        {"button",
+         [&](Form& f, QStringList& e) -> Control& {
+             return clicks(f.add<CommandButton>("ctl", f.surface(), "OK"), e);
+         },
+         {"ctl Click", "ctl Click"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        Control& control = row.make(form, form.events);
+        control.setBounds(1500, 1500, 1500, 600);
+        ASSERT_TRUE(showActive(form));
+        QWindow* handle = form.window()->windowHandle();
+        QPoint onControl =
+            control.widget()->mapTo(form.window(), control.widget()->rect().center());
+        QPoint onSurface = form.surface()->mapTo(form.window(), QPoint(20, 20));
+
+        QTest::mouseDClick(handle, Qt::LeftButton, {}, onControl);
+        EXPECT_EQ(form.only({"ctl", "Click", "DblClick", "MouseDown", "MouseUp"}), row.expected);
+
+        form.events.clear();
+        QTest::mouseClick(handle, Qt::LeftButton, {}, onSurface, 600);
+        EXPECT_EQ(form.only({"Click", "DblClick"}), QStringList({"Click"}));
+    }
 }
 
 TEST_F(FormMouse, RightClickGivesMouseUpThenClickAndNoContextMenu) {
@@ -522,6 +638,61 @@ TEST_F(FormEvents, ADisabledTopMenuDisablesTheShortcutsOfItsItems) {
     item.setEnabled(false);
     pressF5();
     EXPECT_EQ(runs, 2);
+}
+
+TEST(FormAccessKeys, ALetterSharedByATopMenuAndAButtonPressesTheButtonAtOnce) {
+    enum class State { Enabled, Disabled, Hidden };
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        State button;
+        int buttonClicks, menuClicks;
+    };
+    const Row rows[] = {
+        {"Alt+D", Qt::Key_D, State::Enabled, 1, 0},
+        {"Alt+L", Qt::Key_L, State::Enabled, 1, 0},
+        {"Alt+R", Qt::Key_R, State::Enabled, 1, 0},
+        {"Alt+R, button disabled", Qt::Key_R, State::Disabled, 0, 1},
+        {"Alt+R, button hidden", Qt::Key_R, State::Hidden, 0, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeServices fakes;
+        RecordingForm form(fakes.services());
+        QStringList clicks;
+        form.addTopMenu("mnuPregled", "Pregle&d pitanja").addItem("mnuOd1", "Od &1.");
+        form.addTopMenu("mnuTabela", "Tabe&la").addItem("mnuSkracena", "&Skracena");
+        MenuItem& reset = form.addTopMenu("mnuReset", "&Reset");
+        reset.onClick = [&] { clicks << "mnuReset"; };
+        auto& box = form.add<TextBox>("txt", form.surface(), QString());
+        box.setBounds(300, 300, 2400, 360);
+        int left = 300;
+        for (const char* caption : {"Pregle&d", "Tabe&la", "&Reset"}) {
+            auto& button = form.add<CommandButton>(caption, form.surface(), caption);
+            button.setBounds(left, 1500, 1000, 450);
+            left += 1100;
+            button.onClick = [&clicks, caption] { clicks << caption; };
+            if (QKeySequence::mnemonic(caption) != QKeySequence(Qt::ALT | row.key))
+                continue;
+            if (row.button == State::Disabled)
+                button.setEnabled(false);
+            if (row.button == State::Hidden)
+                button.setVisible(false);
+        }
+        ASSERT_TRUE(showActive(form));
+        box.setFocus();
+
+        QTest::keyClick(box.widget(), row.key, Qt::AltModifier);
+        const QStringList atOnce = clicks;
+        QTest::qWait(150); // a click that Qt delays would come by now
+
+        EXPECT_EQ(clicks, atOnce);
+        EXPECT_EQ(clicks.size(), row.buttonClicks + row.menuClicks)
+            << clicks.join(", ").toStdString();
+        EXPECT_EQ(clicks.count("mnuReset"), row.menuClicks);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "a menu opened";
+        EXPECT_EQ(box.text(), QString());
+    }
 }
 
 TEST(FormMenus, ChoosingAnItemDoesNotChangeItsCheckMark) {
