@@ -34,7 +34,7 @@ struct TestDescriptor {
 
 const std::array<TestDescriptor, 9>& testCatalogue();
 
-// The row of a window, by the window's name; the first row when there is none.
+// The row of a window, by the window's name. A name without a row throws.
 const TestDescriptor& catalogueRow(std::string_view window);
 
 // The file name of the picture of question (or picture) n; empty for a test without pictures.

@@ -74,8 +74,8 @@ void TestWindows::open(const TestDescriptor& target) {
     current_->show();
 }
 
-void TestWindows::retire(TestWindow& window) {
-    (void)window; // it was moved to the retired windows when its successor opened
+void TestWindows::dropReplacedLater() {
+    // The replaced window went to the retired ones when its successor opened.
     QTimer::singleShot(0, QCoreApplication::instance(), [this] { dropRetired(); });
 }
 

@@ -20,7 +20,7 @@ public:
     TestWindow* current() const { return current_.get(); }
 
     void open(const TestDescriptor& target) override;
-    void retire(TestWindow& window) override;
+    void dropReplacedLater() override;
 
     // Drops the windows retired so far; the event loop does it after each switch.
     void dropRetired();

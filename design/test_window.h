@@ -95,8 +95,8 @@ public:
     virtual ~TestSwitch() = default;
     // Loads and shows the target test's window, which becomes the current one.
     virtual void open(const TestDescriptor& target) = 0;
-    // Drops the window once the handler that replaced it has returned.
-    virtual void retire(TestWindow& window) = 0;
+    // Drops the replaced window once the handler that replaced it has returned.
+    virtual void dropReplacedLater() = 0;
 };
 
 class TestWindow : public Form {

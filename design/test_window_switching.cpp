@@ -16,12 +16,13 @@ void TestWindow::WindowSwitch(const TestDescriptor& target) {
     if (testSwitch == nullptr)
         return; // a window on its own, as in the tests of one window
     SaveSession();
+    tmrTimer1->setEnabled(false); // no tick of this window runs once it is replaced
     questionFile_.close();
     setMousePointer(MousePointer::Hourglass);
     testSwitch->open(target);
     setMousePointer(MousePointer::Default);
     unload();
-    testSwitch->retire(*this);
+    testSwitch->dropReplacedLater();
 }
 
 } // namespace kviz

@@ -2,6 +2,7 @@
 #include "app/folders.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 #include <set>
 
@@ -41,6 +42,7 @@ TEST(Catalogue, PictureNames) {
     EXPECT_EQ(pictureFileName(ssit, 12), "11ssit.JPG");
     EXPECT_EQ(pictureFileName(catalogueRow("frmZnacikojedajuovlsaobrlica"), 12), "12zovl.JPG");
     EXPECT_EQ(pictureFileName(catalogueRow("frmSuvapitsaponudjABCDodgovorima"), 3), "");
+    EXPECT_THROW(catalogueRow("frmNepoznat"), std::invalid_argument); // no silent first row
 }
 
 TEST(Catalogue, ProgressFoldersInCreationOrder) {

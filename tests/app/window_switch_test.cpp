@@ -44,6 +44,7 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
               "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
     EXPECT_TRUE(first->unloaded());
+    EXPECT_FALSE(first->tmrTimer1->enabled());
     EXPECT_EQ(first->mousePointer(), MousePointer::Default);
 
     TestWindow& target = current();
