@@ -28,15 +28,13 @@ WindowLayout intersectionsLayout() {
 } // namespace
 
 frmRaskrsnice::frmRaskrsnice(Services services)
-    : KeyedAnswerWindow(services, catalogueRow("frmRaskrsnice"), intersectionsLayout(), kBoxes) {
+    : KeyedAnswerWindow(services, catalogueRow("frmRaskrsnice"), intersectionsLayout(), kBoxes, 2) {
     imgSlika = &add<Image>("imgSlika", surface());
     imgSlika->setBounds(960, 1080, 7335, 3855);
     static constexpr int kLefts[kBoxes] = {6384, 6776, 7168, 7560, 7950, 8336, 8736, 9113};
     for (int i = 0; i < kBoxes; ++i) {
-        TextBox& box = AddAnswerBox(surface(), QString("txtOdgovor%1").arg(i));
+        TextBox& box = AddKeyedBox(surface(), i);
         box.setBounds(kLefts[i], 5217, 369, 360);
-        box.setMaxLength(2);
-        box.onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
         box.onChange = [this] { txtOdgovor_Change(); };
     }
     lblPitanje2->setFont("MS Serif", 18, true);
@@ -75,8 +73,8 @@ void frmRaskrsnice::ShowQuestion() {
         txtOdgovor[k]->setVisible(true);
         storedFields[k].clear();
     }
-    SplitStoredAnswer();
     ReadKeys();
+    SplitStoredAnswer();
 
     if (quickReviewMode) {
         // The demonstration shows the keys in disabled boxes, with "DA".

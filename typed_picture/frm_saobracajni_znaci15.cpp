@@ -34,7 +34,7 @@ constexpr int kVerdictTops[3] = {1603, 2404, 3189};
 
 frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
     : KeyedAnswerWindow(services, catalogueRow("frmSaobracajniznaci15znakova"),
-                        fifteenSignsLayout(), kBoxes) {
+                        fifteenSignsLayout(), kBoxes, 3) {
     imgslika = &add<Image>("imgslika", surface());
     imgslika->setBounds(110, 1055, 9128, 2355);
     imgTekst = &add<Image>("imgTekst", surface());
@@ -46,12 +46,11 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
         Label& number = add<Label>(QString("lblPitanje2_%1").arg(i), surface(), QString());
         number.setBounds(kColumnLefts[column], kLabelTops[row], 471, 221);
         number.setFont("MS Serif", 12, true);
+        number.setAutoSize(true); // five-digit numbers are wider than the label
         number.onClick = [this] { PromptGoToQuestion(); };
         questionLabels[static_cast<std::size_t>(i)] = &number;
-        TextBox& box = AddAnswerBox(surface(), QString("txtOdgovor%1").arg(i));
+        TextBox& box = AddKeyedBox(surface(), i);
         box.setBounds(kColumnLefts[column], kBoxTops[row], 471, 286);
-        box.setMaxLength(3);
-        box.onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
         box.onChange = [this] { txtOdgovor_Change(); };
         box.onGotFocus = [this, i] { txtOdgovor_GotFocus(i); };
         box.onLostFocus = [this] { txtOdgovor_LostFocus(); };
@@ -104,21 +103,29 @@ void frmSaobracajniznaci15znakova::ShowWrongKeys(const std::vector<std::string>&
     }
 }
 
+int frmSaobracajniznaci15znakova::currentQuestion() const {
+    if (questionNumber != 0 && taskOf(questionNumber) == questionIndex)
+        return questionNumber;
+    return questionOf(questionIndex, 0);
+}
+
 void frmSaobracajniznaci15znakova::ShowQuestion() {
+    // The labels show the verdict of the task drawn, or nothing.
+    SetVerdictLabels(QString());
+    questionNumber = currentQuestion();
     bool newVisit = false, countedOnLeave = false;
     if (!BeginTypedDrawing(newVisit, countedOnLeave))
         return;
     const int task = questionIndex;
-    const int shownQuestion = questionNumber != 0 ? questionNumber : questionOf(task, 0);
-    cmbPitanje->setText(QString::number(shownQuestion));
+    cmbPitanje->setText(QString::number(questionNumber));
     NumberLabels(task);
     for (TextBox* box : txtOdgovor)
         box->setText(QString());
     const QString folder = QString::fromStdString(basKvizomat.pictureFolder);
     imgslika->loadPicture(folder + QString::number(task) + "sz15.JPG");
     imgTekst->loadPicture(folder + QString::number(task) + "tz15.JPG");
-    SplitStoredAnswer();
     ReadKeys();
+    SplitStoredAnswer();
 
     if (quickReviewMode) {
         for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
@@ -147,10 +154,18 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
             SetVerdictLabels("DA");
         }
     }
-    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovarajuci broj i pritisnite Enter.");
     // The focus goes to the box of the question in the question box.
-    txtOdgovor[static_cast<std::size_t>(boxOf(shownQuestion))]->setFocus();
-    questionNumber = shownQuestion;
+    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovarajuci broj i pritisnite Enter.");
+}
+
+void frmSaobracajniznaci15znakova::FocusAnswerInput() {
+    txtOdgovor[static_cast<std::size_t>(boxOf(currentQuestion()))]->setFocus();
+}
+
+void frmSaobracajniznaci15znakova::cmbPitanje_LostFocus() {
+    TestWindow::cmbPitanje_LostFocus();
+    cmbPitanje->setText(QString::number(currentQuestion()));
+    NumberLabels(questionIndex);
 }
 
 void frmSaobracajniznaci15znakova::txtOdgovor_GotFocus(int box) {

@@ -35,6 +35,10 @@ public:
     void PromptGoToQuestion() override;
     void JumpToQuestion(int task) override;
     void cmbPitanje_KeyPress(int& keyAscii) override;
+    // Puts the question of the box in use back into the question box.
+    void cmbPitanje_LostFocus() override;
+    // Gives the focus to the box of the question in use.
+    void FocusAnswerInput() override;
     void TallyAnswer() override;
     void StoreAnswerAndShowNext() override;
     QString AnsweringHelpText() const override;
@@ -54,6 +58,8 @@ private:
     void SetVerdictLabels(const QString& text);
     void ShowWrongKeys(const std::vector<std::string>& shown);
     int questionCountTotal() const { return kBoxes * questionCount; }
+    // The question in use when it lies on the task on screen, else the task's first.
+    int currentQuestion() const;
 };
 
 } // namespace kviz

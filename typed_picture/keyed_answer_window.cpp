@@ -4,12 +4,34 @@
 #include "platform/basic.h"
 #include "platform/qt_text.h"
 
+#include <algorithm>
+
 namespace kviz {
 
+namespace {
+
+// A box's text as a field of the given width: padded with blanks, a longer text kept whole.
+std::string field(const std::string& text, std::size_t width) {
+    std::string padded = text;
+    if (padded.size() < width)
+        padded.resize(width, ' ');
+    return padded;
+}
+
+} // namespace
+
 KeyedAnswerWindow::KeyedAnswerWindow(Services services, const TestDescriptor& test,
-                                     WindowLayout layout, int boxes)
+                                     WindowLayout layout, int boxes, int boxWidth)
     : TypedAnswerWindow(services, test, std::move(layout)),
-      boxKeys(static_cast<std::size_t>(boxes)), storedFields(static_cast<std::size_t>(boxes)) {}
+      boxKeys(static_cast<std::size_t>(boxes)), storedFields(static_cast<std::size_t>(boxes)),
+      boxWidth_(boxWidth) {}
+
+TextBox& KeyedAnswerWindow::AddKeyedBox(QWidget* parent, int index) {
+    TextBox& box = AddAnswerBox(parent, QString("txtOdgovor%1").arg(index));
+    box.setMaxLength(boxWidth_);
+    box.onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
+    return box;
+}
 
 double KeyedAnswerWindow::numberOf(std::string_view text) { return basic::leadingNumber(text); }
 
@@ -26,22 +48,26 @@ std::string KeyedAnswerWindow::boxText(int box) const {
 }
 
 std::string KeyedAnswerWindow::answerFromBoxes(bool& given, bool& allRight) const {
-    std::string answer;
     given = false;
     allRight = true;
+    std::vector<std::string> typed;
+    std::size_t width = 2;
     for (int i = 0; i < usedBoxes(); ++i) {
-        const std::string typed = boxText(i);
-        if (numberOf(typed) != 0)
+        typed.push_back(boxText(i));
+        if (numberOf(typed.back()) != 0)
             given = true;
-        if (numberOf(typed) != numberOf(boxKeys[static_cast<std::size_t>(i)]))
+        if (numberOf(typed.back()) != numberOf(boxKeys[static_cast<std::size_t>(i)]))
             allRight = false;
-        answer += answerField(typed);
+        width = std::max(width, std::min(typed.back().size(), static_cast<std::size_t>(boxWidth_)));
     }
+    std::string answer;
+    for (const std::string& text : typed)
+        answer += field(text, width);
     return answer;
 }
 
 void KeyedAnswerWindow::txtOdgovor_KeyUp() {
-    if (!firstAttemptOpen || !questionOnScreen())
+    if (!firstAttemptOpen || !questionOnScreen() || reviewMode || quickReviewMode)
         return;
     bool allRight = true;
     const std::string answer = answerFromBoxes(answerGiven, allRight);
@@ -55,14 +81,19 @@ void KeyedAnswerWindow::txtOdgovor_KeyUp() {
 }
 
 void KeyedAnswerWindow::StoreTypedAnswer() {
+    if (reviewMode || quickReviewMode)
+        return; // the boxes show the keys or a stored answer, not the candidate's typing
     bool given = false, allRight = true;
     typedAnswer() = answerFromBoxes(given, allRight);
 }
 
 void KeyedAnswerWindow::SplitStoredAnswer() {
     const std::string& stored = typedAnswer();
+    const auto used = static_cast<std::size_t>(usedBoxes());
+    const std::size_t width = boxWidth_ >= 3 && used > 0 && stored.size() == 3 * used ? 3 : 2;
     for (std::size_t k = 0; k < storedFields.size(); ++k) {
-        std::string piece = 2 * k < stored.size() ? stored.substr(2 * k, 2) : std::string();
+        std::string piece =
+            width * k < stored.size() ? stored.substr(width * k, width) : std::string();
         while (!piece.empty() && piece.back() == ' ')
             piece.pop_back();
         storedFields[k] = piece;
