@@ -112,11 +112,23 @@ void TestWindow::StartModeFromAskedQuestion(bool demonstration) {
     else
         BeginReview();
     ShowQuestion();
+    // The tick goes on while the box is open; the demonstration waits for its start.
+    modeStartBoxOpen = true;
     const int start = AskQuestionNumber(
         QString("Upisite broj pitanja od koga pocinje pregled: (1-%1)").arg(questionCount),
         "Brzi pregled resenih pitanja", false);
+    modeStartBoxOpen = false;
+    if (ending || unloaded())
+        return;
     if (start >= 1)
-        JumpToQuestion(start); // 0 or Cancel: the mode runs from the question on screen
+        JumpToQuestion(start);
+    else if (demonstration && quickReviewMode) {
+        // Cancel or 0 starts no demonstration.
+        quickReviewMode = false;
+        stopRequested = false;
+        RestoreAfterReview();
+    }
+    // 0 or Cancel: a review runs from the question on screen.
 }
 
 void TestWindow::mnuPregrespitPreglodzadpitdokr_Click() { StartModeFromAskedQuestion(false); }

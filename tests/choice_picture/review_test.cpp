@@ -100,14 +100,40 @@ TEST_F(Demonstration, StartBoxRangeAndCancel) {
     w->mnuPregrespitBrzpregodzadpitdokr->choose();
     EXPECT_EQ(beeps(), 2);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 3);
-    EXPECT_TRUE(w->quickReviewMode); // the mode stays on at the question on screen
+    EXPECT_FALSE(w->quickReviewMode); // no number: no demonstration
+    EXPECT_TRUE(allEnabled(*w));
     EXPECT_EQ(w->questionIndex, 1);
-    fakes.dialogs.answers = {};
-    w->cmdKrajrada_Click();
-    tick(*w);
-    w->mnuPregrespitPreglodzadpitdokr->choose(); // Cancel
+    w->mnuPregrespitPreglodzadpitdokr->choose(); // Cancel: the review stays on
     EXPECT_TRUE(w->reviewMode);
     EXPECT_EQ(w->questionIndex, 1);
+}
+
+TEST_F(Demonstration, WaitsForItsStartBoxWhileTheTickGoesOn) {
+    auto w = start(24);
+    w->JumpToQuestion(23);
+    fakes.dialogs.whileOpen = [&](const DialogCall& call) {
+        for (int i = 0; call.kind == DialogCall::Kind::Input && i < 3; ++i)
+            tick(*w);
+    };
+    struct Row {
+        const char* answer;
+        bool runs;
+        int shown;
+    };
+    for (const Row& row : {Row{"5", true, 5}, Row{"", false, 23}}) {
+        fakes.dialogs.answers = {row.answer};
+        w->mnuPregrespitBrzpregodzadpitdokr->choose();
+        EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Input)->defaultAnswer, "23") << row.answer;
+        EXPECT_EQ(w->quickReviewMode, row.runs) << row.answer;
+        EXPECT_EQ(w->questionIndex, row.shown) << row.answer;
+        EXPECT_EQ(allEnabled(*w), !row.runs) << row.answer;
+        if (w->quickReviewMode) {
+            w->cmdKrajrada_Click();
+            tick(*w);
+        }
+        EXPECT_EQ(w->questionIndex, 23) << row.answer;
+    }
+    EXPECT_EQ(fakes.programEnd.count, 0);
 }
 
 TEST_F(Demonstration, ClickOrPictureStopsItAtTheNextTick) {
