@@ -164,6 +164,8 @@ void frmSaobracajniznaci15znakova::FocusAnswerInput() {
 
 void frmSaobracajniznaci15znakova::cmbPitanje_LostFocus() {
     TestWindow::cmbPitanje_LostFocus();
+    if (!questionOnScreen())
+        return;
     cmbPitanje->setText(QString::number(currentQuestion()));
     NumberLabels(questionIndex);
 }
