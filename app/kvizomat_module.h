@@ -9,6 +9,9 @@
 
 namespace kviz {
 
+// The name that stands for a candidate who has not given one; the first entry of a new list.
+inline constexpr char kNewCandidate[] = "NOVI KANDIDAT";
+
 struct SharedVariables {
     // The current candidate, in capitals; "NOVI KANDIDAT" while no name has been given.
     std::string candidateName;

@@ -9,7 +9,6 @@
 namespace kviz {
 
 namespace {
-const char* const kNewCandidate = "NOVI KANDIDAT";
 const char* const kUnnamedCandidate = "Novi kandidat";
 } // namespace
 

@@ -10,7 +10,7 @@ namespace kviz {
 void TestWindow::SaveSession() {
     lblPomocuprvomredu->setVisible(false);
     // A name given here names the work at hand: it is saved under that name.
-    if (basKvizomat.candidateName.find("NOVI KANDIDAT") != std::string::npos && AskCandidateName())
+    if (basKvizomat.candidateName.find(kNewCandidate) != std::string::npos && AskCandidateName())
         candidatePosition = cmbKandidat->listIndex();
     TallyAnswer(); // the question on screen counts before it is saved
     ReportFailedSaves(SaveListAndProgress());

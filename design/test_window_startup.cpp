@@ -11,7 +11,6 @@ namespace kviz {
 
 namespace {
 constexpr std::uint32_t kCorrectColour = (10u << 16) | (170u << 8) | 10u;
-const char* const kNewCandidate = "NOVI KANDIDAT";
 } // namespace
 
 void TestWindow::Form_Load() {
