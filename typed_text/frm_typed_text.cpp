@@ -6,7 +6,9 @@
 #include "platform/qt_text.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 namespace kviz {
@@ -16,6 +18,7 @@ namespace {
 constexpr double kTextX = 790;
 constexpr double kTextTop = 1320;
 constexpr double kLineGap = 8;
+const QString kAnsweringHelp = "Upisite odgovor i pritisnite taster Enter.";
 
 WindowLayout typedTextLayout(bool firstAid) {
     WindowLayout layout = typedAnswerLayout();
@@ -57,6 +60,8 @@ TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, 
         cmbPitanje->setBounds(1020, 350, 1335, 315);
         lblUkupnoodgovora->setBounds(2685, 345, 2430, 300);
         lblTacnihodgovora->setBounds(5700, 345, 3255, 375);
+        for (Label* moved : {lblUkupnoodgovora, lblTacnihodgovora})
+            moved->setAutoSize(true); // never narrower than this window's own width
     } else {
         ProgressBar1->setBounds(4590, 5805, 4917, 240);
         HideFrameSettings();
@@ -79,9 +84,18 @@ void TypedTextWindow::StoreTypedAnswer() { typedAnswer() = boxText(); }
 
 void TypedTextWindow::ShowQuestion() {
     bool newVisit = false, countedOnLeave = false;
-    if (!BeginTypedDrawing(newVisit, countedOnLeave))
+    if (!BeginTypedDrawing(newVisit, countedOnLeave)) {
+        if (!questionOnScreen()) {
+            // No question: the surface is empty, and the help line tells how to answer.
+            printedLines_.clear();
+            frameDrawn_ = false;
+            if (!quickReviewMode && !reviewMode)
+                lblPomocuprvomredu->setCaption(kAnsweringHelp);
+        }
         return;
+    }
     Canvas& c = canvas();
+    printedLines_.clear();
     c.setFont("MS Sans Serif", 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
     c.currentY = kTextTop;
@@ -94,20 +108,35 @@ void TypedTextWindow::ShowQuestion() {
             TextBox& box = *txtOdgovor[0];
             const QString before = fromCp1250(lineBuffer.substr(0, cloze->firstStar));
             const double left = kTextX + c.textWidth(before);
-            const int leftTwips = static_cast<int>(std::lround(left * twipsX));
             const int topTwips = static_cast<int>(std::lround(c.currentY * twipsY));
             clozeAnswer = cloze->answer;
             const double width = c.textWidth(fromCp1250("**" + clozeAnswer));
-            box.setBounds(leftTwips, topTwips, static_cast<int>(std::lround(width * twipsX)),
-                          box.height());
+            // The box hides the gap as it is drawn. Its edges fall on whole pixels, so the left
+            // one is not rounded past the first star's ink, and the right one reaches past the
+            // closing star's ink, which can stand a little right of its advance.
+            const QString gap = fromCp1250("*" + clozeAnswer + "*");
+            const QFontMetricsF metrics(Canvas::screenFont("MS Sans Serif", 12, true));
+            const QRectF ink = metrics.tightBoundingRect(gap);
+            const double gapX = c.pixelsFromUnits({left, 0}).x();
+            const int twipsPerPixel = static_cast<int>(Canvas::kTwipsPerPixel);
+            const int leftPixel = static_cast<int>(std::floor(gapX + std::min(0.0, ink.left())));
+            const int rightPixel = static_cast<int>(
+                std::ceil(gapX + std::max(metrics.horizontalAdvance(gap), ink.right())));
+            const int leftTwips =
+                std::min(static_cast<int>(std::lround(left * twipsX)), leftPixel * twipsPerPixel);
+            const int widthTwips = std::max(static_cast<int>(std::lround(width * twipsX)),
+                                            (rightPixel + 1) * twipsPerPixel - leftTwips);
+            box.setBounds(leftTwips, topTwips, widthTwips, box.height());
             verdictX = box.left() / twipsX + 50;
             verdictY = c.currentY + 420;
         }
         c.currentY += kLineGap;
-        c.print(fromCp1250(lineBuffer));
+        printedLines_.push_back({c.currentY, fromCp1250(lineBuffer), c.foreColor()});
+        c.print(printedLines_.back().text);
     }
     const QRectF& frame = layout().choice.textFrame;
-    if (mnuPodesavanjaokokotxtpitiodg->checked())
+    frameDrawn_ = mnuPodesavanjaokokotxtpitiodg->checked();
+    if (frameDrawn_)
         c.box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
 
     for (TextBox* box : txtOdgovor) {
@@ -143,7 +172,7 @@ void TypedTextWindow::ShowQuestion() {
             PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
         }
     }
-    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovor i pritisnite taster Enter.");
+    FinishTypedDrawing(newVisit, countedOnLeave, kAnsweringHelp);
 }
 
 void TypedTextWindow::txtOdgovor_KeyUp() {
@@ -161,11 +190,53 @@ void TypedTextWindow::txtOdgovor_KeyUp() {
         resultLetter() = match ? 'T' : 'N';
 }
 
-void TypedTextWindow::txtOdgovor_Change() {
-    // Over-drawing in white wipes any verdict shown for the previous text.
-    PrintVerdict("NE", kWhite, verdictX, verdictY - 750);
-    PrintVerdict("DA", kWhite, verdictX, verdictY - 750);
-    PrintVerdict(fromCp1250(clozeAnswer), kWhite, verdictX, verdictY);
+void TypedTextWindow::txtOdgovor_Change() { WipeVerdicts(); }
+
+void TypedTextWindow::WipeVerdicts() {
+    // A verdict over-printed in white would leave the edges of its letters, and take away what
+    // of the question's lines it stood over. So its places are wiped by filled white boxes, and
+    // the lines they reach are drawn again whole.
+    Canvas& c = canvas();
+    const double pixelX = Canvas::kTwipsPerPixel / c.twipsPerUnitX();
+    const double pixelY = Canvas::kTwipsPerPixel / c.twipsPerUnitY();
+    std::vector<QRectF> wiped;
+    c.setFont("MS Serif", 14, true);
+    auto verdictPlace = [&](const QString& text, double y) {
+        wiped.emplace_back(
+            QPointF(verdictX - pixelX, y - pixelY),
+            QPointF(verdictX + c.textWidth(text) + 2 * pixelX, y + c.textHeight() + pixelY));
+    };
+    verdictPlace("NE", verdictY - 750);
+    verdictPlace("DA", verdictY - 750);
+    verdictPlace(fromCp1250(clozeAnswer), verdictY);
+
+    c.setFont("MS Sans Serif", 12, true);
+    const double lineHeight = c.textHeight();
+    std::vector<const PrintedLine*> reached;
+    for (const PrintedLine& line : printedLines_) {
+        const QRectF cell(
+            QPointF(kTextX - pixelX, line.y),
+            QPointF(kTextX + c.textWidth(line.text) + 2 * pixelX, line.y + lineHeight));
+        if (std::any_of(wiped.begin(), wiped.end(),
+                        [&](const QRectF& place) { return place.intersects(cell); }))
+            reached.push_back(&line);
+    }
+    for (const PrintedLine* line : reached)
+        wiped.emplace_back(
+            QPointF(kTextX - pixelX, line->y),
+            QPointF(kTextX + c.textWidth(line->text) + 2 * pixelX, line->y + lineHeight));
+    for (const QRectF& place : wiped)
+        c.filledBox(place.left(), place.top(), place.right(), place.bottom(), kWhite);
+    for (const PrintedLine* line : reached) {
+        c.setForeColor(line->color);
+        c.currentX = kTextX;
+        c.currentY = line->y;
+        c.print(line->text);
+    }
+    if (frameDrawn_) {
+        const QRectF& frame = layout().choice.textFrame;
+        c.box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
+    }
 }
 
 void TypedTextWindow::CmdSledecepitanje_GotFocus() {

@@ -6,7 +6,10 @@
 
 #include "design/typed_answer_window.h"
 
+#include <QColor>
+#include <QString>
 #include <string>
+#include <vector>
 
 namespace kviz {
 
@@ -33,6 +36,18 @@ protected:
 private:
     // The answer box's text as the files keep it.
     std::string boxText() const;
+    // Wipes the places of the verdict texts, and what they covered, back to the question alone.
+    void WipeVerdicts();
+
+    // The question as drawn: its lines (position, text, colour) and whether it has the frame,
+    // so that a wipe can draw again what a verdict covered.
+    struct PrintedLine {
+        double y;
+        QString text;
+        QColor color;
+    };
+    std::vector<PrintedLine> printedLines_;
+    bool frameDrawn_ = false;
 };
 
 class frmSuvapitanjasaunosenjemodgovora : public TypedTextWindow {

@@ -5,7 +5,11 @@
 #include "typed_text/frm_typed_text.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QImage>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QTest>
 
@@ -85,12 +89,15 @@ TEST_F(TypedText, TheBoxLiesOverTheGap) {
     auto lines = texts(*w);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_DOUBLE_EQ(lines[0].at.x(), 790);
-    // The box starts where the first star is printed and spans the stars and the answer.
+    // The box starts on the pixel where the first star is printed and spans the stars and the
+    // answer; the verdicts stand 50 units right of its left edge.
     w->canvas().setFont("MS Sans Serif", 12, true);
     const double starX = 790 + w->canvas().textWidth("Tacan odgovor je ");
-    EXPECT_NEAR(w->txtOdgovor[0]->left() / 0.784221, starX, 1.5);
+    const double boxLeft = w->txtOdgovor[0]->left() / 0.784221;
+    EXPECT_LE(boxLeft, starX + 0.7);
+    EXPECT_GT(boxLeft, starX - 15 / 0.784221); // less than a pixel before it
     EXPECT_NEAR(w->txtOdgovor[0]->top() / 0.817635, lines[2].at.y() - 8, 1.5);
-    EXPECT_NEAR(w->verdictX, starX + 50, 1.5);
+    EXPECT_NEAR(w->verdictX, boxLeft + 50, 0.01);
     EXPECT_TRUE(w->txtOdgovor[0]->visible());
     EXPECT_FALSE(w->txtOdgovor[1]->visible());
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Upisite odgovor i pritisnite taster Enter.");
@@ -144,7 +151,11 @@ TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
     EXPECT_EQ(marks.back().text, "abc");
     EXPECT_EQ(marks.back().at, QPointF(w->verdictX, w->verdictY));
     type(*w, "abc"); // the change wipes the verdict places in white
-    EXPECT_EQ(texts(*w).back().color, QColor(255, 255, 255));
+    const auto& log = w->canvas().log();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::FilledBox && op.color == QColor(255, 255, 255) &&
+               op.rect.contains(QPointF(w->verdictX + 1, w->verdictY - 750 + 1));
+    }));
     w->CmdSledecepitanje_GotFocus();
     EXPECT_EQ(texts(*w).back().text, "DA");
     EXPECT_EQ(texts(*w).back().color, QColor(10, 170, 10));
@@ -186,6 +197,110 @@ TEST_F(TypedText, RightOnlyWithAVerdict) {
     w->StoreAnswerAndShowNext();
     EXPECT_EQ(w->typedAnswers[1], "abc");
     EXPECT_EQ(basKvizomat.answeredCount, 3);
+}
+
+// Pixels in which two pictures of the surface differ.
+int differingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return count;
+}
+
+TEST_F(TypedText, AWipedVerdictLeavesTheQuestionAsItWasDrawn) {
+    // The gap at the start of its line: the answer shown below it stands over the "(" two lines
+    // further down, and "DA" over the end of the line above.
+    writeBank("suvaodg", "suvaodg.pit",
+              choiceBank("1",
+                         {{"Na kojoj strani sveta je podne kad je Sunce najvise, a kako se zove",
+                           "pravac koji je sa leve strane kad se gleda ka severu?",
+                           "*zapad* je pravac.", "", "(Upisite rec.)"}},
+                         73, 13));
+    std::filesystem::create_directories(stateRoot() / "SUVAODG");
+    frmSuvapitanjasaunosenjemodgovora w(services());
+    w.show();
+    const QImage question = w.canvas().image().copy();
+    for (const char* typed : {"jug", "zapad"}) { // "NE" with the answer below, then "DA"
+        type(w, typed);
+        w.CmdSledecepitanje_GotFocus();
+        ASSERT_GT(differingPixels(w.canvas().image(), question), 0) << typed;
+        type(w, "x"); // the change wipes the verdict
+        EXPECT_EQ(differingPixels(w.canvas().image(), question), 0) << typed;
+    }
+}
+
+TEST_F(TypedText, TheBoxHidesBothStarsOfTheGap) {
+    std::vector<std::vector<std::string>> bank;
+    const char* answers[] = {"5", "ab", "130", "levo", "km/h", "zapad"};
+    for (int q = 0; q < 6; ++q) // prefixes of different widths put the gap at other fractions
+        bank.push_back({"Pitanje", "",
+                        "Odgovor" + std::string(static_cast<std::size_t>(q), 'i') + " je *" +
+                            answers[q] + "* ovde."});
+    writeBank("suvaodg", "suvaodg.pit", choiceBank("6", bank, 73, 13));
+    std::filesystem::create_directories(stateRoot() / "SUVAODG");
+    frmSuvapitanjasaunosenjemodgovora w(services());
+    w.show();
+    for (int q = 1; q <= 6; ++q) {
+        w.questionIndex = q;
+        w.ShowQuestion();
+        const QImage& image = w.canvas().image();
+        const qreal ratio = image.devicePixelRatio();
+        const QRect box = w.txtOdgovor[0]->widget()->geometry();
+        // Blanks stand before and after the stars: right beside the box the line is white.
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x : {box.left() - 1, box.right() + 1})
+                EXPECT_EQ(image.pixelColor(QPoint(x, y) * ratio), QColor(Qt::white))
+                    << "question " << q << " at " << x << ", " << y;
+    }
+}
+
+TEST_F(TypedText, HeaderShowsTheLongestTextsWhole) {
+    for (bool firstAid : {false, true}) {
+        auto w = open(3, firstAid);
+        const std::pair<Control*, QString> cases[] = {
+            {w->lblUkupnoodgovora, "Ukupno odgovora: 9999"},
+            {w->lblTacnihodgovora, "Tacnih odgovora: 9999"},
+            {w->lblOcenaPolozioNijepolozio, "Ocena: NIJE POLOZIO(100%)"},
+            {w->lblPitanje2, "32767."},
+        };
+        for (const auto& [control, text] : cases) {
+            static_cast<Label*>(control)->setCaption(text);
+            EXPECT_GE(control->widget()->width(),
+                      QFontMetrics(control->widget()->font()).horizontalAdvance(text))
+                << control->name().toStdString() << (firstAid ? " first aid" : "");
+        }
+        w->cmbKandidat->setText(QString(20, 'W'));
+        EXPECT_GE(
+            w->cmbKandidat->comboBox()->lineEdit()->width(),
+            QFontMetrics(w->cmbKandidat->widget()->font()).horizontalAdvance(QString(20, 'W')) + 4);
+    }
+}
+
+TEST_F(TypedText, WorkingTimeItemsAreOneGroup) {
+    auto w = open(1);
+    const std::array<MenuItem*, 6> group = {
+        w->mnuPodesavanjaVremerada5minuta,  w->mnuPodesavanjaVremerada10minuta,
+        w->mnuPodesavanjaVremerada15minuta, w->mnuPodesavanjaVremerada30minuta,
+        w->mnuPodesavanjaVremerada45minuta, w->vremerada};
+    for (int chosen : {1, 5, 5, 3}) { // 10, then 360 twice, then 30
+        group[static_cast<std::size_t>(chosen)]->choose();
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(group[static_cast<std::size_t>(i)]->checked(), i == chosen);
+    }
+}
+
+TEST_F(TypedText, NoQuestionStillGivesTheHelpLineOfAnswering) {
+    std::filesystem::create_directories(stateRoot() / "SUVAODG");
+    frmSuvapitanjasaunosenjemodgovora w(services()); // no question file
+    w.show();
+    ASSERT_EQ(w.questionCount, 0);
+    EXPECT_EQ(w.lblPomocuprvomredu->caption(), "Upisite odgovor i pritisnite taster Enter.");
+    w.cmdPregled->press();
+    w.cmdKrajrada->press();
+    EXPECT_EQ(w.lblPomocuprvomredu->caption(), "Upisite odgovor i pritisnite taster Enter.");
 }
 
 TEST_F(TypedText, ProgressRowsRoundTrip) {
