@@ -116,17 +116,13 @@ void TestWindow::cmbPitanje_LostFocus() {
 
 void TestWindow::VScrollzapitanje_Change() {
     questionIndex = VScrollzapitanje->value();
-    ShowQuestion(); // counts the question left (TallyAnswer) before it draws the new one
-    if (!reviewMode && !quickReviewMode)
-        FocusAnswerInput();
-}
-
-void TestWindow::VScrollzapitanje_Scroll() {
-    questionIndex = VScrollzapitanje->value();
     ShowQuestion();
     if (!reviewMode && !quickReviewMode)
         FocusAnswerInput();
 }
+
+// Dragging the thumb shows each question it passes, as a change does.
+void TestWindow::VScrollzapitanje_Scroll() { VScrollzapitanje_Change(); }
 
 void TestWindow::Form_KeyUp(int& keyCode, int) {
     if (KeyPreviewGuard())

@@ -129,6 +129,11 @@ std::string trim(std::string_view text) {
     return std::string(text.substr(b, e - b));
 }
 
+std::string trimEnd(std::string_view text) {
+    const auto end = text.find_last_not_of(' ');
+    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
 std::string decimal(long long value) { return std::to_string(value); }
 
 char32_t cp1250ToUnicode(unsigned char byte) {

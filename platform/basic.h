@@ -31,6 +31,9 @@ std::string upper(std::string_view text);
 // The text without leading and trailing blanks.
 std::string trim(std::string_view text);
 
+// The text without trailing blanks.
+std::string trimEnd(std::string_view text);
+
 // A whole number in decimal with no padding and no leading blank.
 std::string decimal(long long value);
 

@@ -10,12 +10,6 @@ namespace kviz {
 
 namespace {
 
-std::string withoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
-
 WindowLayout fifteenSignsLayout() {
     WindowLayout layout = typedAnswerLayout();
     layout.clientWidth = 9540;
@@ -97,7 +91,7 @@ void frmSaobracajniznaci15znakova::SetVerdictLabels(const QString& text) {
 void frmSaobracajniznaci15znakova::ShowWrongKeys(const std::vector<std::string>& shown) {
     for (int i = 0; i < usedBoxes(); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const std::string key = withoutTrailingBlanks(boxKeys[k]);
+        const std::string key = basic::trimEnd(boxKeys[k]);
         if (shown[k] != key)
             lblTacodgovor[k]->setCaption(fromCp1250(key));
     }
@@ -131,7 +125,7 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
         for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
             txtOdgovor[k]->setEnabled(false);
             if (numberOf(boxKeys[k]) != 0)
-                txtOdgovor[k]->setText(fromCp1250(withoutTrailingBlanks(boxKeys[k])));
+                txtOdgovor[k]->setText(fromCp1250(basic::trimEnd(boxKeys[k])));
         }
         SetVerdictLabels("DA");
         answerCorrect = true;
@@ -279,9 +273,9 @@ void frmSaobracajniznaci15znakova::LockModeControls(bool locked) {
 
 QString frmSaobracajniznaci15znakova::AnsweringHelpText() const {
     return QString::fromStdString(
-        "\nUpisite odgovarajuci broj i pritisnite Enter.\n\n\nZa povratak na prethodno polje "
-        "pritisnite Shift+Tab\n\nili kliknite misom u odgovarajuce polje." +
-        typedHelpText("").substr(1));
+        typedHelpText("Upisite odgovarajuci broj i pritisnite Enter.\n\n\nZa povratak na "
+                      "prethodno polje pritisnite Shift+Tab\n\nili kliknite misom u "
+                      "odgovarajuce polje."));
 }
 
 } // namespace kviz

@@ -92,11 +92,8 @@ void KeyedAnswerWindow::SplitStoredAnswer() {
     const auto used = static_cast<std::size_t>(usedBoxes());
     const std::size_t width = boxWidth_ >= 3 && used > 0 && stored.size() == 3 * used ? 3 : 2;
     for (std::size_t k = 0; k < storedFields.size(); ++k) {
-        std::string piece =
-            width * k < stored.size() ? stored.substr(width * k, width) : std::string();
-        while (!piece.empty() && piece.back() == ' ')
-            piece.pop_back();
-        storedFields[k] = piece;
+        storedFields[k] =
+            width * k < stored.size() ? basic::trimEnd(stored.substr(width * k, width)) : "";
     }
 }
 

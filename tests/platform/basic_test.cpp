@@ -57,6 +57,8 @@ TEST(Basic, UpperCaseKeepsWindows1250Letters) {
 TEST(Basic, TrimAndDecimal) {
     EXPECT_EQ(trim("  DA "), "DA");
     EXPECT_EQ(trim("   "), "");
+    EXPECT_EQ(trimEnd(" 12  "), " 12");
+    EXPECT_EQ(trimEnd("  "), "");
     EXPECT_EQ(decimal(0), "0");
     EXPECT_EQ(decimal(-12), "-12");
 }
