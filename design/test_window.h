@@ -48,10 +48,15 @@ struct ChoiceGeometry {
     double greenLeft = 6670, greenRight = 11700; // the green frame round a right answer
 };
 
-// The strips of the window surface that a click switches: the help line and the time bar.
+// The places of the window surface that a click acts on besides the answers: the clock, the
+// help line and the time bar, which it switches, and the strip above the answers, which asks
+// for a question number. All bounds are exclusive.
 struct HotZones {
+    double clockTop = 20, clockBottom = 380, clockLeft = 9946;
     double helpLineTop = 6841, helpLineBottom = 7099;
-    double barTop = 7099, barBottom = 7480, barRight = 1e9;
+    double barTop = 7099, barBottom = 7480, barLeft = 50, barRight = 1e9;
+    double goToTop = 1320; // the go-to strip runs from here to goToAboveAnswers above answer a
+    double goToAboveAnswers = 360;
 };
 
 // A control's place in twips: left, top, width, height.

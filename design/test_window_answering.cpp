@@ -61,7 +61,9 @@ void TestWindow::Form_Click() {
     if (HotZoneClick())
         return;
     const double answerAreaX = layout_.choice.textX;
-    if (mouseX > answerAreaX && mouseY > 1320 && mouseY < static_cast<std::int16_t>(topA - 360)) {
+    const HotZones& z = layout_.hotZones;
+    if (mouseX > answerAreaX && mouseY > z.goToTop &&
+        mouseY < static_cast<std::int16_t>(topA - z.goToAboveAnswers)) {
         PromptGoToQuestion();
         return;
     }
@@ -80,7 +82,7 @@ void TestWindow::Form_Click() {
 
 bool TestWindow::HotZoneClick() {
     const HotZones& z = layout_.hotZones;
-    if (mouseY > 20 && mouseY < 380 && mouseX > 9946) {
+    if (mouseY > z.clockTop && mouseY < z.clockBottom && mouseX > z.clockLeft) {
         mnuPodesavanjaTekucevreme_Click();
         return true;
     }
@@ -88,7 +90,7 @@ bool TestWindow::HotZoneClick() {
         mnuPodesavanjaPomocuprvomredu_Click();
         return true;
     }
-    if (mouseY > z.barTop && mouseY < z.barBottom && mouseX > 50 && mouseX < z.barRight) {
+    if (mouseY > z.barTop && mouseY < z.barBottom && mouseX > z.barLeft && mouseX < z.barRight) {
         mnuPodesavanjaGrafprprotvremena->setChecked(!mnuPodesavanjaGrafprprotvremena->checked());
         ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
         return true;
