@@ -3,6 +3,8 @@
 #include "design/test_window.h"
 #include "small_windows/frm_oprogramu.h"
 
+#include <QMainWindow>
+
 namespace kviz {
 
 QString TestWindow::AnsweringHelpText() const {
@@ -30,7 +32,7 @@ void TestWindow::mnuInfoOAutoru_Click() {
 
 void TestWindow::mnuInfoOProgramu_Click() {
     HideHelpLine();
-    frmOProgramu about(services());
+    frmOProgramu about(services(), window());
     showModalForm(about);
     ShowHelpLine();
 }

@@ -1,5 +1,8 @@
 #include "small_windows/frm_oprogramu.h"
 
+#include <QLayout>
+#include <QMainWindow>
+
 namespace kviz {
 
 namespace {
@@ -27,8 +30,14 @@ constexpr std::array<Line, 12> kLines = {{
 
 } // namespace
 
-frmOProgramu::frmOProgramu(Services services) : Form(services, 6825, 4680) {
+frmOProgramu::frmOProgramu(Services services, QWidget* owner)
+    : Form(services, 6825, 4680), owner_(owner) {
     setCaption("O Programu");
+    // A dialog of its owner (no taskbar entry) with a title and a close box only, at its size.
+    window()->setParent(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
+                                   Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowCloseButtonHint);
+    window()->layout()->setSizeConstraint(QLayout::SetFixedSize);
     canvas().setBackColor(QColor(192, 192, 192));
     for (std::size_t i = 0; i < kLines.size(); ++i) {
         const int number = i < 11 ? static_cast<int>(i) + 1 : 14;
@@ -48,6 +57,13 @@ void frmOProgramu::Form_Load() {
     for (std::size_t i = 0; i < kLines.size(); ++i)
         labels[i]->setCaption(kLines[i].text);
     Command1->setFocus();
+    if (owner_ != nullptr) {
+        QMainWindow* dialog = window();
+        dialog->adjustSize();
+        QRect placed = dialog->frameGeometry();
+        placed.moveCenter(owner_->frameGeometry().center());
+        dialog->move(placed.topLeft());
+    }
 }
 
 frmOAutoru::frmOAutoru(Services services) : Form(services, 4680, 3195) {
@@ -61,6 +77,12 @@ frmOAutoru::frmOAutoru(Services services) : Form(services, 4680, 3195) {
     Label3->setBounds(840, 1200, 600, 300);
     Label3->setFont("MS Sans Serif", 12, false);
     Label3->setAutoSize(true);
+    // The client area follows the window when it grows, grey like the rest.
+    QWidget* client = surface();
+    client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    client->setPalette(palette);
 }
 
 } // namespace kviz

@@ -7,10 +7,11 @@
 
 namespace kviz {
 
+// A fixed dialog, centred on its owner window when it is shown.
 class frmOProgramu : public Form {
     Q_OBJECT
 public:
-    explicit frmOProgramu(Services services);
+    explicit frmOProgramu(Services services, QWidget* owner = nullptr);
 
     // Label1 .. Label11 and Label14.
     std::array<Label*, 12> labels{};
@@ -18,9 +19,12 @@ public:
 
     void Form_Load() override;
     void Command1_Click() { unload(); }
+
+private:
+    QWidget* owner_;
 };
 
-// The window without code about the program's maker.
+// The window without code about the program's maker: an ordinary window that can be resized.
 class frmOAutoru : public Form {
     Q_OBJECT
 public:

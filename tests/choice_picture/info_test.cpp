@@ -2,6 +2,8 @@
 #include "small_windows/frm_oprogramu.h"
 #include "tests/choice_picture/picture_window.h"
 
+#include <QApplication>
+
 namespace kviz {
 namespace {
 
@@ -87,6 +89,42 @@ TEST_F(Info, AboutTheProgram) {
     w->mnuInfoOAutoru->choose();
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title, "Form1");
     EXPECT_FALSE(w->lblPomocuprvomredu->visible());
+}
+
+TEST_F(Info, AboutWindowsShownOverTheTestWindow) {
+    auto w = start(3);
+    w->window()->move(300, 200);
+    QRect dialog, owner, grown;
+    QSize minimum, maximum;
+    bool title = false, close = false, minimise = true, maximise = true;
+    fakes.dialogs.onModal = [&](Form& form) {
+        QMainWindow* shown = form.window();
+        shown->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
+        dialog = shown->frameGeometry();
+        owner = w->window()->frameGeometry();
+        minimum = shown->minimumSize();
+        maximum = shown->maximumSize();
+        const Qt::WindowFlags flags = shown->windowFlags();
+        title = flags.testFlag(Qt::WindowTitleHint);
+        close = flags.testFlag(Qt::WindowCloseButtonHint);
+        minimise = flags.testFlag(Qt::WindowMinimizeButtonHint);
+        maximise = flags.testFlag(Qt::WindowMaximizeButtonHint);
+        shown->resize(shown->size() + QSize(100, 80));
+        QApplication::processEvents();
+        grown = form.surface()->geometry();
+    };
+    w->mnuInfoOProgramu->choose();
+    EXPECT_NEAR(dialog.center().x(), owner.center().x(), 2);
+    EXPECT_NEAR(dialog.center().y(), owner.center().y(), 2);
+    EXPECT_EQ(minimum, maximum); // a fixed size
+    EXPECT_TRUE(title && close);
+    EXPECT_FALSE(minimise || maximise);
+    EXPECT_EQ(grown.size(), QSize(455, 312)); // 6825 x 4680 twips, whatever the resize asked
+
+    w->mnuInfoOAutoru->choose();
+    EXPECT_NE(minimum, maximum);
+    EXPECT_EQ(grown.size(), QSize(312 + 100, 213 + 80)); // the client area follows the window
 }
 
 } // namespace
