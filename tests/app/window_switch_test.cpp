@@ -99,12 +99,41 @@ TEST_F(Switching, OwnImageOnlyBeeps) {
     EXPECT_EQ(std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.2"), 0u);
 }
 
+// Each toolbar image of a test opens that test's window, whose own menu item is checked.
 TEST_F(Switching, EveryTestHasItsWindow) {
-    for (std::size_t row = 1; row < testCatalogue().size(); ++row) {
-        current().testMenuItems[row]->choose();
-        EXPECT_EQ(current().test().window, testCatalogue()[row].window);
-        EXPECT_EQ(current().caption().toStdString(), std::string(testCatalogue()[row].caption));
+    struct Row {
+        int image;
+        const char* menuItem;
+        const char* window;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {2, "mnuTestsuvapitsaponudjodg", "frmSuvapitsaponudjABCDodgovorima",
+         "Suva pitanja sa ponudjenim ABCD odgovorima"},
+        {3, "mnuTestSuvapitsaunosodg", "frmSuvapitanjasaunosenjemodgovora",
+         "Suva pitanja sa unosenjem odgovora"},
+        {4, "mnuTestSuvapitizppsaponudjodg", "frmSuvapitizPrvepomocisaponudjABCDodg",
+         "Suva pitanja iz Prve pomoci sa ponudjenim ABCD odgovorima"},
+        {5, "mnuTestSuvapitizPPsaunosodg", "frmPrvaPomocpitanjasaunosenjemodgovora",
+         "Prva Pomoc pitanja sa unosenjem odgovora"},
+        {6, "mnuTestSaobracajniznaci15znakova", "frmSaobracajniznaci15znakova",
+         "Saobracajni znaci 15 znakova"},
+        {7, "mnuTestZnacikojedajuovlsaobrlica", "frmZnacikojedajuovlsaobrlica",
+         "Znaci koje daju ovlascena saobracajna lica"},
+        {8, "mnuTestSlsaobrznaksaponudjodg", "frmSlisaobrznaksaponudjABCDodg",
+         "Slike saobracajnih znakova sa ponudjenim ABCD odgovorima"},
+        {9, "mnuTestRaskrsnice", "frmRaskrsnice", "Raskrsnice"},
+        {1, "mnuTestSliksaobrsitsaponudjodg", "frmSlisaobrsitsaponudjABCDodgovorima",
+         "Slike saobracajnih situacija sa ponudjenim ABCD odgovorima"},
+    };
+    for (const Row& row : rows) {
+        current().imgtoolbar[static_cast<std::size_t>(row.image - 1)]->onClick();
+        EXPECT_EQ(current().test().window, row.window) << row.image;
+        EXPECT_EQ(current().caption(), row.caption) << row.image;
+        EXPECT_TRUE(current().findMenu(row.menuItem)->checked()) << row.image;
+        EXPECT_FALSE(current().findMenu(row.menuItem)->enabled()) << row.image;
     }
+    EXPECT_EQ(fakes.beeper.count, 0);
     QCoreApplication::processEvents();
 }
 

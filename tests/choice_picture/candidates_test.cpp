@@ -50,9 +50,15 @@ TEST_F(Candidates, LaterStartAsksAndLoadsTheChosenCandidate) {
                                       "odgovora\r\n",
                                       {"aN", std::string(2, '\0'), std::string(2, '\0')}));
     fakes.dialogs.answers = {"ana"};
+    writeBank("ssitabcd", "ssitabcd.pit",
+              testing::choiceBank("3", {testing::testQuestion(1), testing::testQuestion(2),
+                                        testing::testQuestion(3)}));
+    auto w = std::make_unique<frmSlisaobrsitsaponudjABCDodgovorima>(services());
     bool helpHidden = false;
-    fakes.dialogs.whileOpen = [&](const DialogCall&) { helpHidden = true; };
-    auto w = start(3);
+    fakes.dialogs.whileOpen = [&](const DialogCall&) {
+        helpHidden = !w->lblPomocuprvomredu->visible() && w->lblPomocuprvomredu->caption() == "";
+    };
+    w->show();
     ASSERT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1);
     EXPECT_TRUE(helpHidden);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Input)->defaultAnswer, "NOVI KANDIDAT");

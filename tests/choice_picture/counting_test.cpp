@@ -102,11 +102,20 @@ TEST_F(Counting, RedrawingTheSameQuestionKeepsItCountable) {
 
 TEST_F(Counting, NothingIsCountedDuringAReview) {
     auto w = start(5);
-    w->reviewMode = true;
+    key(*w, 'b');
     w->ShowNextQuestion();
-    key(*w, 'a');
+    w->cmdPregled->press();
+    for (int q = 1; q <= 5; ++q) {
+        key(*w, 'a'); // refused: nothing is recorded that could be counted
+        w->ShowNextQuestion();
+    }
+    w->cmdKrajrada->press(); // back at question 2, which was never answered
+    EXPECT_EQ(w->questionIndex, 2);
     w->ShowNextQuestion();
-    EXPECT_EQ(basKvizomat.answeredCount, 0);
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 1");
+    for (int q = 2; q <= 5; ++q)
+        EXPECT_EQ(w->answerLetters[static_cast<std::size_t>(q)], '\0') << q;
 }
 
 TEST_F(Counting, Reset) {

@@ -94,10 +94,13 @@ TEST_F(EndingAsAna, ClosingTheWindowSavesAndEnds) {
 
 TEST_F(EndingAsAna, DuringAReviewTheQuestionBeforeItIsSaved) {
     auto w = startAsAna(3);
-    w->savedQuestionIndex = 2;
-    w->questionIndex = 4; // one past the last, where the demonstration ends
-    w->quickReviewMode = true;
-    w->mnuTestKrajrada_Click();
+    w->ShowNextQuestion();
+    w->cmdPregled->press();
+    w->ShowNextQuestion();
+    w->ShowNextQuestion();
+    ASSERT_EQ(w->questionIndex, 3);
+    w->window()->close();
+    EXPECT_EQ(fakes.programEnd.count, 1);
     EXPECT_EQ(anaFile().substr(0, 24), "2 Broj zadnjeg pitanja\r\n");
 }
 

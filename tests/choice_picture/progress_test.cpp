@@ -178,9 +178,19 @@ TEST_F(ProgressWithAna, FailedSaveIsReported) {
 }
 
 TEST_F(ProgressWithAna, NewCandidateCreatesAnEmptyFileAndKeepsTheState) {
-    auto w = startAsAna(3);
+    auto w = start(3);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->ShowNextQuestion();
+    fakes.dialogs.answers = {"ana"};
+    w->mnuKandidat->choose();
+    ASSERT_EQ(w->candidatePosition, 1);
     EXPECT_EQ(std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.1"), 0u);
-    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(w->questionIndex, 3);
+    EXPECT_EQ(w->answerLetters[1], 'b');
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: POLOZIO(100%)");
 }
 
 TEST_F(Progress, SaveWithNoCandidateWritesTheTemplateOnly) {
