@@ -93,13 +93,17 @@ protected:
         // Slices start at twelve o'clock and run clockwise, in the order of the values.
         int start = 90 * 16;
         int firstSpan = -static_cast<int>(std::lround(chart->first() / total * 360.0 * 16));
-        painter.setBrush(firstColor);
-        if (firstSpan != 0)
-            painter.drawPie(circle, start, firstSpan);
-        painter.setBrush(secondColor);
         int secondSpan = -360 * 16 - firstSpan;
-        if (secondSpan != 0)
-            painter.drawPie(circle, start + firstSpan, secondSpan);
+        // A slice of the whole circle is the circle itself, with no radius at twelve o'clock.
+        auto slice = [&](const QColor& color, int from, int span) {
+            painter.setBrush(color);
+            if (std::abs(span) >= 360 * 16)
+                painter.drawEllipse(circle);
+            else if (span != 0)
+                painter.drawPie(circle, from, span);
+        };
+        slice(firstColor, start, firstSpan);
+        slice(secondColor, start + firstSpan, secondSpan);
     }
 };
 

@@ -3,6 +3,8 @@
 #include "small_windows/frm_skracenatabela.h"
 #include "tests/support/qt_print.h"
 
+#include <QFontMetrics>
+#include <QImage>
 #include <QMainWindow>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -66,6 +68,33 @@ TEST_F(ResultsTable, NothingCountedShowsNoChartAndNoGrade) {
     EXPECT_EQ(table->lblKandidatskrtabela->caption(), " PERA");
     EXPECT_EQ(table->lblTacnodg->caption(), "Tacnih odgovora: 0");
     EXPECT_EQ(table->lblOcNijepolPoluskrtab->caption(), " NIJE POLOZIO");
+}
+
+TEST_F(ResultsTable, OneShareIsAWholeCircleWithoutARadius) {
+    for (auto [correct, colour] : {std::pair{0, QColor(255, 0, 0)}, {5, QColor(10, 170, 10)}}) {
+        auto table = open(5, correct, "ANA");
+        const QImage chart = table->MSChart1->widget()->grab().toImage();
+        const int side = std::min(chart.width(), chart.height()) - 8;
+        const QPoint centre(chart.width() / 2, chart.height() / 2);
+        // The column from the centre up to twelve o'clock is the share's colour all the way.
+        for (int y = centre.y() - side / 2 + 3; y < centre.y() - 2; ++y)
+            for (int x = centre.x() - 1; x <= centre.x() + 1; ++x)
+                EXPECT_EQ(chart.pixelColor(x, y), colour)
+                    << correct << " right, at " << x << ", " << y;
+    }
+}
+
+TEST_F(ResultsTable, LabelsShowTheirLongestTextsWhole) {
+    auto table = open(9999, 0, "MMMMMMMMMMMMMMMMMMMM");
+    for (Label* label : {table->lblKandidatskrtabela, table->lblOcNijepolPoluskrtab,
+                         table->lblNetacodg, table->lblTacnodg})
+        EXPECT_GE(label->widget()->width(),
+                  QFontMetrics(label->widget()->font()).horizontalAdvance(label->caption()))
+            << label->caption().toStdString();
+    auto right = open(9999, 9999, "ANA");
+    EXPECT_GE(right->lblTacnodg->widget()->width(),
+              QFontMetrics(right->lblTacnodg->widget()->font())
+                  .horizontalAdvance("Tacnih odgovora: 9999"));
 }
 
 TEST_F(ResultsTable, Layout) {
