@@ -252,7 +252,8 @@ public:
 
     // Working time
     virtual void tmrTimer1_Timer();
-    // Chooses a working-time limit of 5, 10, 15, 30 or 45 minutes.
+    // Chooses the working-time limit of one item of the group (5 to 360 minutes); the chosen
+    // item alone stays checked.
     void ChooseWorkLimit(MenuItem* item, int minutes);
     void vremerada_Click();
     void UncheckWorkTimeMenus();
