@@ -8,11 +8,43 @@
 namespace kviz {
 
 Canvas::Canvas(int widthTwips, int heightTwips, QObject* parent)
-    : QObject(parent),
-      image_(static_cast<int>(std::lround(widthTwips / kTwipsPerPixel)),
-             static_cast<int>(std::lround(heightTwips / kTwipsPerPixel)), QImage::Format_RGB32) {
-    image_.fill(Qt::white);
+    : QObject(parent), size_(static_cast<int>(std::lround(widthTwips / kTwipsPerPixel)),
+                             static_cast<int>(std::lround(heightTwips / kTwipsPerPixel))),
+      image_(size_, QImage::Format_RGB32) {
+    image_.fill(backColor_);
     font_ = screenFont(fontName_, fontSize_, bold_);
+}
+
+void Canvas::setDevicePixelRatio(qreal ratio) {
+    if (ratio <= 0 || ratio == image_.devicePixelRatio())
+        return;
+    QImage image(static_cast<int>(std::ceil(size_.width() * ratio)),
+                 static_cast<int>(std::ceil(size_.height() * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(backColor_);
+    image_ = std::move(image);
+    for (const DrawOp& op : log_) {
+        if (op.kind == DrawOp::Kind::Text)
+            paint(op, screenFont(op.fontName, op.fontSize, op.bold), QRect());
+        else
+            paint(op, font_,
+                  pixelRect(op.rect.left(), op.rect.top(), op.rect.right(), op.rect.bottom()));
+    }
+}
+
+template <typename F> void Canvas::inBands(const QRect& area, F&& each) const {
+    // Qt's raster engine runs a fill or copy of 96 device rows or more in its thread pool.
+    const int rows = std::max(1, static_cast<int>(64 / image_.devicePixelRatio()));
+    for (int top = area.top(); top <= area.bottom(); top += rows)
+        each(QRect(area.left(), top, area.width(), std::min(rows, area.bottom() + 1 - top)));
+}
+
+void Canvas::paintOn(QPainter& painter, const QRect& area) const {
+    const qreal ratio = image_.devicePixelRatio();
+    inBands(area & QRect(QPoint(0, 0), size_), [&](const QRect& r) {
+        painter.drawImage(
+            r, image_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    });
 }
 
 void Canvas::setScale(double twipsPerUnitX, double twipsPerUnitY) {
@@ -43,15 +75,22 @@ QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
 
 void Canvas::setBackColor(QColor color) {
     backColor_ = color;
+    drawnArea_ = QRect(QPoint(0, 0), size_);
     clear();
 }
 
 void Canvas::clear() {
-    image_.fill(backColor_);
+    // Only what was drawn since the last clear differs from the back colour.
+    if (!drawnArea_.isEmpty()) {
+        QPainter painter(&image_);
+        inBands(drawnArea_, [&](const QRect& r) { painter.fillRect(r, backColor_); });
+        painter.end();
+        emit changed(drawnArea_);
+    }
+    drawnArea_ = QRect();
     log_.clear();
     currentX = 0;
     currentY = 0;
-    emit changed();
 }
 
 void Canvas::setFont(const QString& name, double sizePoints, bool bold) {
@@ -59,6 +98,48 @@ void Canvas::setFont(const QString& name, double sizePoints, bool bold) {
     fontSize_ = sizePoints;
     bold_ = bold;
     font_ = screenFont(name, sizePoints, bold);
+}
+
+QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
+    QPainter painter(&image_);
+    switch (op.kind) {
+    case DrawOp::Kind::Text: {
+        painter.setFont(font);
+        painter.setPen(op.color);
+        QFontMetricsF metrics(font);
+        QPointF topLeft = pixelsFromUnits(op.at);
+        QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+        painter.drawText(baseline, op.text);
+        // The line's box and the ink, which may stand out of it by a pixel or two.
+        QRectF line(topLeft, QSizeF(metrics.horizontalAdvance(op.text), metrics.height()));
+        QRectF ink = metrics.boundingRect(op.text).translated(baseline);
+        return line.united(ink).toAlignedRect().adjusted(-2, -2, 2, 2);
+    }
+    case DrawOp::Kind::Box: {
+        // The four sides are filled pixel rows and columns, both corners inclusive, so that a
+        // box one pixel wide or high is still drawn (QPainter's drawRect draws nothing of a
+        // rectangle without width or height).
+        const QRect& r = box;
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), op.color);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), op.color);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), op.color);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), op.color);
+        return r;
+    }
+    case DrawOp::Kind::FilledBox: {
+        painter.fillRect(box, op.color);
+        return box;
+    }
+    }
+    return QRect();
+}
+
+void Canvas::draw(const DrawOp& op, const QRect& box) {
+    log_.push_back(op);
+    QRect area = paint(op, font_, box) & QRect(QPoint(0, 0), size_);
+    drawnArea_ |= area;
+    if (!area.isEmpty())
+        emit changed(area);
 }
 
 void Canvas::print(const QString& text) {
@@ -70,19 +151,10 @@ void Canvas::print(const QString& text) {
     op.fontName = fontName_;
     op.fontSize = fontSize_;
     op.bold = bold_;
-    log_.push_back(op);
-
-    QPainter painter(&image_);
-    painter.setFont(font_);
-    painter.setPen(color_);
-    QFontMetricsF metrics(font_);
-    QPointF topLeft = pixelsFromUnits({currentX, currentY});
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
-    painter.end();
+    draw(op, QRect());
 
     currentX = 0;
     currentY += textHeight();
-    emit changed();
 }
 
 QRect Canvas::pixelRect(double x1, double y1, double x2, double y2) const {
@@ -98,19 +170,7 @@ void Canvas::box(double x1, double y1, double x2, double y2, QColor color) {
     op.kind = DrawOp::Kind::Box;
     op.rect = QRectF(QPointF(x1, y1), QPointF(x2, y2));
     op.color = color;
-    log_.push_back(op);
-
-    // The four sides are filled pixel rows and columns, both corners inclusive, so that a box
-    // one pixel wide or high is still drawn (QPainter's drawRect draws nothing of a rectangle
-    // without width or height).
-    QRect r = pixelRect(x1, y1, x2, y2);
-    QPainter painter(&image_);
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), color);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), color);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), color);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), color);
-    painter.end();
-    emit changed();
+    draw(op, pixelRect(x1, y1, x2, y2));
 }
 
 void Canvas::filledBox(double x1, double y1, double x2, double y2, QColor color) {
@@ -118,12 +178,7 @@ void Canvas::filledBox(double x1, double y1, double x2, double y2, QColor color)
     op.kind = DrawOp::Kind::FilledBox;
     op.rect = QRectF(QPointF(x1, y1), QPointF(x2, y2));
     op.color = color;
-    log_.push_back(op);
-
-    QPainter painter(&image_);
-    painter.fillRect(pixelRect(x1, y1, x2, y2), color);
-    painter.end();
-    emit changed();
+    draw(op, pixelRect(x1, y1, x2, y2));
 }
 
 double Canvas::textWidth(const QString& text) const {

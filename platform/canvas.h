@@ -3,6 +3,11 @@
 // Text is printed at the current position in the current font and colour; printing moves the
 // current position to the start of the next line. Every drawing operation since the last
 // clear is also kept in a log, so that tests can ask what stands on the surface.
+//
+// The back buffer has the device pixel ratio of the window's screen, so that text and lines
+// are as sharp as the widgets on a HiDPI screen. Positions, sizes and the log do not depend on
+// the ratio: a pixel here is always a pixel of the window (a logical pixel), and a change of
+// ratio draws the log again into a buffer of the new resolution.
 #pragma once
 
 #include <QColor>
@@ -12,6 +17,8 @@
 #include <QRectF>
 #include <QString>
 #include <vector>
+
+class QPainter;
 
 namespace kviz {
 
@@ -63,7 +70,17 @@ public:
     double textWidth(const QString& text) const;
     double textHeight() const;
 
+    // The buffer has image().devicePixelRatio() device pixels to a pixel of the window.
     const QImage& image() const { return image_; }
+    // The size in pixels of the window.
+    QSize size() const { return size_; }
+    qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
+    // Draws the log again into a buffer of the given ratio; nothing when the ratio is the
+    // same. The caller repaints the window.
+    void setDevicePixelRatio(qreal ratio);
+    // Copies an area of the surface, in pixels of the window, to the same place on a painter
+    // of the window.
+    void paintOn(QPainter& painter, const QRect& area) const;
     const std::vector<DrawOp>& log() const { return log_; }
 
     // The Qt font that stands in for a font name of the original windows, with its size in
@@ -71,12 +88,25 @@ public:
     static QFont screenFont(const QString& name, double sizePoints, bool bold);
 
 signals:
-    void changed();
+    // A part of the surface, in pixels of the window, has changed.
+    void changed(const QRect& area);
 
 private:
     QRect pixelRect(double x1, double y1, double x2, double y2) const;
+    // Splits an area into bands of rows that Qt fills or copies on this thread: it hands a
+    // taller one to its thread pool, whose wake-ups cost more than the work at this size.
+    template <typename F> void inBands(const QRect& area, F&& each) const;
+    // Draws one operation into the buffer, a text in the given font and a box on the given
+    // pixels, and returns the pixels it may have touched.
+    QRect paint(const DrawOp& op, const QFont& font, const QRect& box);
+    // Logs, draws and reports one operation.
+    void draw(const DrawOp& op, const QRect& box);
 
+    QSize size_;
     QImage image_;
+    // What has been drawn since the buffer was last all back colour, so that a clear repaints
+    // only that.
+    QRect drawnArea_;
     std::vector<DrawOp> log_;
     double scaleX_ = 1.0;
     double scaleY_ = 1.0;

@@ -3,7 +3,10 @@
 #include "tests/platform/recording_form.h"
 
 #include <QFontInfo>
+#include <QRegion>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace kviz::testing {
 namespace {
@@ -169,6 +172,104 @@ TEST(Canvas, LogRecordsWhatWasDrawn) {
                    static_cast<int>(canvas.textHeight()));
     EXPECT_GT(inkedPixels(canvas.image().copy(textArea)), 10);
     EXPECT_EQ(inkedPixels(canvas.image().copy(0, 0, 40, 25)), 8 + 9); // only the two boxes
+}
+
+// The same drawing on every canvas of a test.
+void drawSample(Canvas& canvas) {
+    canvas.setScale(15, 15);
+    canvas.setFont("MS Sans Serif", 12, true);
+    canvas.currentX = 20;
+    canvas.currentY = 30;
+    canvas.print("Pitanje");
+    canvas.box(10, 10, 19, 19, Qt::blue);
+    canvas.filledBox(40, 60, 49, 64, Qt::red);
+}
+
+bool sameLog(const std::vector<DrawOp>& a, const std::vector<DrawOp>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].kind != b[i].kind || a[i].text != b[i].text || a[i].at != b[i].at ||
+            a[i].rect != b[i].rect || a[i].color != b[i].color || a[i].fontName != b[i].fontName ||
+            a[i].fontSize != b[i].fontSize || a[i].bold != b[i].bold)
+            return false;
+    }
+    return true;
+}
+
+TEST(Canvas, AtRatioTwoTheBufferHasTwiceThePixelsAndTheSameLog) {
+    Canvas plain(3000, 1500); // 200 x 100 pixels
+    drawSample(plain);
+    Canvas sharp(3000, 1500);
+    sharp.setDevicePixelRatio(2);
+    drawSample(sharp);
+    Canvas later(3000, 1500); // the ratio changes after the drawing
+    drawSample(later);
+    later.setDevicePixelRatio(2);
+
+    EXPECT_EQ(plain.image().size(), QSize(200, 100));
+    for (const Canvas* canvas : {&sharp, &later}) {
+        EXPECT_EQ(canvas->image().size(), QSize(400, 200));
+        EXPECT_EQ(canvas->size(), QSize(200, 100));
+        EXPECT_TRUE(sameLog(canvas->log(), plain.log()));
+        // Positions stay in pixels of the window: the filled box (40..49, 60..64) covers
+        // device pixels 80..99, 120..129.
+        EXPECT_EQ(canvas->image().pixelColor(80, 120), QColor(Qt::red));
+        EXPECT_EQ(canvas->image().pixelColor(99, 129), QColor(Qt::red));
+        EXPECT_EQ(canvas->image().pixelColor(100, 130), kWhite);
+        EXPECT_EQ(canvas->image().pixelColor(20, 20), QColor(Qt::blue));
+    }
+    EXPECT_EQ(later.image(), sharp.image()) << "a change of ratio draws the log again";
+    // The text is drawn with the finer pixels, not scaled up from the coarse ones.
+    QImage scaled = plain.image().scaled(400, 200);
+    scaled.setDevicePixelRatio(2);
+    EXPECT_NE(sharp.image(), scaled);
+}
+
+// Every pixel that an operation changes lies in an area that the canvas reports, so that the
+// window repaints no more than that and misses nothing.
+TEST(Canvas, ReportedAreasCoverEveryChangedPixel) {
+    struct Row {
+        const char* name;
+        std::function<void(Canvas&)> step;
+    };
+    const Row rows[] = {
+        {"print", [](Canvas& c) { c.print("Wjg DA NE"); }},
+        {"box", [](Canvas& c) { c.box(5, 5, 150, 80, Qt::black); }},
+        {"filled box", [](Canvas& c) { c.filledBox(150, 80, 5, 5, Qt::green); }},
+        {"clear", [](Canvas& c) { c.clear(); }},
+        {"back colour", [](Canvas& c) { c.setBackColor(Qt::yellow); }},
+    };
+    for (const Row& row : rows) {
+        for (qreal ratio : {1.0, 2.0}) {
+            SCOPED_TRACE(std::string(row.name) + " at ratio " + std::to_string(ratio));
+            Canvas canvas(3000, 1500);
+            canvas.setDevicePixelRatio(ratio);
+            drawSample(canvas);
+            canvas.setFont("MS Serif", 14, true);
+            canvas.currentX = 60;
+            canvas.currentY = 40;
+            const QImage before = canvas.image().copy();
+            QRegion reported;
+            QObject::connect(&canvas, &Canvas::changed,
+                             [&](const QRect& area) { reported += area; });
+
+            row.step(canvas);
+
+            const QImage& after = canvas.image();
+            int changed = 0, outside = 0;
+            for (int y = 0; y < after.height(); ++y)
+                for (int x = 0; x < after.width(); ++x)
+                    if (after.pixel(x, y) != before.pixel(x, y)) {
+                        ++changed;
+                        if (!reported.contains(
+                                QPoint(static_cast<int>(x / ratio), static_cast<int>(y / ratio))))
+                            ++outside;
+                    }
+            EXPECT_GT(changed, 0);
+            EXPECT_EQ(outside, 0);
+        }
+    }
 }
 
 TEST(Canvas, OriginalFontNamesMapToTheLiberationFontsAtNinetySixDpi) {
