@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -341,12 +342,31 @@ QStringList ComboBox::items() const {
 // ---- Image and PictureBox ---------------------------------------------------------------
 
 namespace {
+// What tells one state of a picture file from another: its path, length and time of change.
+QString pictureStamp(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return QString();
+    return QStringLiteral("%1|%2|%3")
+        .arg(file.absoluteFilePath())
+        .arg(file.size())
+        .arg(file.lastModified().toMSecsSinceEpoch());
+}
+
+constexpr const char* kPictureStamp = "kvizPictureStamp";
+
 bool loadInto(QLabel* label, const QString& path, QString& keptPath) {
+    // The unchanged file that the label shows already (two questions may share a picture) is
+    // neither decoded nor repainted again.
+    const QString stamp = pictureStamp(path);
+    if (!stamp.isEmpty() && path == keptPath && label->property(kPictureStamp) == stamp)
+        return true;
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull())
         return false;
     label->setPixmap(QPixmap::fromImage(image));
+    label->setProperty(kPictureStamp, stamp);
     keptPath = path;
     return true;
 }
@@ -379,7 +399,10 @@ Image::Image(Form& form, QString name, QWidget* parent)
 }
 
 bool Image::loadPicture(const QString& path) { return loadInto(label_, path, path_); }
-void Image::setPicture(const QPixmap& pixmap) { label_->setPixmap(pixmap); }
+void Image::setPicture(const QPixmap& pixmap) {
+    label_->setPixmap(pixmap);
+    label_->setProperty(kPictureStamp, QVariant());
+}
 
 PictureBox::PictureBox(Form& form, QString name, QWidget* parent)
     : Control(form, std::move(name), new ClickLabel(parent)),

@@ -131,12 +131,18 @@ public:
         setMouseTracking(true);
         setContextMenuPolicy(Qt::PreventContextMenu);
         setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent); // the canvas covers the whole surface
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        // The back buffer follows the ratio of the screen the window is on; it covers the
+        // whole surface, so only the parts asked for are copied.
+        Canvas& canvas = form_.canvas();
+        canvas.setDevicePixelRatio(devicePixelRatioF());
         QPainter painter(this);
-        painter.drawImage(0, 0, form_.canvas().image());
+        for (const QRect& area : event->region())
+            canvas.paintOn(painter, area);
     }
     void mousePressEvent(QMouseEvent* event) override {
         afterDoubleClick_ = false; // a new press starts a new click
@@ -176,14 +182,14 @@ Form::Form(Services services, int clientWidthTwips, int clientHeightTwips) : ser
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
     canvas_ = new Canvas(clientWidthTwips, clientHeightTwips, this);
     surface_ = new Surface(*this, window_);
-    surface_->setFixedSize(canvas_->image().size());
+    surface_->setFixedSize(canvas_->size());
     QPalette palette = surface_->palette();
     palette.setColor(QPalette::Window, Qt::white);
     surface_->setPalette(palette);
     surface_->setAutoFillBackground(true);
     window_->setCentralWidget(surface_);
     window_->menuBar()->setNativeMenuBar(false);
-    connect(canvas_, &Canvas::changed, surface_, qOverload<>(&QWidget::update));
+    connect(canvas_, &Canvas::changed, surface_, qOverload<const QRect&>(&QWidget::update));
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget* old, QWidget* now) { focusChanged(old, now); });
     qApp->installEventFilter(this);
