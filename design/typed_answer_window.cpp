@@ -60,17 +60,21 @@ bool TypedAnswerWindow::BeginTypedDrawing(bool& newVisit, bool& countedOnLeave) 
     countOnLeave = false;
     for (TextBox* box : txtOdgovor)
         box->setVisible(false);
+    ShowAnsweringHelpLine();
     ++drawings;
     return false;
 }
 
-void TypedAnswerWindow::FinishTypedDrawing(bool newVisit, bool countedOnLeave,
-                                           const QString& helpCaption) {
+void TypedAnswerWindow::FinishTypedDrawing(bool newVisit, bool countedOnLeave) {
     countOnLeave = newVisit ? !answerGiven : countedOnLeave;
-    if (!quickReviewMode && !reviewMode)
-        lblPomocuprvomredu->setCaption(helpCaption);
+    ShowAnsweringHelpLine();
     ++drawings;
     FocusAnswerInput();
+}
+
+void TypedAnswerWindow::ShowAnsweringHelpLine() {
+    if (!quickReviewMode && !reviewMode)
+        lblPomocuprvomredu->setCaption(AnsweringHelpLine());
 }
 
 void TypedAnswerWindow::FocusAnswerInput() { txtOdgovor.front()->setFocus(); }

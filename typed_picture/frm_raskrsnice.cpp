@@ -109,7 +109,7 @@ void frmRaskrsnice::ShowQuestion() {
             PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
         }
     }
-    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovarajuci broj i pritisnite Enter.");
+    FinishTypedDrawing(newVisit, countedOnLeave);
 }
 
 void frmRaskrsnice::txtOdgovor_Change() {

@@ -149,7 +149,7 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
         }
     }
     // The focus goes to the box of the question in the question box.
-    FinishTypedDrawing(newVisit, countedOnLeave, "Upisite odgovarajuci broj i pritisnite Enter.");
+    FinishTypedDrawing(newVisit, countedOnLeave);
 }
 
 void frmSaobracajniznaci15znakova::FocusAnswerInput() {

@@ -34,6 +34,9 @@ public:
     static double numberOf(std::string_view text);
 
 protected:
+    QString AnsweringHelpLine() const override {
+        return "Upisite odgovarajuci broj i pritisnite Enter.";
+    }
     // Adds an answer box that takes at most boxWidth characters.
     TextBox& AddKeyedBox(QWidget* parent, int index);
     // Stores the boxes as the answer, except during a review or the demonstration.

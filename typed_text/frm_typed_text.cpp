@@ -18,7 +18,6 @@ namespace {
 constexpr double kTextX = 790;
 constexpr double kTextTop = 1320;
 constexpr double kLineGap = 8;
-const QString kAnsweringHelp = "Upisite odgovor i pritisnite taster Enter.";
 
 WindowLayout typedTextLayout(bool firstAid) {
     WindowLayout layout = typedAnswerLayout();
@@ -89,8 +88,6 @@ void TypedTextWindow::ShowQuestion() {
             // No question: the surface is empty, and the help line tells how to answer.
             printedLines_.clear();
             frameDrawn_ = false;
-            if (!quickReviewMode && !reviewMode)
-                lblPomocuprvomredu->setCaption(kAnsweringHelp);
         }
         return;
     }
@@ -172,7 +169,7 @@ void TypedTextWindow::ShowQuestion() {
             PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
         }
     }
-    FinishTypedDrawing(newVisit, countedOnLeave, kAnsweringHelp);
+    FinishTypedDrawing(newVisit, countedOnLeave);
 }
 
 void TypedTextWindow::txtOdgovor_KeyUp() {
@@ -259,6 +256,10 @@ void TypedTextWindow::ClearAnswers() {
         typedAnswers[static_cast<std::size_t>(q)].clear();
         resultLetters[static_cast<std::size_t>(q)] = ' ';
     }
+}
+
+QString TypedTextWindow::AnsweringHelpLine() const {
+    return "Upisite odgovor i pritisnite taster Enter.";
 }
 
 QString TypedTextWindow::AnsweringHelpText() const {

@@ -25,6 +25,7 @@ public:
     void ShowQuestion() override;
     void ClearAnswers() override;
     QString AnsweringHelpText() const override;
+    QString AnsweringHelpLine() const override;
 
     void txtOdgovor_KeyUp();
     void txtOdgovor_Change();

@@ -1,6 +1,7 @@
 // The intersections test: keys, live scoring, the verdict, counting and the stored answers.
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_raskrsnice.h"
+#include "typed_picture/frm_saobracajni_znaci15.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -200,6 +201,24 @@ TEST_F(Intersections, HelpText) {
     w->mnuPomocPomoczaaktivniprogram->choose();
     EXPECT_TRUE(fakes.dialogs.last(DialogCall::Kind::Message)
                     ->text.startsWith("\nUpisite odgovarajuci broj i pritisnite Enter.\n\n\n"));
+}
+
+TEST_F(Intersections, WithNoQuestionTheHelpLineSaysHowToAnswer) {
+    // No answer-key file in either keyed window; the help line is that of answering, also after
+    // a review.
+    std::filesystem::create_directories(stateRoot() / "RASKRSN");
+    std::filesystem::create_directories(stateRoot() / "SAOBZN15");
+    frmRaskrsnice intersections(services());
+    frmSaobracajniznaci15znakova signs(services());
+    for (TestWindow* w :
+         {static_cast<TestWindow*>(&intersections), static_cast<TestWindow*>(&signs)}) {
+        w->show();
+        ASSERT_EQ(w->questionCount, 0);
+        w->cmdPregled->press();
+        w->cmdKrajrada->press();
+        EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Upisite odgovarajuci broj i pritisnite Enter.")
+            << w->caption().toStdString();
+    }
 }
 
 } // namespace
