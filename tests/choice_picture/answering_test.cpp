@@ -232,6 +232,43 @@ TEST_F(Answering, GreenFrameAndHoverFrame) {
     EXPECT_EQ(w->canvas().log().back().color, QColor(10, 170, 10));
 }
 
+TEST_F(Answering, GreenFrameRoundEachRightAnswer) {
+    std::vector<std::vector<std::string>> bank;
+    for (char right : {'a', 'b', 'c', 'd'}) {
+        std::vector<std::string> lines = {"Pitanje"};
+        for (char letter : {'a', 'b', 'c', 'd'})
+            lines.push_back(std::string(letter == right ? "*" : " ") + letter + ") odgovor");
+        bank.push_back(lines);
+    }
+    writeBank("ssitabcd", "ssitabcd.pit", testing::choiceBank("4", bank));
+    auto w = startWindow();
+    for (int q = 1; q <= 4; ++q) {
+        const int tops[5] = {w->topA, w->topB, w->topC, w->topD, w->textBottom};
+        key(*w, 'a' + q - 1);
+        ASSERT_FALSE(boxes(*w).empty()) << q;
+        EXPECT_EQ(boxes(*w).back().color, QColor(10, 170, 10)) << q;
+        EXPECT_EQ(boxes(*w).back().rect,
+                  QRectF(QPointF(6670, tops[q - 1] + 10), QPointF(11700, tops[q] - 10)))
+            << q;
+        w->ShowNextQuestion();
+    }
+}
+
+TEST_F(Answering, MovingOffAnAnswerWipesItsHoverFrame) {
+    auto w = start();
+    w->Form_MouseMove(0, 0, 7000, w->topA);
+    const QRectF hover(QPointF(6650, w->topA), QPointF(11720, w->topB));
+    ASSERT_EQ(boxes(*w).back().rect, hover);
+    const auto before = static_cast<std::ptrdiff_t>(w->canvas().log().size());
+    w->Form_MouseMove(0, 0, 7000, w->topB);
+    const auto& log = w->canvas().log();
+    bool wiped = false;
+    for (auto op = log.begin() + before; op != log.end(); ++op)
+        wiped = wiped || (op->kind == DrawOp::Kind::Box && op->rect == hover &&
+                          op->color == QColor(255, 255, 255));
+    EXPECT_TRUE(wiped);
+}
+
 TEST_F(Answering, HoverFrameOfAnswerDRunsToTheTextBottom) {
     auto w = start();
     w->questionIndex = 3;

@@ -357,5 +357,19 @@ TEST_F(Candidates, TypingANameIntoTheComboWithRealKeys) {
     EXPECT_EQ(w->answerLetters[1], 'b');
 }
 
+// A right click is a double click on the window; with the name box at work it only gives the
+// keys back to the window.
+TEST_F(Candidates, RightClickWhileTheNameBoxHasTheFocus) {
+    auto w = start(3);
+    QApplication::setActiveWindow(w->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+    w->cmbKandidat->setFocus();
+    ASSERT_FALSE(w->keyPreview);
+    QTest::mouseClick(w->surface(), Qt::RightButton, {}, QPoint(300, 300));
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_TRUE(w->keyPreview);
+    EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje);
+}
+
 } // namespace
 } // namespace kviz

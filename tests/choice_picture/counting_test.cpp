@@ -170,6 +170,18 @@ TEST_F(Counting, Reset) {
     }
 }
 
+TEST_F(Counting, ResetLetsAQuestionAnsweredBeforeCountAgain) {
+    auto w = start(5);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    w->ShowPreviousQuestion(); // question 1, shown with its answer
+    fakes.dialogs.answers = {"DA"};
+    w->cmdReset_Click();
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+}
+
 TEST_F(Counting, ResetWithNothingCountedOnlyBeeps) {
     auto w = start(5);
     w->cmdReset_Click();

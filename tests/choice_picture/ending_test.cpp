@@ -104,6 +104,22 @@ TEST_F(EndingAsAna, DuringAReviewTheQuestionBeforeItIsSaved) {
     EXPECT_EQ(anaFile().substr(0, 24), "2 Broj zadnjeg pitanja\r\n");
 }
 
+// The tick that reaches the limit puts the minutes on the bar and ends; the labels keep the
+// texts of the tick before.
+TEST_F(EndingAsAna, TimeUpShowsTheMinutesOnTheBarOnly) {
+    auto w = startAsAna();
+    w->mnuPodesavanjaVremerada5minuta->choose();
+    fakes.clock.now = w->workStartTime + 240;
+    w->tmrTimer1_Timer();
+    fakes.clock.timeText = "12:05:00";
+    fakes.clock.now = w->workStartTime + 300;
+    w->tmrTimer1_Timer();
+    EXPECT_EQ(fakes.programEnd.count, 1);
+    EXPECT_EQ(w->ProgressBar1->value(), 5);
+    EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 4. minuta od 5. minuta");
+    EXPECT_EQ(w->lblTekucevreme->caption(), "12:00:00");
+}
+
 TEST_F(Ending, UnnamedCandidateIsAskedBeforeAnythingIsWritten) {
     auto w = start();
     key(*w, 'b');

@@ -24,15 +24,28 @@ bool lockedAsIn(TestWindow& w, bool review) {
            w.cmdKrajrada->caption() == "&Izlaz";
 }
 
+// Every control and top menu that a mode locks is enabled again, and the button reads
+// "Kraj rada".
 bool allEnabled(TestWindow& w) {
     bool ok = w.cmdKrajrada->caption() == "&Kraj rada";
-    for (Control* c : std::initializer_list<Control*>{
-             w.lblProteklovreme, w.lblPomocuprvomredu, w.lblKandidat, w.cmbKandidat, w.cmbPitanje,
-             w.CmdSledecepitanje, w.cmdTabela, w.cmdPregled, w.cmdReset, w.VScrollzapitanje,
-             w.ProgressBar1})
-        ok = ok && c->enabled();
-    for (MenuItem* m : {w.mnuTest, w.mnuPitanje, w.mnuPodesavanja})
-        ok = ok && m->enabled();
+    for (const char* name : {"lblProteklovreme",    "lblPomocuprvomredu",
+                             "lblTekucevreme",      "lblKandidat",
+                             "cmbKandidat",         "lblPitanje",
+                             "cmbPitanje",          "lblOcenaPolozioNijepolozio",
+                             "lblUkupnoodgovora",   "lblTacnihodgovora",
+                             "lblPitanje2",         "CmdSledecepitanje",
+                             "CmdPrethodnopitanje", "CmdOdredjenoPitanje",
+                             "cmdTabela",           "cmdBrziPregled",
+                             "cmdPregled",          "cmdReset",
+                             "ProgressBar1",        "VScrollzapitanje"}) {
+        const Control* c = w.findControl(name);
+        ok = ok && c != nullptr && c->enabled();
+    }
+    for (const char* name : {"mnuTest", "mnuKandidat", "mnuPitanje", "mnuTabela",
+                             "mnuPregledresenihpitanja", "mnuReset", "mnuPodesavanja"}) {
+        const MenuItem* m = w.findMenu(name);
+        ok = ok && m != nullptr && m->enabled();
+    }
     return ok;
 }
 
