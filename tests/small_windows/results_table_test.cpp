@@ -3,6 +3,7 @@
 #include "small_windows/frm_skracenatabela.h"
 #include "tests/support/qt_print.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMainWindow>
@@ -47,6 +48,35 @@ TEST_F(ResultsTable, ShowsTheCountsTheGradeAndTheShares) {
         EXPECT_DOUBLE_EQ(table->MSChart1->first(), c.first);
         EXPECT_DOUBLE_EQ(table->MSChart1->second(), c.second);
         EXPECT_TRUE(table->MSChart1->visible());
+    }
+}
+
+// The labels' colours as designed; a label without a background colour of its own shows the
+// window's.
+TEST_F(ResultsTable, LabelColours) {
+    const QColor grey(192, 192, 192);
+    const QPalette system = QApplication::palette();
+    const struct {
+        const char* label;
+        QColor text, background;
+    } rows[] = {
+        {"Label1", system.color(QPalette::WindowText), grey},
+        {"lblKandidatskrtabela", system.color(QPalette::WindowText), grey},
+        {"Label2", system.color(QPalette::WindowText), grey},
+        {"lblOcNijepolPoluskrtab", system.color(QPalette::WindowText), QColor()},
+        {"lblNetacodg", QColor(255, 0, 0), grey},
+        {"lblTacnodg", QColor(10, 170, 10), grey},
+    };
+    auto table = open(3, 2, "ANA");
+    for (const auto& row : rows) {
+        const Control* label = table->findControl(row.label);
+        ASSERT_NE(label, nullptr) << row.label;
+        const QWidget* face = label->widget();
+        EXPECT_EQ(face->palette().color(QPalette::WindowText), row.text) << row.label;
+        EXPECT_EQ(face->autoFillBackground(), row.background.isValid()) << row.label;
+        if (row.background.isValid()) {
+            EXPECT_EQ(face->palette().color(QPalette::Window), row.background) << row.label;
+        }
     }
 }
 
