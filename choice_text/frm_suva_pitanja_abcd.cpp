@@ -21,7 +21,7 @@ WindowLayout ChoiceTextWindow::textLayout(bool firstAid) {
     layout.questionNumberLabel = {8, 1374, 570, 315};
     layout.scrollBar = {firstAid ? 9238 : 9254, 1063, 267, 4497};
     layout.elapsedStripTop = 5789;
-    ChoiceGeometry& g = layout.choice;
+    QuestionGeometry& g = layout.question;
     g.textX = 790;
     g.verdictX = 230;
     const double right = firstAid ? 11740 : 11780;
@@ -30,37 +30,14 @@ WindowLayout ChoiceTextWindow::textLayout(bool firstAid) {
     g.hoverRight = right - 20;
     g.greenLeft = 810;
     g.greenRight = right - 40;
+    layout.demonstration.stopAfterMark = true;
+    layout.demonstration.markWithoutMarkedAnswer = true;
     return layout;
 }
 
 ChoiceTextWindow::ChoiceTextWindow(Services services, const TestDescriptor& test,
                                    WindowLayout layout)
     : TestWindow(services, test, std::move(layout)) {}
-
-void ChoiceTextWindow::DemonstrationStep() {
-    if (questionIndex > questionCount || questionIndex < 1) {
-        quickReviewMode = false;
-        stopRequested = false;
-        RestoreAfterReview();
-        return;
-    }
-    ShowQuestion();
-    Canvas& c = canvas();
-    c.setFont("MS Serif", 14, true);
-    c.setForeColor(correctColor());
-    c.currentX = layout().choice.verdictX;
-    // Without a marked answer the mark stands where the drawing of the question ended.
-    const int tops[4] = {topA, topB, topC, topD};
-    if (correctLetter.size() == 1 && correctLetter[0] >= 'a' && correctLetter[0] <= 'd')
-        c.currentY = tops[correctLetter[0] - 'a'] + 4;
-    c.print("DA");
-    ++questionIndex;
-    if (stopRequested) {
-        quickReviewMode = false;
-        stopRequested = false;
-        RestoreAfterReview();
-    }
-}
 
 frmSuvapitsaponudjABCDodgovorima::frmSuvapitsaponudjABCDodgovorima(Services services)
     : ChoiceTextWindow(services, catalogueRow("frmSuvapitsaponudjABCDodgovorima"),

@@ -6,13 +6,11 @@
 
 namespace kviz {
 
-// What the two text windows share: their layout and their demonstration step.
+// What the two text windows share: their layout.
 class ChoiceTextWindow : public TestWindow {
     Q_OBJECT
 public:
     ChoiceTextWindow(Services services, const TestDescriptor& test, WindowLayout layout);
-    // The text windows draw the next question before they look at a stop request.
-    void DemonstrationStep() override;
 
 protected:
     // The layout of both windows; the first-aid window narrows a few right edges.

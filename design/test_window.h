@@ -39,8 +39,10 @@
 
 namespace kviz {
 
-// Where a multiple-choice window draws its question, in canvas units.
-struct ChoiceGeometry {
+// Where a window draws its question, in canvas units.
+struct QuestionGeometry {
+    double textTop = 1320;  // the first line of the question
+    double lineGap = 8;     // the space between two lines
     double textX = 6650;    // the question's lines; the answer area starts here
     double verdictX = 6090; // "DA" and "NE"
     QRectF textFrame{QPointF(5860, 1300), QPointF(11740, 6781)};
@@ -57,6 +59,17 @@ struct HotZones {
     double barTop = 7099, barBottom = 7480, barLeft = 50, barRight = 1e9;
     double goToTop = 1320; // the go-to strip runs from here to goToAboveAnswers above answer a
     double goToAboveAnswers = 360;
+};
+
+// How one step of the demonstration goes, one question a second.
+struct DemonstrationOrder {
+    // The typed windows step on before they draw: their drawing of a question shows its answer.
+    bool advanceFirst = false;
+    // The text windows mark the question shown before they look at a request to stop.
+    bool stopAfterMark = false;
+    // "DA" beside the right answer; where no answer is marked, where the drawing ended.
+    bool markRightAnswer = true;
+    bool markWithoutMarkedAnswer = false;
 };
 
 // A control's place in twips: left, top, width, height.
@@ -88,8 +101,9 @@ struct WindowLayout {
     Placement questionNumberLabel{4605, 1080, 570, 315}; // lblPitanje2
     Placement scrollBar{9238, 1080, 267, 4489};          // VScrollzapitanje
     int elapsedStripTop = 5805;                          // Picture4
-    ChoiceGeometry choice;
+    QuestionGeometry question;
     HotZones hotZones;
+    DemonstrationOrder demonstration;
 };
 
 class TestWindow;
@@ -170,6 +184,9 @@ public:
     void picSlika_Click();
     // Judges answer letter ('a'..'d') whose line begins at top.
     void Judge(char letter, int top);
+    // The band of answer 0..3 (a..d): from its top to the top of the next offered answer, the
+    // last one to the bottom of the answers. False for an answer not offered.
+    bool AnswerBand(int answer, int& top, int& bottom) const;
     // The answer band that holds y: its letter, or 0 when no offered answer's band holds it.
     char AnswerBandAt(double y, int* bandTop = nullptr, int* bandBottom = nullptr) const;
     // True when the question on screen can take an answer.
@@ -270,7 +287,9 @@ public:
     void BeginReview();
     void BeginQuickReview();
     // One step of the demonstration, run by the tick while it is on.
-    virtual void DemonstrationStep();
+    void DemonstrationStep();
+    // Leaves the demonstration and gives the window back.
+    void EndDemonstration();
     // Brings back the question and the settings of the time before the mode.
     void RestoreAfterReview();
 

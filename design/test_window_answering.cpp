@@ -19,24 +19,28 @@ bool TestWindow::AnswerInputOpen() const {
     return questionIndex >= 1 && questionIndex <= questionCount && !reviewMode && !quickReviewMode;
 }
 
-char TestWindow::AnswerBandAt(double y, int* bandTop, int* bandBottom) const {
-    // A band runs from its answer's top to the top of the next offered answer, the last one to
-    // the bottom of the answers. Only offered answers have a band.
+bool TestWindow::AnswerBand(int answer, int& top, int& bottom) const {
     const int tops[4] = {topA, topB, topC, topD};
+    if (answer < 0 || answer > 3 || tops[answer] <= 0)
+        return false;
+    top = tops[answer];
+    bottom = answersBottom;
+    for (int next = answer + 1; next < 4; ++next)
+        if (tops[next] > 0) {
+            bottom = tops[next];
+            break;
+        }
+    return true;
+}
+
+char TestWindow::AnswerBandAt(double y, int* bandTop, int* bandBottom) const {
     for (int k = 0; k < 4; ++k) {
-        if (tops[k] <= 0)
-            continue;
-        int bottom = answersBottom;
-        for (int next = k + 1; next < 4; ++next)
-            if (tops[next] > 0) {
-                bottom = tops[next];
-                break;
-            }
-        if (y >= tops[k] && y < bottom) {
+        int top = 0, bottom = 0;
+        if (AnswerBand(k, top, bottom) && y >= top && y < bottom) {
             if (bandTop != nullptr)
-                *bandTop = tops[k];
+                *bandTop = top;
             if (bandBottom != nullptr)
-                *bandBottom = k == 3 ? textBottom : bottom;
+                *bandBottom = bottom;
             return static_cast<char>('a' + k);
         }
     }
@@ -60,7 +64,7 @@ void TestWindow::Form_Click() {
     }
     if (HotZoneClick())
         return;
-    const double answerAreaX = layout_.choice.textX;
+    const double answerAreaX = layout_.question.textX;
     const HotZones& z = layout_.hotZones;
     if (mouseX > answerAreaX && mouseY > z.goToTop &&
         mouseY < static_cast<std::int16_t>(topA - z.goToAboveAnswers)) {
@@ -126,7 +130,7 @@ void TestWindow::Judge(char letter, int top) {
     const bool right = correctLetter == std::string(1, letter);
     c.setFont("MS Serif", 14, true);
     c.setForeColor(right ? correctColor() : kLightRed);
-    c.currentX = layout_.choice.verdictX;
+    c.currentX = layout_.question.verdictX;
     c.currentY = static_cast<std::int16_t>(top + 4);
     if (!mnuPodesavanjaIspDaNeubojinakonodg->checked())
         return;
@@ -162,7 +166,7 @@ void TestWindow::Form_MouseMove(int, int, double x, double y) {
     mouseY = y;
     EraseAnswerFrames();
     FrameCorrectAnswer();
-    const ChoiceGeometry& g = layout_.choice;
+    const QuestionGeometry& g = layout_.question;
     if (x < g.hoverLeft || x > g.hoverRight || y < topA || y >= answersBottom ||
         !mnuPodesavanjaPojavokviraokoodg->checked())
         return;

@@ -6,27 +6,6 @@
 
 namespace kviz {
 
-namespace {
-constexpr double kTextTop = 1320;
-constexpr double kLineGap = 8;
-
-// The band of an offered answer (0 for a .. 3 for d) runs from its top to the top of the next
-// offered answer, the last one to the bottom of the answers; an answer not offered has none.
-bool answerBand(const TestWindow& w, int answer, int& top, int& bottom) {
-    const int tops[4] = {w.topA, w.topB, w.topC, w.topD};
-    if (answer < 0 || answer > 3 || tops[answer] <= 0)
-        return false;
-    top = tops[answer];
-    bottom = answer == 3 ? w.textBottom : w.answersBottom;
-    for (int next = answer + 1; next < 4; ++next)
-        if (tops[next] > 0) {
-            bottom = tops[next];
-            break;
-        }
-    return true;
-}
-} // namespace
-
 bool TestWindow::BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave) {
     canvas().clear();
     firstAttemptOpen = true;
@@ -64,7 +43,7 @@ void TestWindow::ShowQuestion() {
 
     c.setFont("MS Sans Serif", 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
-    c.currentY = kTextTop;
+    c.currentY = layout_.question.textTop;
     answerGiven = false;
     answerCorrect = false;
     correctLetter.clear();
@@ -109,16 +88,16 @@ void TestWindow::ShowQuestion() {
         lineBuffer = line.shown;
         if (topA > 0 && c.currentY > topA && isBlankLine(lineBuffer))
             break;
-        c.currentX = layout_.choice.textX;
-        c.currentY += kLineGap;
+        c.currentX = layout_.question.textX;
+        c.currentY += layout_.question.lineGap;
         c.print(fromCp1250(lineBuffer));
     }
     textBottom = static_cast<int>(basic::roundHalfEven(c.currentY));
     answersBottom = textBottom;
 
     if (mnuPodesavanjaokokotxtpitiodg->checked())
-        c.box(layout_.choice.textFrame.left(), layout_.choice.textFrame.top(),
-              layout_.choice.textFrame.right(), layout_.choice.textFrame.bottom(), kBlack);
+        c.box(layout_.question.textFrame.left(), layout_.question.textFrame.top(),
+              layout_.question.textFrame.right(), layout_.question.textFrame.bottom(), kBlack);
 
     if (!quickReviewMode) {
         const char stored = answerLetters[static_cast<std::size_t>(questionIndex)];
@@ -127,7 +106,7 @@ void TestWindow::ShowQuestion() {
                 continue;
             firstAttemptOpen = false;
             c.setFont("MS Serif", 14, true);
-            c.currentX = layout_.choice.verdictX;
+            c.currentX = layout_.question.verdictX;
             c.currentY = *tops[k] + 4;
             answerGiven = true;
             char& result = resultLetters[static_cast<std::size_t>(questionIndex)];
@@ -154,18 +133,18 @@ void TestWindow::FrameCorrectAnswer() {
     if (!answerCorrect || !mnuPodesavanjazelokvokotacnogodg->checked())
         return;
     int top = 0, bottom = 0;
-    if (correctLetter.size() != 1 || !answerBand(*this, correctLetter[0] - 'a', top, bottom))
+    if (correctLetter.size() != 1 || !AnswerBand(correctLetter[0] - 'a', top, bottom))
         return;
-    const ChoiceGeometry& g = layout_.choice;
+    const QuestionGeometry& g = layout_.question;
     canvas().box(g.greenLeft, top + 10, g.greenRight, bottom - 10, correctColor());
 }
 
 void TestWindow::EraseAnswerFrames() {
     Canvas& c = canvas();
-    const ChoiceGeometry& g = layout_.choice;
+    const QuestionGeometry& g = layout_.question;
     for (int answer = 0; answer < 4; ++answer) {
         int top = 0, bottom = 0;
-        if (!answerBand(*this, answer, top, bottom))
+        if (!AnswerBand(answer, top, bottom))
             continue;
         c.box(g.greenLeft, top + 10, g.greenRight, bottom - 10, kWhite);
         c.box(g.hoverLeft, top, g.hoverRight, bottom, kWhite);

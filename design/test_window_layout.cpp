@@ -117,7 +117,7 @@ void TestWindow::buildControls() {
 
     lblKandidat = &add<Label>("lblKandidat", strip2, "Kandidat:");
     lblKandidat->setBounds(45, 20, 1155, 300);
-    cmbKandidat = &add<ComboBox>("cmbKandidat", strip2, "NOVI KANDIDAT");
+    cmbKandidat = &add<ComboBox>("cmbKandidat", strip2, kNewCandidate);
     cmbKandidat->setBounds(1320, 20, 3615, 315);
     lblPitanje = &add<Label>("lblPitanje", strip2, "Pitanje:");
     lblPitanje->setBounds(45, 350, 915, 300);

@@ -136,23 +136,37 @@ void TestWindow::mnuPregrespitPreglodzadpitdokr_Click() { StartModeFromAskedQues
 void TestWindow::mnuPregrespitBrzpregodzadpitdokr_Click() { StartModeFromAskedQuestion(true); }
 
 void TestWindow::DemonstrationStep() {
-    if (stopRequested || questionIndex > questionCount || questionIndex < 1) {
-        quickReviewMode = false;
-        stopRequested = false;
-        RestoreAfterReview();
+    const DemonstrationOrder& order = layout_.demonstration;
+    if (order.advanceFirst)
+        ++questionIndex;
+    const bool stopNow = stopRequested && !order.stopAfterMark;
+    if (stopNow || questionIndex < 1 || questionIndex > questionCount) {
+        EndDemonstration();
         return;
     }
     ShowQuestion();
     const int tops[4] = {topA, topB, topC, topD};
-    if (correctLetter.size() == 1 && correctLetter[0] >= 'a' && correctLetter[0] <= 'd') {
+    const bool marked =
+        correctLetter.size() == 1 && correctLetter[0] >= 'a' && correctLetter[0] <= 'd';
+    if (order.markRightAnswer && (marked || order.markWithoutMarkedAnswer)) {
         Canvas& c = canvas();
         c.setFont("MS Serif", 14, true);
         c.setForeColor(correctColor());
-        c.currentX = layout_.choice.verdictX;
-        c.currentY = tops[correctLetter[0] - 'a'] + 4;
+        c.currentX = layout_.question.verdictX;
+        if (marked)
+            c.currentY = tops[correctLetter[0] - 'a'] + 4;
         c.print("DA");
     }
-    ++questionIndex;
+    if (!order.advanceFirst)
+        ++questionIndex;
+    if (stopRequested)
+        EndDemonstration();
+}
+
+void TestWindow::EndDemonstration() {
+    quickReviewMode = false;
+    stopRequested = false;
+    RestoreAfterReview();
 }
 
 } // namespace kviz

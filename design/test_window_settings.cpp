@@ -40,10 +40,6 @@ void TestWindow::mnuPodesavanjaPomocuprvomredu_Click() {
     }
 }
 
-} // namespace kviz
-
-namespace kviz {
-
 void TestWindow::mnuPodesavanjaZvuknakonnetacnogodg_Click() {
     mnuPodesavanjaZvuknakonnetacnogodg->setChecked(!mnuPodesavanjaZvuknakonnetacnogodg->checked());
 }
@@ -80,7 +76,7 @@ void TestWindow::mnuPodesavanjaokokotxtpitiodg_Click() {
         mnuPodesavanjaokokotxtpitiodg->setChecked(false);
         if (test_.answerMode == AnswerMode::TypedAnswer)
             return; // the frame goes with the next drawing
-        const QRectF& frame = layout_.choice.textFrame;
+        const QRectF& frame = layout_.question.textFrame;
         canvas().box(frame.left(), frame.top(), frame.right(), frame.bottom(), kWhite);
     }
 }

@@ -12,6 +12,8 @@ WindowLayout typedAnswerLayout() {
     layout.keepsHoverFrame = false;
     layout.helpLineStart = 3700;
     layout.helpLineRightBound = 5900;
+    layout.demonstration.advanceFirst = true;
+    layout.demonstration.markRightAnswer = false; // the drawing shows the answer
     return layout;
 }
 
@@ -121,18 +123,6 @@ void TypedAnswerWindow::ApplyProgressRows(const std::vector<std::string>& rows) 
             resultLetters[k + 1] = entry->second;
         }
     }
-}
-
-void TypedAnswerWindow::DemonstrationStep() {
-    // The demonstration's drawing of a question shows its answer; the step only moves on.
-    ++questionIndex;
-    if (questionIndex > questionCount || stopRequested) {
-        quickReviewMode = false;
-        stopRequested = false;
-        RestoreAfterReview();
-        return;
-    }
-    ShowQuestion();
 }
 
 void TypedAnswerWindow::Form_Click() {

@@ -30,7 +30,6 @@ public:
     void CmdSledecepitanje_Click() override { StoreAnswerAndShowNext(); }
     std::vector<std::string> ProgressRows() const override;
     void ApplyProgressRows(const std::vector<std::string>& rows) override;
-    void DemonstrationStep() override;
 
     void Form_Click() override;
     void Form_DblClick() override;

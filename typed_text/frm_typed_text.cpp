@@ -16,8 +16,6 @@ namespace kviz {
 namespace {
 
 constexpr double kTextX = 790;
-constexpr double kTextTop = 1320;
-constexpr double kLineGap = 8;
 
 WindowLayout typedTextLayout(bool firstAid) {
     WindowLayout layout = typedAnswerLayout();
@@ -28,8 +26,8 @@ WindowLayout typedTextLayout(bool firstAid) {
     layout.scrollBar =
         firstAid ? Placement{9215, 1096, 267, 4472} : Placement{9215, 1063, 267, 4497};
     layout.elapsedStripTop = firstAid ? 5805 : 5789;
-    layout.choice.textX = kTextX;
-    layout.choice.textFrame = QRectF(QPointF(0, 1320), QPointF(firstAid ? 11700 : 11720, 6800));
+    layout.question.textX = kTextX;
+    layout.question.textFrame = QRectF(QPointF(0, 1320), QPointF(firstAid ? 11700 : 11720, 6800));
     return layout;
 }
 
@@ -95,7 +93,7 @@ void TypedTextWindow::ShowQuestion() {
     printedLines_.clear();
     c.setFont("MS Sans Serif", 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
-    c.currentY = kTextTop;
+    c.currentY = layout().question.textTop;
 
     const double twipsX = c.twipsPerUnitX(), twipsY = c.twipsPerUnitY();
     for (int i = 1; i <= test().recordsPerQuestion; ++i) {
@@ -127,11 +125,11 @@ void TypedTextWindow::ShowQuestion() {
             verdictX = box.left() / twipsX + 50;
             verdictY = c.currentY + 420;
         }
-        c.currentY += kLineGap;
+        c.currentY += layout().question.lineGap;
         printedLines_.push_back({c.currentY, fromCp1250(lineBuffer), c.foreColor()});
         c.print(printedLines_.back().text);
     }
-    const QRectF& frame = layout().choice.textFrame;
+    const QRectF& frame = layout().question.textFrame;
     frameDrawn_ = mnuPodesavanjaokokotxtpitiodg->checked();
     if (frameDrawn_)
         c.box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
@@ -231,7 +229,7 @@ void TypedTextWindow::WipeVerdicts() {
         c.print(line->text);
     }
     if (frameDrawn_) {
-        const QRectF& frame = layout().choice.textFrame;
+        const QRectF& frame = layout().question.textFrame;
         c.box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
     }
 }
