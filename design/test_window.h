@@ -2,23 +2,24 @@
 //
 // Each test window is an instance of this class with its catalogue row; a window class adds
 // only what differs (layout constants, the procedures it replaces). The procedures keep the
-// names that the trainer has always used for them, and the file that defines each one is
-// named by its concern:
+// names that the trainer has always used for them, and the file in design/test_window/ that
+// defines each one is named by its concern:
 //
-//   test_window_layout.cpp     the controls, menus and toolbar, placed as designed
-//   test_window_startup.cpp    Form_Load, Form_Activate, the question file and its count
-//   test_window_display.cpp    ShowQuestion and the frames round the answer bands
-//   test_window_answering.cpp  mouse and keys on the window: answers, hot zones, hover frame
-//   test_window_navigation.cpp next, previous, go-to, the question box and the scroll bar
-//   test_window_counting.cpp   counting the questions left, the grade, Reset
-//   test_window_candidates.cpp the candidate list and the name prompt
-//   test_window_progress.cpp   saving and loading a candidate's progress
-//   test_window_settings.cpp   the settings items
-//   test_window_review.cpp     review of solved questions and the demonstration
-//   test_window_working_time.cpp the one-second tick: clock, working time, help line
-//   test_window_ending.cpp     the results table and the end of work
-//   test_window_info.cpp       the help box and the About windows
-//   test_window_events.cpp     which handler each control, menu item and toolbar image runs
+//   layout.cpp        the controls, menus and toolbar, placed as designed
+//   startup.cpp       Form_Load, Form_Activate, the question file and its count
+//   display.cpp       ShowQuestion and the frames round the answer bands
+//   answering.cpp     mouse and keys on the window: answers, hot zones, hover frame
+//   navigation.cpp    next, previous, go-to, the question box and the scroll bar
+//   counting.cpp      counting the questions left, the grade, Reset
+//   candidates.cpp    the candidate list and the name prompt
+//   progress.cpp      saving and loading a candidate's progress
+//   settings.cpp      the settings items
+//   review.cpp        review of solved questions and the demonstration
+//   working_time.cpp  the one-second tick: clock, working time, help line
+//   ending.cpp        the results table and the end of work
+//   info.cpp          the help box and the About windows
+//   switching.cpp     replacing the window by another test's
+//   events.cpp        which handler each control, menu item and toolbar image runs
 //
 // How the pieces connect: the load opens the question file and sets the defaults; every
 // activation draws the question (ShowQuestion) and loads the chosen candidate's progress.
