@@ -227,6 +227,8 @@ public:
     virtual void TallyAnswer();
     // Writes the two counts and the grade into the header.
     void ShowCounts();
+    // Both counts back to 0; the question on screen starts a new visit.
+    void ZeroCounts();
     void cmdReset_Click();
     // Clears every stored answer (Reset).
     virtual void ClearAnswers();

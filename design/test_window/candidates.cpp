@@ -46,12 +46,8 @@ void TestWindow::ConfirmCandidate() {
 
 void TestWindow::StartClean() {
     questionIndex = 1;
-    basKvizomat.answeredCount = 0;
-    basKvizomat.correctCount = 0;
     ForgetAnswers();
-    visitQuestion = 0;
-    countOnLeave = false;
-    ShowCounts();
+    ZeroCounts();
 }
 
 void TestWindow::ForgetAnswers() {

@@ -28,6 +28,15 @@ void TestWindow::ShowCounts() {
         QString::fromStdString(gradeLabel(basKvizomat.answeredCount, basKvizomat.correctCount)));
 }
 
+void TestWindow::ZeroCounts() {
+    basKvizomat.answeredCount = 0;
+    basKvizomat.correctCount = 0;
+    // The question on screen starts a new visit: answered again, it counts again.
+    visitQuestion = 0;
+    countOnLeave = false;
+    ShowCounts();
+}
+
 void TestWindow::ClearAnswers() {
     for (int q = 1; q <= questionCount; ++q) {
         answerLetters[static_cast<std::size_t>(q)] = ' ';
@@ -47,12 +56,7 @@ void TestWindow::cmdReset_Click() {
         "Reset", "Ne", kInputBoxAt);
     if (basic::upper(toCp1250(answer)) == "DA") {
         ClearAnswers();
-        basKvizomat.answeredCount = 0;
-        basKvizomat.correctCount = 0;
-        ShowCounts();
-        // The question on screen starts a new visit: answered again, it counts again.
-        visitQuestion = 0;
-        countOnLeave = false;
+        ZeroCounts();
     }
     ShowQuestion();
     ShowHelpLine();
