@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QValidator>
 #include <cmath>
+#include <limits>
 
 namespace kviz {
 
@@ -355,21 +356,60 @@ QString pictureStamp(const QString& path) {
 
 constexpr const char* kPictureStamp = "kvizPictureStamp";
 
-bool loadInto(QLabel* label, const QString& path, QString& keptPath) {
+bool showsAlready(const QLabel* label, const QString& path, const QString& keptPath,
+                  const QString& stamp) {
+    return !stamp.isEmpty() && path == keptPath && label->property(kPictureStamp) == stamp;
+}
+
+// Shows the picture file on the label. A picture read ahead is taken in place of reading the
+// file when the file has not changed since.
+bool loadInto(QLabel* label, const QString& path, QString& keptPath, QString* aheadStamp = nullptr,
+              QImage* aheadImage = nullptr) {
     // The unchanged file that the label shows already (two questions may share a picture) is
     // neither decoded nor repainted again.
     const QString stamp = pictureStamp(path);
-    if (!stamp.isEmpty() && path == keptPath && label->property(kPictureStamp) == stamp)
+    if (showsAlready(label, path, keptPath, stamp))
         return true;
-    QImageReader reader(path);
-    QImage image = reader.read();
+    QImage image;
+    if (aheadStamp != nullptr && !stamp.isEmpty() && *aheadStamp == stamp)
+        image = std::move(*aheadImage);
+    else
+        image = QImageReader(path).read();
     if (image.isNull())
         return false;
-    label->setPixmap(QPixmap::fromImage(image));
+    label->setPixmap(QPixmap::fromImage(std::move(image)));
     label->setProperty(kPictureStamp, stamp);
     keptPath = path;
     return true;
 }
+
+// Runs a function once the events waiting now have been handled, the widgets' repaints (which
+// Qt posts at low priority) included.
+class AfterRepaints : public QObject {
+public:
+    AfterRepaints(QObject* parent, std::function<void()> run)
+        : QObject(parent), run_(std::move(run)) {}
+    void post() {
+        if (posted_)
+            return;
+        posted_ = true;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User),
+                                    std::numeric_limits<int>::min());
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        posted_ = false;
+        run_();
+        return true;
+    }
+
+private:
+    std::function<void()> run_;
+    bool posted_ = false;
+};
 } // namespace
 
 Image::Image(Form& form, QString name, QWidget* parent)
@@ -406,7 +446,8 @@ void Image::setPicture(const QPixmap& pixmap) {
 
 PictureBox::PictureBox(Form& form, QString name, QWidget* parent)
     : Control(form, std::move(name), new ClickLabel(parent)),
-      label_(static_cast<QLabel*>(widget())) {
+      label_(static_cast<QLabel*>(widget())),
+      aheadCall_(new AfterRepaints(label_, [this] { readAhead(); })) {
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label_->setFocusPolicy(Qt::NoFocus);
     auto* face = static_cast<ClickLabel*>(label_);
@@ -416,7 +457,25 @@ PictureBox::PictureBox(Form& form, QString name, QWidget* parent)
     };
 }
 
-bool PictureBox::loadPicture(const QString& path) { return loadInto(label_, path, path_); }
+bool PictureBox::loadPicture(const QString& path) {
+    const bool loaded = loadInto(label_, path, path_, &aheadStamp_, &aheadImage_);
+    if (aheadImage_.isNull())
+        aheadStamp_.clear();
+    return loaded;
+}
+
+void PictureBox::preloadPicture(const QString& path) {
+    aheadPath_ = path;
+    static_cast<AfterRepaints*>(aheadCall_)->post();
+}
+
+void PictureBox::readAhead() {
+    const QString stamp = pictureStamp(aheadPath_);
+    if (stamp.isEmpty() || stamp == aheadStamp_ || showsAlready(label_, aheadPath_, path_, stamp))
+        return;
+    aheadImage_ = QImageReader(aheadPath_).read();
+    aheadStamp_ = aheadImage_.isNull() ? QString() : stamp;
+}
 
 void PictureBox::setBackColor(QColor color) {
     label_->setAutoFillBackground(true);

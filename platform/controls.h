@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QKeySequence>
 #include <QPixmap>
 #include <QPointer>
@@ -176,13 +177,23 @@ class PictureBox : public Control {
 public:
     PictureBox(Form& form, QString name, QWidget* parent);
     bool loadPicture(const QString& path);
+    // Reads a picture ahead, once the repaints waiting now are done, so that a later
+    // loadPicture of the same unchanged file shows it without reading it then. Only the last
+    // picture asked for is kept.
+    void preloadPicture(const QString& path);
     QString picturePath() const { return path_; }
     void setBackColor(QColor color);
     QWidget* container() const;
 
 private:
+    void readAhead();
+
     QLabel* label_;
     QString path_;
+    QObject* aheadCall_;
+    QString aheadPath_;
+    QString aheadStamp_; // the state of the file when aheadImage_ was read
+    QImage aheadImage_;
 };
 
 // A vertical scroll bar with the original's semantics: a value outside the range is refused,

@@ -37,9 +37,14 @@ void TestWindow::ShowQuestion() {
     Canvas& c = canvas();
 
     const bool inRange = questionIndex >= 1 && questionIndex <= questionCount;
-    if (inRange && picSlika != nullptr)
+    if (inRange && picSlika != nullptr) {
         picSlika->loadPicture(QString::fromStdString(basKvizomat.pictureFolder +
                                                      pictureFileName(test_, questionIndex)));
+        // The next question's picture is read while the user looks at this one.
+        if (questionIndex < questionCount)
+            picSlika->preloadPicture(QString::fromStdString(
+                basKvizomat.pictureFolder + pictureFileName(test_, questionIndex + 1)));
+    }
 
     c.setFont("MS Sans Serif", 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);

@@ -1,13 +1,16 @@
 // The controls' own semantics: the scroll bar's Change and Scroll, the combo box that never
-// inserts or completes entries, the progress bar's range and the pie chart's slices.
+// inserts or completes entries, the picture read ahead, the progress bar's range and the pie
+// chart's slices.
 #include "tests/platform/recording_form.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace kviz::testing {
@@ -366,6 +369,49 @@ TEST_F(Controls, SelfSizingLabelKeepsItsWidthWhenMoved) {
     label.setLeft(2000);
     EXPECT_EQ(label.width(), width);
     EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
+}
+
+// ---- PictureBox -------------------------------------------------------------------------
+
+class PictureTest : public Controls {
+protected:
+    // Writes a picture of one colour; a new size makes a new file length.
+    QString write(const QString& name, QColor color, int side = 8) {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(color);
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(image.save(path, "PNG"));
+        return path;
+    }
+    QColor shown() const {
+        return static_cast<QLabel*>(box.container())->pixmap().toImage().pixelColor(0, 0);
+    }
+    // Lets the read-ahead run, as the event loop does once the repaints are done.
+    static void idle() { QCoreApplication::sendPostedEvents(); }
+
+    QTemporaryDir folder;
+    PictureBox& box = form.add<PictureBox>("pic", form.surface());
+};
+
+TEST_F(PictureTest, PictureReadAheadIsShownWhenItsTurnComes) {
+    const QString first = write("1.png", Qt::red), second = write("2.png", Qt::blue);
+    ASSERT_TRUE(box.loadPicture(first));
+    box.preloadPicture(second);
+    idle();
+    EXPECT_EQ(shown(), QColor(Qt::red)); // reading ahead shows nothing
+    ASSERT_TRUE(box.loadPicture(second));
+    EXPECT_EQ(shown(), QColor(Qt::blue));
+    EXPECT_EQ(box.picturePath(), second);
+}
+
+TEST_F(PictureTest, FileChangedAfterItWasReadAheadIsReadAgain) {
+    ASSERT_TRUE(box.loadPicture(write("1.png", Qt::red)));
+    const QString second = write("2.png", Qt::blue);
+    box.preloadPicture(second);
+    idle();
+    write("2.png", Qt::green, 16);
+    ASSERT_TRUE(box.loadPicture(second));
+    EXPECT_EQ(shown(), QColor(Qt::green));
 }
 
 TEST_F(Controls, ProgressBarRefusesValuesOutsideItsRange) {
