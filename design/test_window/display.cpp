@@ -40,10 +40,10 @@ void TestWindow::ShowQuestion() {
     if (inRange && picSlika != nullptr) {
         picSlika->loadPicture(QString::fromStdString(basKvizomat.pictureFolder +
                                                      pictureFileName(test_, questionIndex)));
-        // The next question's picture is read while the user looks at this one.
-        if (questionIndex < questionCount)
-            picSlika->preloadPicture(QString::fromStdString(
-                basKvizomat.pictureFolder + pictureFileName(test_, questionIndex + 1)));
+        // The next question's picture (after the last comes the first) is read while the user
+        // looks at this one.
+        picSlika->preloadPicture(QString::fromStdString(
+            basKvizomat.pictureFolder + pictureFileName(test_, questionIndex % questionCount + 1)));
     }
 
     c.setFont("MS Sans Serif", 12, true);
