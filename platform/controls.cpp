@@ -16,8 +16,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QValidator>
 #include <cmath>
@@ -488,10 +490,66 @@ QWidget* PictureBox::container() const { return label_; }
 
 // ---- VScrollBar -------------------------------------------------------------------------
 
+namespace {
+// The Fusion style paints a scroll bar's groove as a gradient and lines the height of the
+// bar, which Qt's raster engine hands, like every fill of 96 rows or more, to its thread pool
+// at each repaint; the wake-ups cost more than the work. The groove does not depend on the
+// value, so it is drawn once for each size and look and then copied in bands of rows, and the
+// arrows and the box are drawn over it as the style draws them.
+class GrooveCachingStyle : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || bar == nullptr || !(bar->subControls & SC_ScrollBarGroove)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                                .arg(bar->rect.width())
+                                .arg(bar->rect.height())
+                                .arg(ratio)
+                                .arg(bar->palette.cacheKey())
+                                .arg(int(bar->palette.currentColorGroup()))
+                                .arg(int(bar->state))
+                                .arg(int(bar->activeSubControls));
+        if (key != grooveKey_) {
+            grooveKey_ = key;
+            groove_ = QPixmap((QSizeF(bar->rect.size()) * ratio).toSize());
+            groove_.setDevicePixelRatio(ratio);
+            groove_.fill(Qt::transparent);
+            QPainter groovePainter(&groove_);
+            QStyleOptionSlider grooveOnly = *bar;
+            grooveOnly.rect.moveTopLeft(QPoint(0, 0));
+            grooveOnly.subControls = SC_ScrollBarGroove;
+            QProxyStyle::drawComplexControl(control, &grooveOnly, &groovePainter, widget);
+        }
+        const QRect& r = bar->rect;
+        for (int top = 0; top < r.height(); top += 64) {
+            const int rows = std::min(64, r.height() - top);
+            painter->drawPixmap(QRectF(r.left(), r.top() + top, r.width(), rows), groove_,
+                                QRectF(0, top * ratio, r.width() * ratio, rows * ratio));
+        }
+        QStyleOptionSlider rest = *bar;
+        rest.subControls &= ~SC_ScrollBarGroove;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+    }
+
+private:
+    mutable QString grooveKey_;
+    mutable QPixmap groove_;
+};
+} // namespace
+
 VScrollBar::VScrollBar(Form& form, QString name, QWidget* parent)
     : Control(form, std::move(name), new QScrollBar(Qt::Vertical, parent)),
       bar_(static_cast<QScrollBar*>(widget())) {
     bar_->setFocusPolicy(Qt::NoFocus);
+    if (QApplication::style()->name() == QLatin1String("fusion")) {
+        style_ = std::make_unique<GrooveCachingStyle>();
+        bar_->setStyle(style_.get());
+    }
     syncWidget();
     QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int v) {
         if (!syncing_)
@@ -500,6 +558,11 @@ VScrollBar::VScrollBar(Form& form, QString name, QWidget* parent)
     QObject::connect(bar_, &QScrollBar::sliderPressed, bar_,
                      [this] { valueAtDragStart_ = value_; });
     QObject::connect(bar_, &QScrollBar::sliderReleased, bar_, [this] { dragEnded(); });
+}
+
+VScrollBar::~VScrollBar() {
+    if (widget() != nullptr)
+        widget()->setStyle(nullptr); // back to the application's style before its own goes
 }
 
 int VScrollBar::fromWidget(int widgetValue) const {

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -24,6 +25,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
+class QStyle;
 class QTimer;
 
 namespace kviz {
@@ -202,6 +204,7 @@ private:
 class VScrollBar : public Control {
 public:
     VScrollBar(Form& form, QString name, QWidget* parent);
+    ~VScrollBar() override;
     int min() const { return min_; }
     int max() const { return max_; }
     int value() const { return value_; }
@@ -220,6 +223,7 @@ private:
     int fromWidget(int widgetValue) const;
 
     QScrollBar* bar_;
+    std::unique_ptr<QStyle> style_;
     int min_ = 0, max_ = 32767, value_ = 0;
     int valueAtDragStart_ = 0;
     bool syncing_ = false;

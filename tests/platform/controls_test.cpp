@@ -196,6 +196,22 @@ TEST_F(ScrollBarTest, DragOnAReversedRangeReportsTheOriginalsValues) {
     EXPECT_EQ(events, QStringList({"Scroll 75", "Change 75"}));
 }
 
+TEST_F(ScrollBarTest, LooksAsTheStyleDrawsItAtEveryValue) {
+    // The bar keeps its groove from one repaint to the next; a plain bar of the same size and
+    // value, drawn whole by the style each time, shows what must be on screen.
+    QScrollBar plain(Qt::Vertical, form.surface());
+    plain.setGeometry(widget()->geometry().translated(widget()->width() + 10, 0));
+    plain.setRange(1, 24);
+    plain.setPageStep(1);
+    range(1, 24, 1);
+    ASSERT_TRUE(showActive(form));
+    for (int value : {1, 7, 24, 7}) {
+        ASSERT_TRUE(bar.setValue(value));
+        plain.setValue(value);
+        EXPECT_EQ(widget()->grab().toImage(), plain.grab().toImage()) << value;
+    }
+}
+
 // ---- ComboBox ---------------------------------------------------------------------------
 
 class ComboBoxTest : public Controls {
