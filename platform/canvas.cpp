@@ -122,12 +122,14 @@ QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
         const QRect& r = box;
         painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), op.color);
         painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), op.color);
-        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), op.color);
-        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), op.color);
+        inBands(QRect(r.left(), r.top(), 1, r.height()),
+                [&](const QRect& band) { painter.fillRect(band, op.color); });
+        inBands(QRect(r.right(), r.top(), 1, r.height()),
+                [&](const QRect& band) { painter.fillRect(band, op.color); });
         return r;
     }
     case DrawOp::Kind::FilledBox: {
-        painter.fillRect(box, op.color);
+        inBands(box, [&](const QRect& band) { painter.fillRect(band, op.color); });
         return box;
     }
     }

@@ -142,6 +142,21 @@ TEST(Canvas, FilledBoxCoversBothCorners) {
     EXPECT_EQ(canvas.image().pixelColor(19, 24), QColor(Qt::green));
 }
 
+// Boxes as tall as the question's frame are filled in bands of rows; none may be missing.
+TEST(Canvas, TallBoxesHaveNoGaps) {
+    for (qreal ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        Canvas canvas(1500, 4500); // 100 x 300 pixels
+        canvas.setScale(15, 15);
+        canvas.setDevicePixelRatio(ratio);
+        canvas.box(10, 5, 30, 290, Qt::black);
+        EXPECT_EQ(inkedPixels(canvas.image()), (2 * 21 + 2 * 284) * ratio * ratio);
+        canvas.clear();
+        canvas.filledBox(10, 5, 30, 290, Qt::green);
+        EXPECT_EQ(inkedPixels(canvas.image()), 21 * 286 * ratio * ratio);
+    }
+}
+
 TEST(Canvas, LogRecordsWhatWasDrawn) {
     Canvas canvas(6000, 4500);
     canvas.setScale(15, 15);
