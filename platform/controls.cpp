@@ -294,7 +294,15 @@ ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& tex
 }
 
 QString ComboBox::text() const { return combo_->currentText(); }
-void ComboBox::setText(const QString& text) { combo_->setEditText(text); }
+void ComboBox::setText(const QString& text) {
+    // Setting the text the field holds, in the state that setting it leaves, changes nothing;
+    // it would only lay the text out again.
+    const QLineEdit* edit = combo_->lineEdit();
+    if (edit->text() == text && edit->cursorPosition() == text.size() && !edit->hasSelectedText() &&
+        !edit->isModified() && !edit->isUndoAvailable() && !edit->isRedoAvailable())
+        return;
+    combo_->setEditText(text);
+}
 
 void ComboBox::addItem(const QString& item) {
     QString text = combo_->currentText();
