@@ -169,6 +169,10 @@ public:
     bool BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave);
     void FrameCorrectAnswer();
     void EraseAnswerFrames();
+    // What the help line says while the candidate answers, also when there is no question.
+    virtual QString AnsweringHelpLine() const;
+    // Puts that text on the help line, outside a review and the demonstration.
+    void ShowAnsweringHelpLine();
     // The name prompt; true when a name was given, which is then the selected entry.
     virtual bool AskCandidateName();
     virtual void LoadProgress();

@@ -16,12 +16,11 @@ std::optional<ClozeLine> findCloze(std::string_view record) {
     return cloze;
 }
 
-std::string answerField(std::string_view text) {
-    if (text.empty())
-        return "  ";
-    if (text.size() == 1)
-        return std::string(text) + " ";
-    return std::string(text);
+std::string answerField(std::string_view text, std::size_t width) {
+    std::string field(text);
+    if (field.size() < width)
+        field.resize(width, ' ');
+    return field;
 }
 
 bool isBlank(std::string_view text) {

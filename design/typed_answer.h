@@ -17,9 +17,9 @@ struct ClozeLine {
 // The cloze of a record, when it holds a "*".
 std::optional<ClozeLine> findCloze(std::string_view record);
 
-// A box's text as a field of the stored answer: one character gets a blank after it, an empty
-// text becomes two blanks, a longer text stays as it is.
-std::string answerField(std::string_view text);
+// A box's text as a field of the stored answer: padded with blanks to the width (two
+// characters unless said), a longer text kept whole.
+std::string answerField(std::string_view text, std::size_t width = 2);
 
 // True when the text is empty or holds blanks only.
 bool isBlank(std::string_view text);

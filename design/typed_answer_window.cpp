@@ -74,11 +74,6 @@ void TypedAnswerWindow::FinishTypedDrawing(bool newVisit, bool countedOnLeave) {
     FocusAnswerInput();
 }
 
-void TypedAnswerWindow::ShowAnsweringHelpLine() {
-    if (!quickReviewMode && !reviewMode)
-        lblPomocuprvomredu->setCaption(AnsweringHelpLine());
-}
-
 void TypedAnswerWindow::FocusAnswerInput() { txtOdgovor.front()->setFocus(); }
 
 void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x, double y) {

@@ -49,10 +49,6 @@ protected:
     bool BeginTypedDrawing(bool& newVisit, bool& countedOnLeave);
     // The last steps: the visit's counting state, the help line and the focus.
     void FinishTypedDrawing(bool newVisit, bool countedOnLeave);
-    // What the help line says while the candidate answers, also when there is no question.
-    virtual QString AnsweringHelpLine() const = 0;
-    // Puts that text on the help line, outside a review and the demonstration.
-    void ShowAnsweringHelpLine();
     // The answer boxes in tab order, the next-question button after the last of them.
     void ChainAnswerBoxes();
     // Hides the hover-frame and answer-frame settings, which these windows do not use.

@@ -8,18 +8,6 @@
 
 namespace kviz {
 
-namespace {
-
-// A box's text as a field of the given width: padded with blanks, a longer text kept whole.
-std::string field(const std::string& text, std::size_t width) {
-    std::string padded = text;
-    if (padded.size() < width)
-        padded.resize(width, ' ');
-    return padded;
-}
-
-} // namespace
-
 KeyedAnswerWindow::KeyedAnswerWindow(Services services, const TestDescriptor& test,
                                      WindowLayout layout, int boxes, int boxWidth)
     : TypedAnswerWindow(services, test, std::move(layout)),
@@ -62,7 +50,7 @@ std::string KeyedAnswerWindow::answerFromBoxes(bool& given, bool& allRight) cons
     }
     std::string answer;
     for (const std::string& text : typed)
-        answer += field(text, width);
+        answer += answerField(text, width);
     return answer;
 }
 

@@ -55,24 +55,12 @@ void TestWindow::ShowQuestion() {
     topA = topB = topC = topD = 0;
     textBottom = 0;
 
-    // Outside the reviews the help line tells how to answer: with the answers offered.
-    auto showAnsweringHelp = [this] {
-        if (quickReviewMode || reviewMode)
-            return;
-        QString help = "Kliknite misom na ponudjeni a) ili b) odgovor.";
-        if (topC > 0 && topD == 0)
-            help = "Kliknite misom na ponudjeni a), b) ili c) odgovor.";
-        if (topD > 0)
-            help = "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.";
-        lblPomocuprvomredu->setCaption(help);
-    };
-
     if (!inRange) {
         // No question to show: nothing can be answered or counted.
         firstAttemptOpen = false;
         countOnLeave = false;
         answersBottom = 0;
-        showAnsweringHelp();
+        ShowAnsweringHelpLine();
         ++drawings;
         return;
     }
@@ -129,7 +117,7 @@ void TestWindow::ShowQuestion() {
     }
     countOnLeave = newVisit ? !answerGiven : countedOnLeave;
 
-    showAnsweringHelp();
+    ShowAnsweringHelpLine();
     ++drawings;
     FocusAnswerInput();
 }
@@ -154,6 +142,20 @@ void TestWindow::EraseAnswerFrames() {
         c.box(g.greenLeft, top + 10, g.greenRight, bottom - 10, kWhite);
         c.box(g.hoverLeft, top, g.hoverRight, bottom, kWhite);
     }
+}
+
+QString TestWindow::AnsweringHelpLine() const {
+    if (topD > 0)
+        return "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.";
+    if (topC > 0)
+        return "Kliknite misom na ponudjeni a), b) ili c) odgovor.";
+    return "Kliknite misom na ponudjeni a) ili b) odgovor.";
+}
+
+void TestWindow::ShowAnsweringHelpLine() {
+    // Outside the reviews the help line tells how to answer.
+    if (!quickReviewMode && !reviewMode)
+        lblPomocuprvomredu->setCaption(AnsweringHelpLine());
 }
 
 } // namespace kviz

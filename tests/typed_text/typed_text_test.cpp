@@ -38,6 +38,7 @@ TEST(TypedAnswer, ClozeLinesAndFields) {
     EXPECT_EQ(answerField("x"), "x ");
     EXPECT_EQ(answerField("12"), "12");
     EXPECT_EQ(answerField("abc"), "abc");
+    EXPECT_EQ(answerField("7", 3), "7  ");
     EXPECT_EQ(typedRow("x ", 'N'), "x N");
     EXPECT_EQ(typedRow("", '\0'), std::string(1, '\0'));
     EXPECT_FALSE(readTypedRow("").has_value());
