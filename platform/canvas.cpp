@@ -1,7 +1,9 @@
 #include "platform/canvas.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -82,15 +84,28 @@ void Canvas::setBackColor(QColor color) {
 void Canvas::clear() {
     // Only what was drawn since the last clear differs from the back colour.
     if (!drawnArea_.isEmpty()) {
-        QPainter painter(&image_);
-        inBands(drawnArea_, [&](const QRect& r) { painter.fillRect(r, backColor_); });
-        painter.end();
+        fillDevicePixels(drawnArea_, backColor_);
         emit changed(drawnArea_);
     }
     drawnArea_ = QRect();
     log_.clear();
     currentX = 0;
     currentY = 0;
+}
+
+void Canvas::fillDevicePixels(const QRect& area, QColor color) {
+    // Every device pixel that the area covers at least in part, filled straight in the buffer.
+    const qreal ratio = image_.devicePixelRatio();
+    const int left = static_cast<int>(std::floor(area.left() * ratio));
+    const int top = static_cast<int>(std::floor(area.top() * ratio));
+    const int right = static_cast<int>(std::ceil((area.right() + 1) * ratio));
+    const int bottom = static_cast<int>(std::ceil((area.bottom() + 1) * ratio));
+    const QRect device = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & image_.rect();
+    const QRgb pixel = color.rgb();
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y)) + device.left();
+        std::fill(row, row + device.width(), pixel);
+    }
 }
 
 void Canvas::setFont(const QString& name, double sizePoints, bool bold) {
@@ -104,16 +119,22 @@ QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
     QPainter painter(&image_);
     switch (op.kind) {
     case DrawOp::Kind::Text: {
-        painter.setFont(font);
+        // The text is shaped once, for the drawing and for the pixels it touches alike.
+        QTextLayout layout(op.text, font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        const QFontMetricsF metrics(font);
+        const QPointF topLeft = pixelsFromUnits(op.at);
+        const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+        QRectF touched(topLeft, QSizeF(line.horizontalAdvance(), metrics.height()));
+        line.setPosition(QPointF(0, -line.ascent()));
         painter.setPen(op.color);
-        QFontMetricsF metrics(font);
-        QPointF topLeft = pixelsFromUnits(op.at);
-        QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
-        painter.drawText(baseline, op.text);
-        // The line's box and the ink, which may stand out of it by a pixel or two.
-        QRectF line(topLeft, QSizeF(metrics.horizontalAdvance(op.text), metrics.height()));
-        QRectF ink = metrics.boundingRect(op.text).translated(baseline);
-        return line.united(ink).toAlignedRect().adjusted(-2, -2, 2, 2);
+        line.draw(&painter, baseline);
+        // The ink may stand out of the line's box by a pixel or two.
+        for (const QGlyphRun& run : line.glyphRuns())
+            touched |= run.boundingRect().translated(baseline);
+        return touched.toAlignedRect().adjusted(-2, -2, 2, 2);
     }
     case DrawOp::Kind::Box: {
         // The four sides are filled pixel rows and columns, both corners inclusive, so that a

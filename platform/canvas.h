@@ -96,6 +96,8 @@ private:
     // Splits an area into bands of rows that Qt fills or copies on this thread: it hands a
     // taller one to its thread pool, whose wake-ups cost more than the work at this size.
     template <typename F> void inBands(const QRect& area, F&& each) const;
+    // Fills an area, in pixels of the window, with a colour, without a painter.
+    void fillDevicePixels(const QRect& area, QColor color);
     // Draws one operation into the buffer, a text in the given font and a box on the given
     // pixels, and returns the pixels it may have touched.
     QRect paint(const DrawOp& op, const QFont& font, const QRect& box);
