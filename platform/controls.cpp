@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -24,6 +25,10 @@
 #include <QValidator>
 #include <cmath>
 #include <limits>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace kviz {
 
@@ -354,14 +359,26 @@ QStringList ComboBox::items() const {
 
 namespace {
 // What tells one state of a picture file from another: its path, length and time of change.
+// Empty when no file stands at the path. It is taken at every question, so with one call.
 QString pictureStamp(const QString& path) {
+#ifndef _WIN32
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return QString();
+    return QStringLiteral("%1|%2|%3.%4")
+        .arg(path)
+        .arg(static_cast<qint64>(info.st_size))
+        .arg(static_cast<qint64>(info.st_mtim.tv_sec))
+        .arg(static_cast<qint64>(info.st_mtim.tv_nsec));
+#else
     const QFileInfo file(path);
     if (!file.isFile())
         return QString();
     return QStringLiteral("%1|%2|%3")
-        .arg(file.absoluteFilePath())
+        .arg(path)
         .arg(file.size())
         .arg(file.lastModified().toMSecsSinceEpoch());
+#endif
 }
 
 constexpr const char* kPictureStamp = "kvizPictureStamp";
