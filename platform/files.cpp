@@ -27,6 +27,7 @@ bool RecordFile::open(const fs::path& path, int recordLength) {
     if (!stream_.is_open())
         return false;
     size_ = static_cast<std::int64_t>(size);
+    position_ = 0;
     return true;
 }
 
@@ -35,6 +36,7 @@ void RecordFile::close() {
         stream_.close();
     stream_.clear();
     size_ = 0;
+    position_ = -1;
 }
 
 std::string RecordFile::read(std::int64_t record) {
@@ -44,10 +46,14 @@ std::string RecordFile::read(std::int64_t record) {
     std::int64_t start = (record - 1) * recordLength_;
     if (start >= size_)
         return out;
+    // The lines of a question follow one another in the file: the stream's own buffer serves
+    // them, where a seek would drop it and read again.
     stream_.clear();
-    stream_.seekg(start);
+    if (start != position_)
+        stream_.seekg(start);
     stream_.read(out.data(), recordLength_);
     auto got = stream_.gcount();
+    position_ = got == recordLength_ ? start + got : -1;
     if (got < recordLength_)
         std::fill(out.begin() + got, out.end(), ' ');
     stream_.clear();

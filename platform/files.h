@@ -33,6 +33,7 @@ private:
     std::ifstream stream_;
     int recordLength_ = 1;
     std::int64_t size_ = 0;
+    std::int64_t position_ = -1; // where the stream stands, -1 when not known
 };
 
 // All lines of a text file. Lines end with CR LF, CR or LF; a last line without an end counts
