@@ -6,6 +6,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace kviz {
 
@@ -101,11 +102,14 @@ void Canvas::fillDevicePixels(const QRect& area, QColor color) {
     const int right = static_cast<int>(std::ceil((area.right() + 1) * ratio));
     const int bottom = static_cast<int>(std::ceil((area.bottom() + 1) * ratio));
     const QRect device = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & image_.rect();
-    const QRgb pixel = color.rgb();
-    for (int y = device.top(); y <= device.bottom(); ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y)) + device.left();
-        std::fill(row, row + device.width(), pixel);
-    }
+    if (device.isEmpty())
+        return;
+    // The first row is filled, the others are copies of it.
+    QRgb* first = reinterpret_cast<QRgb*>(image_.scanLine(device.top())) + device.left();
+    std::fill(first, first + device.width(), color.rgb());
+    const std::size_t bytes = static_cast<std::size_t>(device.width()) * sizeof(QRgb);
+    for (int y = device.top() + 1; y <= device.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + device.left(), first, bytes);
 }
 
 void Canvas::setFont(const QString& name, double sizePoints, bool bold) {
@@ -119,8 +123,13 @@ QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
     QPainter painter(&image_);
     switch (op.kind) {
     case DrawOp::Kind::Text: {
-        // The text is shaped once, for the drawing and for the pixels it touches alike.
-        QTextLayout layout(op.text, font);
+        // The text is shaped once, for the drawing and for the pixels it touches alike. The
+        // blanks that fill a record up to its length draw nothing and are left out.
+        qsizetype length = op.text.size();
+        while (length > 0 && op.text.at(length - 1) == u' ')
+            --length;
+        QTextLayout layout(op.text.left(length), font);
+        layout.setCacheEnabled(true);
         layout.beginLayout();
         QTextLine line = layout.createLine();
         layout.endLayout();
