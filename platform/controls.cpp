@@ -44,11 +44,21 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
     std::function<void()> clicked;
+    // Shows a picture. A picture without see-through pixels that covers the whole label makes
+    // it opaque, so that what lies under it is not painted first.
+    void showPicture(const QPixmap& picture) {
+        setPixmap(picture);
+        fitOpacity();
+    }
     std::function<bool()> doubleClicked; // true when it has taken the double click
     std::function<void(int)> released;
     bool clickOnDoubleClick = false;
 
 protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        fitOpacity();
+    }
     void mousePressEvent(QMouseEvent* event) override {
         afterDoubleClick_ = false;
         event->accept();
@@ -73,6 +83,15 @@ protected:
     }
 
 private:
+    void fitOpacity() {
+        const QPixmap picture = pixmap();
+        const bool covers = !picture.isNull() && !picture.hasAlphaChannel() &&
+                            contentsRect() == rect() && text().isEmpty() &&
+                            alignment() == (Qt::AlignLeft | Qt::AlignTop) &&
+                            picture.deviceIndependentSize().width() >= width() &&
+                            picture.deviceIndependentSize().height() >= height();
+        setAttribute(Qt::WA_OpaquePaintEvent, covers);
+    }
     bool afterDoubleClick_ = false;
     bool doubleClickTaken_ = false;
 };
@@ -404,7 +423,7 @@ bool loadInto(QLabel* label, const QString& path, QString& keptPath, QString* ah
         image = QImageReader(path).read();
     if (image.isNull())
         return false;
-    label->setPixmap(QPixmap::fromImage(std::move(image)));
+    static_cast<ClickLabel*>(label)->showPicture(QPixmap::fromImage(std::move(image)));
     label->setProperty(kPictureStamp, stamp);
     keptPath = path;
     return true;
@@ -467,7 +486,7 @@ Image::Image(Form& form, QString name, QWidget* parent)
 
 bool Image::loadPicture(const QString& path) { return loadInto(label_, path, path_); }
 void Image::setPicture(const QPixmap& pixmap) {
-    label_->setPixmap(pixmap);
+    static_cast<ClickLabel*>(label_)->showPicture(pixmap);
     label_->setProperty(kPictureStamp, QVariant());
 }
 
@@ -574,6 +593,8 @@ VScrollBar::VScrollBar(Form& form, QString name, QWidget* parent)
     if (QApplication::style()->name() == QLatin1String("fusion")) {
         style_ = std::make_unique<GrooveCachingStyle>();
         bar_->setStyle(style_.get());
+        // The style covers every pixel of the bar: what lies under it is not painted first.
+        bar_->setAttribute(Qt::WA_OpaquePaintEvent);
     }
     syncWidget();
     QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int v) {

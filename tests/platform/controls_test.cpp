@@ -430,6 +430,20 @@ TEST_F(PictureTest, FileChangedAfterItWasReadAheadIsReadAgain) {
     EXPECT_EQ(shown(), QColor(Qt::green));
 }
 
+TEST_F(PictureTest, TheSurfaceShowsAroundAPictureSmallerThanItsBox) {
+    // A box of 40 x 40 pixels, loaded so, and one that grows to it after its picture of
+    // 20 x 20 covered it.
+    for (int twipsAtLoad : {600, 300}) {
+        box.setBounds(0, 0, twipsAtLoad, twipsAtLoad);
+        ASSERT_TRUE(box.loadPicture(write(QString("%1.png").arg(twipsAtLoad), Qt::red, 20)));
+        box.setBounds(0, 0, 600, 600);
+        ASSERT_TRUE(showActive(form));
+        const QImage shot = form.surface()->grab().toImage();
+        EXPECT_EQ(shot.pixelColor(10, 10), QColor(Qt::red)) << twipsAtLoad;
+        EXPECT_EQ(shot.pixelColor(30, 30), QColor(Qt::white)) << twipsAtLoad;
+    }
+}
+
 TEST_F(Controls, ProgressBarRefusesValuesOutsideItsRange) {
     auto& bar = form.add<ProgressBar>("prb", form.surface());
     bar.setMax(10);
