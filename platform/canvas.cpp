@@ -73,6 +73,7 @@ QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(sizePoints * 96.0 / 72.0))));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
