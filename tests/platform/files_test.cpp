@@ -21,6 +21,12 @@ TEST(RecordFile, ReadsRecordsAndBlanksPastTheEnd) {
     EXPECT_EQ(file.read(4), "     ");
     EXPECT_EQ(file.read(0), "     ");
     EXPECT_EQ(file.recordCount(), 3);
+    // Back and forth, and again after the end was reached.
+    for (int record : {2, 1, 1, 3, 2})
+        EXPECT_EQ(file.read(record), std::string("abcde12345xyz  ").substr((record - 1) * 5, 5));
+    writeBytes(dir / "g.dat", "ABCDEFGHIJ");
+    ASSERT_TRUE(file.open(dir / "g.dat", 5));
+    EXPECT_EQ(file.read(1), "ABCDE");
 }
 
 TEST(RecordFile, NeverCreatesAFile) {
