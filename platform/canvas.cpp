@@ -134,6 +134,8 @@ QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
         layout.beginLayout();
         QTextLine line = layout.createLine();
         layout.endLayout();
+        if (!line.isValid())
+            return QRect();
         const QFontMetricsF metrics(font);
         const QPointF topLeft = pixelsFromUnits(op.at);
         const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());

@@ -87,6 +87,14 @@ TEST(Canvas, PrintMovesToTheStartOfTheNextLine) {
 
         canvas.print("broj 2");
         EXPECT_DOUBLE_EQ(canvas.currentY, 5 + 2 * lineHeight);
+
+        // Lines of blanks, and no text at all, draw nothing and still move down.
+        const QImage before = canvas.image();
+        canvas.print("      ");
+        canvas.print(QString());
+        EXPECT_DOUBLE_EQ(canvas.currentY, 5 + 4 * lineHeight);
+        EXPECT_EQ(canvas.log().size(), 4u);
+        EXPECT_EQ(canvas.image(), before);
     }
 }
 
