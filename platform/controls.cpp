@@ -36,6 +36,23 @@ namespace {
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / Canvas::kTwipsPerPixel)); }
 
+// A label whose picture, without see-through pixels, covers it whole is opaque, so that what
+// lies under it is not painted first.
+void fitOpacity(QLabel& label) {
+    const QPixmap picture = label.pixmap();
+    const bool covers = !picture.isNull() && !picture.hasAlphaChannel() &&
+                        label.contentsRect() == label.rect() && label.text().isEmpty() &&
+                        label.alignment() == (Qt::AlignLeft | Qt::AlignTop) &&
+                        picture.deviceIndependentSize().width() >= label.width() &&
+                        picture.deviceIndependentSize().height() >= label.height();
+    label.setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}
+
+void showPicture(QLabel& label, const QPixmap& picture) {
+    label.setPixmap(picture);
+    fitOpacity(label);
+}
+
 // A label that reports clicks; also the face of images and picture boxes. It takes the mouse
 // presses over it, so that they never reach the form's surface beneath. The second click of a
 // double click goes to the double-click callback when it takes it; otherwise it is a click
@@ -44,12 +61,6 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
     std::function<void()> clicked;
-    // Shows a picture. A picture without see-through pixels that covers the whole label makes
-    // it opaque, so that what lies under it is not painted first.
-    void showPicture(const QPixmap& picture) {
-        setPixmap(picture);
-        fitOpacity();
-    }
     std::function<bool()> doubleClicked; // true when it has taken the double click
     std::function<void(int)> released;
     bool clickOnDoubleClick = false;
@@ -57,7 +68,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QLabel::resizeEvent(event);
-        fitOpacity();
+        fitOpacity(*this);
     }
     void mousePressEvent(QMouseEvent* event) override {
         afterDoubleClick_ = false;
@@ -83,15 +94,6 @@ protected:
     }
 
 private:
-    void fitOpacity() {
-        const QPixmap picture = pixmap();
-        const bool covers = !picture.isNull() && !picture.hasAlphaChannel() &&
-                            contentsRect() == rect() && text().isEmpty() &&
-                            alignment() == (Qt::AlignLeft | Qt::AlignTop) &&
-                            picture.deviceIndependentSize().width() >= width() &&
-                            picture.deviceIndependentSize().height() >= height();
-        setAttribute(Qt::WA_OpaquePaintEvent, covers);
-    }
     bool afterDoubleClick_ = false;
     bool doubleClickTaken_ = false;
 };
@@ -423,7 +425,7 @@ bool loadInto(QLabel* label, const QString& path, QString& keptPath, QString* ah
         image = QImageReader(path).read();
     if (image.isNull())
         return false;
-    static_cast<ClickLabel*>(label)->showPicture(QPixmap::fromImage(std::move(image)));
+    showPicture(*label, QPixmap::fromImage(std::move(image)));
     label->setProperty(kPictureStamp, stamp);
     keptPath = path;
     return true;
@@ -486,7 +488,7 @@ Image::Image(Form& form, QString name, QWidget* parent)
 
 bool Image::loadPicture(const QString& path) { return loadInto(label_, path, path_); }
 void Image::setPicture(const QPixmap& pixmap) {
-    static_cast<ClickLabel*>(label_)->showPicture(pixmap);
+    showPicture(*label_, pixmap);
     label_->setProperty(kPictureStamp, QVariant());
 }
 
