@@ -544,6 +544,16 @@ namespace {
 // arrows and the box are drawn over it as the style draws them.
 class GrooveCachingStyle : public QProxyStyle {
 public:
+    void polish(QWidget* widget) override {
+        QProxyStyle::polish(widget);
+        // Fusion marks the bar see-through when it polishes it, but its groove fills every
+        // pixel of the bar unless the bar fades in and out: what lies under it is not painted.
+        if (qobject_cast<QScrollBar*>(widget) != nullptr)
+            widget->setAttribute(Qt::WA_OpaquePaintEvent,
+                                 !styleHint(SH_ScrollBar_Transient, nullptr, widget));
+    }
+    using QProxyStyle::polish;
+
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override {
         const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
@@ -595,8 +605,6 @@ VScrollBar::VScrollBar(Form& form, QString name, QWidget* parent)
     if (QApplication::style()->name() == QLatin1String("fusion")) {
         style_ = std::make_unique<GrooveCachingStyle>();
         bar_->setStyle(style_.get());
-        // The style covers every pixel of the bar: what lies under it is not painted first.
-        bar_->setAttribute(Qt::WA_OpaquePaintEvent);
     }
     syncWidget();
     QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int v) {

@@ -208,8 +208,30 @@ TEST_F(ScrollBarTest, LooksAsTheStyleDrawsItAtEveryValue) {
     for (int value : {1, 7, 24, 7}) {
         ASSERT_TRUE(bar.setValue(value));
         plain.setValue(value);
-        EXPECT_EQ(widget()->grab().toImage(), plain.grab().toImage()) << value;
+        EXPECT_EQ(widget()->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  plain.grab().toImage().convertToFormat(QImage::Format_RGB32))
+            << value;
     }
+}
+
+TEST_F(ScrollBarTest, TheSurfaceUnderTheBarIsNotRepaintedWhenItMoves) {
+    struct Paints : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } surface, barItself;
+    range(1, 24, 1);
+    ASSERT_TRUE(showActive(form));
+    form.surface()->installEventFilter(&surface);
+    widget()->installEventFilter(&barItself);
+    for (int value : {7, 24, 1}) {
+        ASSERT_TRUE(bar.setValue(value));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(barItself.count, 3);
+    EXPECT_EQ(surface.count, 0);
 }
 
 // ---- ComboBox ---------------------------------------------------------------------------
