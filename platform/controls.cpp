@@ -307,6 +307,9 @@ ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& tex
     : Control(form, std::move(name), new QComboBox(parent)),
       combo_(static_cast<QComboBox*>(widget())) {
     combo_->setEditable(true);
+    // The field fills itself with the base colour that the box draws under it, so a new text
+    // repaints the field alone and not the box and what lies under the box.
+    combo_->lineEdit()->setAutoFillBackground(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setCompleter(nullptr);
     // When the field loses the focus or takes Enter, Qt selects the entry whose text matches

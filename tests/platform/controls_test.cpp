@@ -16,6 +16,16 @@
 namespace kviz::testing {
 namespace {
 
+// Counts the paint events that a widget receives.
+struct Paints : QObject {
+    explicit Paints(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+
 class Controls : public ::testing::Test {
 protected:
     FakeServices fakes;
@@ -215,17 +225,9 @@ TEST_F(ScrollBarTest, LooksAsTheStyleDrawsItAtEveryValue) {
 }
 
 TEST_F(ScrollBarTest, TheSurfaceUnderTheBarIsNotRepaintedWhenItMoves) {
-    struct Paints : QObject {
-        int count = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            count += event->type() == QEvent::Paint;
-            return false;
-        }
-    } surface, barItself;
     range(1, 24, 1);
     ASSERT_TRUE(showActive(form));
-    form.surface()->installEventFilter(&surface);
-    widget()->installEventFilter(&barItself);
+    Paints surface(form.surface()), barItself(widget());
     for (int value : {7, 24, 1}) {
         ASSERT_TRUE(bar.setValue(value));
         QCoreApplication::processEvents();
@@ -338,6 +340,32 @@ TEST_F(ComboBoxTest, ArrowKeyChoosesTheNextEntry) {
     QTest::keyClick(combo.widget(), Qt::Key_Down);
     EXPECT_EQ(combo.listIndex(), 1);
     EXPECT_EQ(combo.text(), "Milan");
+}
+
+TEST_F(ComboBoxTest, ANewTextRepaintsTheFieldAloneAndTheFieldLooksTheSame) {
+    const int flashTime = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0); // a steady cursor, the same in both pictures
+    QLineEdit* field = combo.comboBox()->lineEdit();
+    for (const char* state : {"focused", "unfocused", "disabled"}) {
+        focus();
+        if (QString(state) != "focused")
+            combo.widget()->clearFocus();
+        combo.widget()->setEnabled(QString(state) != "disabled");
+        QCoreApplication::processEvents();
+        Paints box(combo.widget()), surface(form.surface());
+        combo.setText(state);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(box.count, 0) << state;
+        EXPECT_EQ(surface.count, 0) << state;
+        const QImage filled = combo.widget()->grab().toImage();
+        field->setAutoFillBackground(false);
+        const QImage seeThrough = combo.widget()->grab().toImage();
+        field->setAutoFillBackground(true);
+        EXPECT_EQ(filled.convertToFormat(QImage::Format_RGB32),
+                  seeThrough.convertToFormat(QImage::Format_RGB32))
+            << state;
+    }
+    QApplication::setCursorFlashTime(flashTime);
 }
 
 // ---- ProgressBar and PieChart -----------------------------------------------------------
