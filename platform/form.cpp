@@ -15,6 +15,7 @@
 #include <QShortcutEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kviz {
 
@@ -189,7 +190,15 @@ Form::Form(Services services, int clientWidthTwips, int clientHeightTwips) : ser
     surface_->setAutoFillBackground(true);
     window_->setCentralWidget(surface_);
     window_->menuBar()->setNativeMenuBar(false);
-    connect(canvas_, &Canvas::changed, surface_, qOverload<const QRect&>(&QWidget::update));
+    // What a handler draws reaches Qt once, after the handler, so that the surface and the
+    // controls that the handler changed on it are repainted in one pass.
+    connect(canvas_, &Canvas::changed, this, [this](const QRect& area) {
+        if (canvasChanges_.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this] { surface_->update(std::exchange(canvasChanges_, QRegion())); },
+                Qt::QueuedConnection);
+        canvasChanges_ += area;
+    });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget* old, QWidget* now) { focusChanged(old, now); });
     qApp->installEventFilter(this);

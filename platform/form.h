@@ -22,6 +22,7 @@
 #include "platform/services.h"
 
 #include <QObject>
+#include <QRegion>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -139,6 +140,7 @@ private:
     QMainWindow* window_;
     Surface* surface_;
     Canvas* canvas_;
+    QRegion canvasChanges_; // drawn, not yet handed to Qt
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<Control*> registered_;
     std::vector<std::unique_ptr<MenuItem>> menus_;

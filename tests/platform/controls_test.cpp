@@ -236,6 +236,19 @@ TEST_F(ScrollBarTest, TheSurfaceUnderTheBarIsNotRepaintedWhenItMoves) {
     EXPECT_EQ(surface.count, 0);
 }
 
+TEST_F(Controls, ALabelOnWhatAHandlerDrawsIsRepaintedOnce) {
+    auto& number = form.add<Label>("lbl", form.surface(), "1.");
+    number.setBounds(300, 300, 570, 315);
+    ASSERT_TRUE(showActive(form));
+    Paints label(number.widget()), surface(form.surface());
+    // As a handler draws the next question: the surface under the label first, then the label.
+    form.canvas().filledBox(0, 0, 1500, 1500, Qt::yellow);
+    number.setCaption("2.");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(label.count, 1);
+    EXPECT_EQ(surface.count, 1);
+}
+
 // ---- ComboBox ---------------------------------------------------------------------------
 
 class ComboBoxTest : public Controls {
