@@ -228,9 +228,23 @@ void Label::setCaption(const QString& caption) {
     label_->setText(caption);
     if (autoSize_)
         setBounds(left(), top(),
-                  std::max(designWidth_,
-                           static_cast<int>(label_->sizeHint().width() * Canvas::kTwipsPerPixel)),
+                  std::max(designWidth_, static_cast<int>(captionWidth() * Canvas::kTwipsPerPixel)),
                   height());
+}
+
+int Label::captionWidth() {
+    // Captions come back, as a help line that alternates between a few: each is measured once.
+    if (label_->font() != measuredFont_ || label_->frameStyle() != measuredFrame_) {
+        captionWidths_.clear();
+        measuredFont_ = label_->font();
+        measuredFrame_ = label_->frameStyle();
+    }
+    auto known = captionWidths_.constFind(caption_);
+    if (known != captionWidths_.cend())
+        return *known;
+    if (captionWidths_.size() >= 64)
+        captionWidths_.clear();
+    return *captionWidths_.insert(caption_, label_->sizeHint().width());
 }
 
 void Label::setAutoSize(bool autoSize) {

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QKeySequence>
 #include <QPixmap>
@@ -96,11 +98,18 @@ public:
     void setAutoSize(bool autoSize);
 
 private:
+    int captionWidth();
+
     QLabel* label_;
     QString caption_;
     bool border_ = false;
     bool autoSize_ = false;
     int designWidth_ = 0;
+    // The widths of the captions shown so far, in pixels, in the font and frame they were
+    // measured in.
+    QHash<QString, int> captionWidths_;
+    QFont measuredFont_;
+    int measuredFrame_ = 0;
 };
 
 // A single-line text box. It holds only characters that a line of the trainer's files can

@@ -434,7 +434,7 @@ TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
     }
 }
 
-TEST_F(Controls, SelfSizingLabelKeepsItsWidthWhenMoved) {
+TEST_F(Controls, SelfSizingLabelFitsItsCaptionInEveryPlaceFontAndFrame) {
     Label& label = form.add<Label>("lbl", form.surface(), "kratko");
     label.setBounds(100, 0, 300, 180);
     label.setAutoSize(true);
@@ -447,6 +447,14 @@ TEST_F(Controls, SelfSizingLabelKeepsItsWidthWhenMoved) {
     label.setCaption("Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
     label.setLeft(2000);
     EXPECT_EQ(label.width(), width);
+    EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
+    // A caption shown before is measured again in a new font or frame.
+    label.setFont("MS Sans Serif", 16, true);
+    label.setCaption("Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
+    EXPECT_GT(label.width(), width);
+    EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
+    label.setBorder(true);
+    label.setCaption("Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
     EXPECT_EQ(label.widget()->width(), label.widget()->sizeHint().width());
 }
 
