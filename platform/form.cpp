@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -54,6 +55,21 @@ int buttonsCode(Qt::MouseButtons pressed) {
     if (pressed & Qt::MiddleButton)
         code |= buttons::Middle;
     return code;
+}
+
+// Before each repaint, Qt's X11 backing store waits until the X server has read the last
+// repaint out of shared memory: one round trip to the server. Waited for right after a
+// repaint has gone out, while the user reads it, the wait is no longer in the way of the
+// next key's repaint. An empty paint is all it takes.
+void awaitRepaintRead(QWidget& window) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+        window.testAttribute(Qt::WA_TranslucentBackground))
+        return; // a see-through window's paint would first clear what it covers
+    QBackingStore* store = window.backingStore();
+    if (store == nullptr || store->size().isEmpty())
+        return; // nothing has been painted yet
+    store->beginPaint(QRegion(window.rect()));
+    store->endPaint();
 }
 
 } // namespace
@@ -112,6 +128,12 @@ public:
     explicit Window(Form& form) : form_(form) {}
 
 protected:
+    bool event(QEvent* event) override {
+        const bool handled = QMainWindow::event(event);
+        if (event->type() == QEvent::UpdateRequest)
+            awaitRepaintRead(*this);
+        return handled;
+    }
     void closeEvent(QCloseEvent* event) override {
         bool accept = true;
         form_.closeRequested(accept);
