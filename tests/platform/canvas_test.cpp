@@ -4,8 +4,8 @@
 
 #include <QBackingStore>
 #include <QFontInfo>
-#include <QScreen>
 #include <QRegion>
+#include <QScreen>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
