@@ -6,15 +6,13 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace kviz {
 
 Canvas::Canvas(int widthTwips, int heightTwips, QObject* parent)
     : QObject(parent), size_(static_cast<int>(std::lround(widthTwips / kTwipsPerPixel)),
                              static_cast<int>(std::lround(heightTwips / kTwipsPerPixel))),
-      image_(size_, QImage::Format_RGB32) {
-    image_.fill(backColor_);
+      image_(size_, QImage::Format_RGB32), rowFilled_(image_.height(), false) {
     font_ = screenFont(fontName_, fontSize_, bold_);
 }
 
@@ -24,8 +22,8 @@ void Canvas::setDevicePixelRatio(qreal ratio) {
     QImage image(static_cast<int>(std::ceil(size_.width() * ratio)),
                  static_cast<int>(std::ceil(size_.height() * ratio)), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    image.fill(backColor_);
     image_ = std::move(image);
+    rowFilled_.assign(image_.height(), false);
     for (const DrawOp& op : log_) {
         if (op.kind == DrawOp::Kind::Text)
             paint(op, screenFont(op.fontName, op.fontSize, op.bold), QRect());
@@ -43,11 +41,35 @@ template <typename F> void Canvas::inBands(const QRect& area, F&& each) const {
 }
 
 void Canvas::paintOn(QPainter& painter, const QRect& area) const {
+    // In runs of rows that hold pixels or stand for the back colour, of at most 64 device
+    // rows each (see inBands).
     const qreal ratio = image_.devicePixelRatio();
-    inBands(area & QRect(QPoint(0, 0), size_), [&](const QRect& r) {
-        painter.drawImage(
-            r, image_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
-    });
+    const QRect device = deviceArea(area);
+    for (int top = device.top(); top <= device.bottom();) {
+        const bool filled = rowFilled_[top];
+        int bottom = top;
+        while (bottom < device.bottom() && bottom - top < 63 && rowFilled_[bottom + 1] == filled)
+            ++bottom;
+        const QRect source(device.left(), top, device.width(), bottom + 1 - top);
+        const QRectF target(source.x() / ratio, source.y() / ratio, source.width() / ratio,
+                            source.height() / ratio);
+        if (filled)
+            painter.drawImage(target, image_, source);
+        else
+            painter.fillRect(target, backColor_);
+        top = bottom + 1;
+    }
+}
+
+QImage Canvas::image() const {
+    QImage image = image_;
+    for (int y = 0; y < image.height(); ++y) {
+        if (!rowFilled_[y]) {
+            QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(row, row + image.width(), backColor_.rgb());
+        }
+    }
+    return image;
 }
 
 void Canvas::setScale(double twipsPerUnitX, double twipsPerUnitY) {
@@ -84,33 +106,35 @@ void Canvas::setBackColor(QColor color) {
 }
 
 void Canvas::clear() {
-    // Only what was drawn since the last clear differs from the back colour.
-    if (!drawnArea_.isEmpty()) {
-        fillDevicePixels(drawnArea_, backColor_);
+    // Every row stands for the back colour again; only what was drawn since the last clear
+    // looks different.
+    rowFilled_.assign(rowFilled_.size(), false);
+    if (!drawnArea_.isEmpty())
         emit changed(drawnArea_);
-    }
     drawnArea_ = QRect();
     log_.clear();
     currentX = 0;
     currentY = 0;
 }
 
-void Canvas::fillDevicePixels(const QRect& area, QColor color) {
-    // Every device pixel that the area covers at least in part, filled straight in the buffer.
+QRect Canvas::deviceArea(const QRect& area) const {
     const qreal ratio = image_.devicePixelRatio();
     const int left = static_cast<int>(std::floor(area.left() * ratio));
     const int top = static_cast<int>(std::floor(area.top() * ratio));
     const int right = static_cast<int>(std::ceil((area.right() + 1) * ratio));
     const int bottom = static_cast<int>(std::ceil((area.bottom() + 1) * ratio));
-    const QRect device = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & image_.rect();
-    if (device.isEmpty())
-        return;
-    // The first row is filled, the others are copies of it.
-    QRgb* first = reinterpret_cast<QRgb*>(image_.scanLine(device.top())) + device.left();
-    std::fill(first, first + device.width(), color.rgb());
-    const std::size_t bytes = static_cast<std::size_t>(device.width()) * sizeof(QRgb);
-    for (int y = device.top() + 1; y <= device.bottom(); ++y)
-        std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + device.left(), first, bytes);
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & image_.rect();
+}
+
+void Canvas::fillRows(const QRect& area) {
+    const QRect device = deviceArea(area);
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        if (!rowFilled_[y]) {
+            QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            std::fill(row, row + image_.width(), backColor_.rgb());
+            rowFilled_[y] = true;
+        }
+    }
 }
 
 void Canvas::setFont(const QString& name, double sizePoints, bool bold) {
@@ -121,7 +145,6 @@ void Canvas::setFont(const QString& name, double sizePoints, bool bold) {
 }
 
 QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
-    QPainter painter(&image_);
     switch (op.kind) {
     case DrawOp::Kind::Text: {
         // The text is shaped once, for the drawing and for the pixels it touches alike. The
@@ -139,20 +162,27 @@ QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
         const QFontMetricsF metrics(font);
         const QPointF topLeft = pixelsFromUnits(op.at);
         const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
-        QRectF touched(topLeft, QSizeF(line.horizontalAdvance(), metrics.height()));
+        QRectF ink(topLeft, QSizeF(line.horizontalAdvance(), metrics.height()));
         line.setPosition(QPointF(0, -line.ascent()));
+        // The ink may stand out of the line's box by a pixel or two; the drawing keeps to the
+        // pixels reported.
+        for (const QGlyphRun& run : line.glyphRuns())
+            ink |= run.boundingRect().translated(baseline);
+        const QRect touched = ink.toAlignedRect().adjusted(-2, -2, 2, 2);
+        fillRows(touched);
+        QPainter painter(&image_);
+        painter.setClipRect(touched);
         painter.setPen(op.color);
         line.draw(&painter, baseline);
-        // The ink may stand out of the line's box by a pixel or two.
-        for (const QGlyphRun& run : line.glyphRuns())
-            touched |= run.boundingRect().translated(baseline);
-        return touched.toAlignedRect().adjusted(-2, -2, 2, 2);
+        return touched;
     }
     case DrawOp::Kind::Box: {
         // The four sides are filled pixel rows and columns, both corners inclusive, so that a
         // box one pixel wide or high is still drawn (QPainter's drawRect draws nothing of a
         // rectangle without width or height).
         const QRect& r = box;
+        fillRows(r);
+        QPainter painter(&image_);
         painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), op.color);
         painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), op.color);
         inBands(QRect(r.left(), r.top(), 1, r.height()),
@@ -162,6 +192,8 @@ QRect Canvas::paint(const DrawOp& op, const QFont& font, const QRect& box) {
         return r;
     }
     case DrawOp::Kind::FilledBox: {
+        fillRows(box);
+        QPainter painter(&image_);
         inBands(box, [&](const QRect& band) { painter.fillRect(band, op.color); });
         return box;
     }

@@ -70,8 +70,9 @@ public:
     double textWidth(const QString& text) const;
     double textHeight() const;
 
-    // The buffer has image().devicePixelRatio() device pixels to a pixel of the window.
-    const QImage& image() const { return image_; }
+    // What the surface shows, with image().devicePixelRatio() device pixels to a pixel of the
+    // window.
+    QImage image() const;
     // The size in pixels of the window.
     QSize size() const { return size_; }
     qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
@@ -96,8 +97,11 @@ private:
     // Splits an area into bands of rows that Qt fills or copies on this thread: it hands a
     // taller one to its thread pool, whose wake-ups cost more than the work at this size.
     template <typename F> void inBands(const QRect& area, F&& each) const;
-    // Fills an area, in pixels of the window, with a colour, without a painter.
-    void fillDevicePixels(const QRect& area, QColor color);
+    // The device pixels that an area, in pixels of the window, covers at least in part.
+    QRect deviceArea(const QRect& area) const;
+    // Fills the rows of the buffer that the area covers and that hold no pixels yet with the
+    // back colour.
+    void fillRows(const QRect& area);
     // Draws one operation into the buffer, a text in the given font and a box on the given
     // pixels, and returns the pixels it may have touched.
     QRect paint(const DrawOp& op, const QFont& font, const QRect& box);
@@ -106,6 +110,10 @@ private:
 
     QSize size_;
     QImage image_;
+    // Which device rows of the buffer hold pixels. A row that does not stands for the back
+    // colour: the buffer is written only where something is drawn, so that the blank part of
+    // a surface costs neither memory nor the time to fill it.
+    std::vector<bool> rowFilled_;
     // What has been drawn since the buffer was last all back colour, so that a clear repaints
     // only that.
     QRect drawnArea_;

@@ -4,11 +4,14 @@
 
 #include <QBackingStore>
 #include <QFontInfo>
+#include <QPainter>
 #include <QRegion>
 #include <QScreen>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 namespace kviz::testing {
 namespace {
@@ -81,6 +84,40 @@ TEST(Canvas, ClearEmptiesTheLogTheBufferAndThePosition) {
     EXPECT_EQ(canvas.currentX, 0);
     EXPECT_EQ(canvas.currentY, 0);
 }
+
+#ifdef __linux__
+// The bytes of this process that are in memory.
+qint64 residentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    qint64 size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// A surface is mostly blank, and its blank rows are neither filled nor kept in memory, yet they
+// paint as the back colour.
+TEST(Canvas, ABlankSurfaceTakesMemoryOnlyWhereItIsDrawnOn) {
+    const qint64 buffer = 4000LL * 4000 * 4;
+    const qint64 before = residentBytes();
+    Canvas canvas(4000 * 15, 4000 * 15);
+    canvas.setScale(15, 15);
+    canvas.filledBox(0, 100, 9, 199, Qt::red);
+    canvas.clear();
+    canvas.setBackColor(Qt::yellow);
+    canvas.filledBox(0, 100, 9, 199, Qt::red);
+    EXPECT_LT(residentBytes() - before, buffer / 8);
+
+    QImage painted(20, 300, QImage::Format_RGB32);
+    painted.fill(Qt::black);
+    QPainter painter(&painted);
+    canvas.paintOn(painter, painted.rect());
+    for (int y : {0, 99, 100, 199, 200, 299}) {
+        EXPECT_EQ(painted.pixelColor(9, y), y / 100 == 1 ? QColor(Qt::red) : QColor(Qt::yellow))
+            << y;
+        EXPECT_EQ(painted.pixelColor(10, y), QColor(Qt::yellow)) << y;
+    }
+}
+#endif
 
 TEST(Canvas, PrintMovesToTheStartOfTheNextLine) {
     struct Row {
