@@ -101,16 +101,24 @@ QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
 
 void Canvas::setBackColor(QColor color) {
     backColor_ = color;
+    rowFilled_.assign(rowFilled_.size(), false); // every row stands for the new colour
     drawnArea_ = QRect(QPoint(0, 0), size_);
     clear();
 }
 
 void Canvas::clear() {
-    // Every row stands for the back colour again; only what was drawn since the last clear
-    // looks different.
-    rowFilled_.assign(rowFilled_.size(), false);
-    if (!drawnArea_.isEmpty())
+    // Only what was drawn since the last clear differs from the back colour, and only in the
+    // rows that hold pixels.
+    if (!drawnArea_.isEmpty()) {
+        const QRect device = deviceArea(drawnArea_);
+        for (int y = device.top(); y <= device.bottom(); ++y) {
+            if (rowFilled_[y]) {
+                QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+                std::fill(row + device.left(), row + device.right() + 1, backColor_.rgb());
+            }
+        }
         emit changed(drawnArea_);
+    }
     drawnArea_ = QRect();
     log_.clear();
     currentX = 0;
