@@ -9,6 +9,14 @@
 
 namespace kviz {
 
+namespace {
+// Fills the device pixels from left to right, both inclusive, of a row of a buffer.
+void fillRow(QImage& image, int y, int left, int right, QColor color) {
+    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    std::fill(row + left, row + right + 1, color.rgb());
+}
+} // namespace
+
 Canvas::Canvas(int widthTwips, int heightTwips, QObject* parent)
     : QObject(parent), size_(static_cast<int>(std::lround(widthTwips / kTwipsPerPixel)),
                              static_cast<int>(std::lround(heightTwips / kTwipsPerPixel))),
@@ -64,10 +72,8 @@ void Canvas::paintOn(QPainter& painter, const QRect& area) const {
 QImage Canvas::image() const {
     QImage image = image_;
     for (int y = 0; y < image.height(); ++y) {
-        if (!rowFilled_[y]) {
-            QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            std::fill(row, row + image.width(), backColor_.rgb());
-        }
+        if (!rowFilled_[y])
+            fillRow(image, y, 0, image.width() - 1, backColor_);
     }
     return image;
 }
@@ -112,10 +118,8 @@ void Canvas::clear() {
     if (!drawnArea_.isEmpty()) {
         const QRect device = deviceArea(drawnArea_);
         for (int y = device.top(); y <= device.bottom(); ++y) {
-            if (rowFilled_[y]) {
-                QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-                std::fill(row + device.left(), row + device.right() + 1, backColor_.rgb());
-            }
+            if (rowFilled_[y])
+                fillRow(image_, y, device.left(), device.right(), backColor_);
         }
         emit changed(drawnArea_);
     }
@@ -138,8 +142,7 @@ void Canvas::fillRows(const QRect& area) {
     const QRect device = deviceArea(area);
     for (int y = device.top(); y <= device.bottom(); ++y) {
         if (!rowFilled_[y]) {
-            QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-            std::fill(row, row + image_.width(), backColor_.rgb());
+            fillRow(image_, y, 0, image_.width() - 1, backColor_);
             rowFilled_[y] = true;
         }
     }
