@@ -2,9 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <random>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,50 +78,91 @@ std::optional<std::vector<std::string>> readLines(const fs::path& path) {
         data.append(buffer, static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
+    // A file with CR LF anywhere is a CR LF file, where a lone LF or CR belongs to its line;
+    // otherwise its lines end with LF, or with CR where it has no LF either.
+    const std::string end = data.find("\r\n") != std::string::npos ? "\r\n"
+                            : data.find('\n') != std::string::npos ? "\n"
+                                                                   : "\r";
     std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        char c = data[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n')
-                ++i;
-        } else {
-            line.push_back(c);
-        }
-    }
-    if (!line.empty())
-        lines.push_back(line);
+    std::size_t start = 0;
+    for (std::size_t at; (at = data.find(end, start)) != std::string::npos; start = at + end.size())
+        lines.push_back(data.substr(start, at - start));
+    if (start < data.size())
+        lines.push_back(data.substr(start));
     return lines;
 }
 
 namespace {
 
-// Writes the whole text into a new temporary file and forces it to the disk. The file gets the
-// permissions of the file it is to replace.
-bool writeDurably(const fs::path& temporary, const std::string& text,
-                  const std::optional<fs::perms>& keep) {
+// A name beside the target that no one can guess ahead of a save.
+fs::path temporaryName(const fs::path& target) {
+    std::random_device random;
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".tmp-%08x%08x", random(), random());
+    fs::path name = target;
+    name += suffix;
+    return name;
+}
+
+// Writes the whole text into a file it creates new under a fresh name beside the target, never
+// through a link, and forces it to the disk. The file gets the permissions of the file it is to
+// replace. Gives the file's name, or empty when nothing is left behind.
+std::optional<fs::path> writeTemporary(const fs::path& target, const std::string& text,
+                                       const std::optional<fs::perms>& keep) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path temporary = temporaryName(target);
 #ifdef _WIN32
-    (void)keep;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
+        (void)keep;
+        std::FILE* out = ::_wfopen(temporary.c_str(), L"wbx");
+        if (!out) {
+            if (errno == EEXIST)
+                continue;
+            return std::nullopt;
+        }
+        bool ok = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+        ok = std::fflush(out) == 0 && ::_commit(::_fileno(out)) == 0 && ok;
+        ok = std::fclose(out) == 0 && ok;
 #else
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return std::nullopt;
+        }
+        bool ok = !keep || ::fchmod(fd, static_cast<mode_t>(*keep)) == 0;
+        for (std::size_t done = 0; ok && done < text.size();) {
+            const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            ok = n > 0;
+            if (ok)
+                done += static_cast<std::size_t>(n);
+        }
+        ok = ok && ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+#endif
+        if (ok)
+            return temporary;
+        std::error_code ec;
+        fs::remove(temporary, ec);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Forces the folder's entries to the disk, so a name just renamed in survives a power cut. A
+// file system that cannot sync a folder counts as done.
+bool syncFolder(const fs::path& folder) {
+#ifdef _WIN32
+    (void)folder;
+    return true;
+#else
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = !keep || ::fchmod(fd, static_cast<mode_t>(*keep)) == 0;
-    for (std::size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            done += static_cast<std::size_t>(n);
-    }
-    ok = ok && ::fsync(fd) == 0;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
     return ::close(fd) == 0 && ok;
 #endif
 }
@@ -148,18 +192,15 @@ bool writeLines(const fs::path& path, const std::vector<std::string>& lines) {
     std::optional<fs::perms> keep;
     if (fs::exists(path, ec))
         keep = fs::status(path, ec).permissions();
-    fs::path temporary = path;
-    temporary += ".tmp";
-    if (!writeDurably(temporary, text, keep)) {
-        fs::remove(temporary, ec);
+    const auto temporary = writeTemporary(path, text, keep);
+    if (!temporary)
         return false;
-    }
-    fs::rename(temporary, path, ec);
+    fs::rename(*temporary, path, ec);
     if (ec) {
-        fs::remove(temporary, ec);
+        fs::remove(*temporary, ec);
         return false;
     }
-    return true;
+    return syncFolder(path.parent_path());
 }
 
 bool createFolder(const fs::path& path) {
@@ -179,12 +220,16 @@ std::optional<std::uintmax_t> fileLength(const fs::path& path) {
 }
 
 std::optional<std::uintmax_t> probeFileSize(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        std::ofstream create(path, std::ios::binary | std::ios::app);
-        if (!create.is_open())
-            return std::nullopt;
-    }
+    // Created new and never through a link. When that fails, the file already stands there, or
+    // it cannot be had, which its length tells.
+#ifdef _WIN32
+    if (std::FILE* create = ::_wfopen(path.c_str(), L"wbx"))
+        std::fclose(create);
+#else
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0)
+        ::close(fd);
+#endif
     return fileLength(path);
 }
 

@@ -36,8 +36,10 @@ private:
     std::int64_t position_ = -1; // where the stream stands, -1 when not known
 };
 
-// All lines of a text file. Lines end with CR LF, CR or LF; a last line without an end counts
-// too. Empty when the file is missing or cannot be read.
+// All lines of a text file. In a file with any CR LF, only CR LF ends a line, so a lone LF or CR
+// stays inside its line and the lines written back give the same bytes; a file without CR LF
+// has its lines end with LF, or with CR when it has no LF either. A last line without an end
+// counts too. Empty when the file is missing or cannot be read.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
 // True when something stands at the path that cannot be read as a file: a folder, or a file
@@ -45,9 +47,10 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
 bool unreadable(const std::filesystem::path& path);
 
 // Writes every line followed by CR LF into a temporary file beside the target, forces it to the
-// disk and renames it over the target, so the target is either the old file or the whole new
-// one. The new file keeps the old one's permissions. A target that exists but cannot be read is
-// never replaced: the save fails.
+// disk, renames it over the target and forces the folder to the disk, so the target is either
+// the old file or the whole new one. The temporary file is created new under an unpredictable
+// name, never through a link, and removed when the save fails. The new file keeps the old one's
+// permissions. A target that exists but cannot be read is never replaced: the save fails.
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // Creates a folder; an existing folder is no error. False when it does not exist afterwards.
@@ -56,8 +59,8 @@ bool createFolder(const std::filesystem::path& path);
 // Length of a file in bytes, or empty when it cannot be had.
 std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 
-// Length of a file in bytes; a missing file is first created empty. Empty when the file
-// cannot be probed (a missing folder, no access).
+// Length of a file in bytes; a missing file is first created empty, never through a link. Empty
+// when the file cannot be probed (a missing folder, no access, a link to nothing).
 std::optional<std::uintmax_t> probeFileSize(const std::filesystem::path& path);
 
 } // namespace kviz::files

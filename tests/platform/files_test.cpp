@@ -1,7 +1,10 @@
 #include "platform/files.h"
 #include "tests/support/temp_folder.h"
 
+#include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace kviz::files {
 namespace {
@@ -9,6 +12,15 @@ namespace {
 using kviz::testing::readBytes;
 using kviz::testing::TempFolder;
 using kviz::testing::writeBytes;
+
+// The names in a folder, sorted.
+std::vector<std::string> names(const TempFolder& dir) {
+    std::vector<std::string> out;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        out.push_back(entry.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
 
 TEST(RecordFile, ReadsRecordsAndBlanksPastTheEnd) {
     TempFolder dir;
@@ -50,11 +62,41 @@ TEST(TextFiles, LinesKeepNulAndEndWithCrLf) {
 }
 
 TEST(TextFiles, ReadsOtherLineEndsAndALastLineWithoutEnd) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+        bool sameWhenWrittenBack;
+    };
+    const Row rows[] = {
+        {"crlf keeps a lone lf and cr inside its line",
+         "NOVI KANDIDAT\r\nANA\nX\r\nPERA\r\n",
+         {"NOVI KANDIDAT", "ANA\nX", "PERA"},
+         true},
+        {"crlf anywhere makes a crlf file",
+         "ANA\nPERA\rMIKA\r\nZIKA",
+         {"ANA\nPERA\rMIKA", "ZIKA"},
+         false},
+        {"crlf with an empty last line", "A\r\n\r\n", {"A", ""}, true},
+        {"lf alone, a lone cr inside",
+         "ANA\rX\nPERA\n\nZIKA",
+         {"ANA\rX", "PERA", "", "ZIKA"},
+         false},
+        {"cr alone", "ANA\rPERA\r", {"ANA", "PERA"}, false},
+        {"empty", "", {}, true},
+    };
     TempFolder dir;
-    writeBytes(dir / "l.txt", "ANA\nPERA\rMIKA\r\nZIKA");
-    auto lines = readLines(dir / "l.txt");
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (std::vector<std::string>{"ANA", "PERA", "MIKA", "ZIKA"}));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes(dir / "l.txt", row.bytes);
+        auto lines = readLines(dir / "l.txt");
+        ASSERT_TRUE(lines.has_value());
+        EXPECT_EQ(*lines, row.lines);
+        if (row.sameWhenWrittenBack) {
+            ASSERT_TRUE(writeLines(dir / "l.txt", *lines));
+            EXPECT_EQ(readBytes(dir / "l.txt"), row.bytes);
+        }
+    }
     EXPECT_FALSE(readLines(dir / "missing.txt").has_value());
 }
 
@@ -62,28 +104,46 @@ TEST(TextFiles, FailedSaveKeepsTheOldFile) {
     TempFolder dir;
     ASSERT_TRUE(writeLines(dir / "k.ime", {"OLD"}));
     EXPECT_FALSE(writeLines(dir / "missing" / "k.ime", {"NEW"}));
-    // A folder in the way of the temporary file makes the save fail before the rename.
-    std::filesystem::create_directory(dir / "k.ime.tmp");
-    EXPECT_FALSE(writeLines(dir / "k.ime", {"NEW"}));
+    {
+        // A file size limit makes the write of the new file fail halfway.
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 3;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        EXPECT_FALSE(writeLines(dir / "k.ime", {"NEW"}));
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldSignal);
+    }
     EXPECT_EQ(readBytes(dir / "k.ime"), "OLD\r\n");
+    EXPECT_EQ(names(dir), std::vector<std::string>{"k.ime"}); // no temporary file is left
 }
 
 TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
+    namespace fs = std::filesystem;
     TempFolder dir;
+    TempFolder outside;
     ASSERT_TRUE(writeLines(dir / "p.1", {"OLD"}));
-    std::filesystem::permissions(dir / "p.1", std::filesystem::perms::owner_read |
-                                                  std::filesystem::perms::owner_write);
-    writeBytes(dir / "p.1.tmp", "left by a killed save");
+    fs::permissions(dir / "p.1", fs::perms::owner_read | fs::perms::owner_write);
+    // A link planted at the old temporary name is neither followed nor touched.
+    writeBytes(outside / "f", "OUTSIDE");
+    fs::permissions(outside / "f", fs::perms::owner_read);
+    fs::create_symlink(outside / "f", dir / "p.1.tmp");
     ASSERT_TRUE(writeLines(dir / "p.1", {"NEW"}));
     EXPECT_EQ(readBytes(dir / "p.1"), "NEW\r\n");
-    EXPECT_EQ(std::filesystem::status(dir / "p.1").permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    EXPECT_FALSE(std::filesystem::exists(dir / "p.1.tmp"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "p.1")));
+    EXPECT_EQ(fs::status(dir / "p.1").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readBytes(outside / "f"), "OUTSIDE");
+    EXPECT_EQ(fs::status(outside / "f").permissions(), fs::perms::owner_read);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "p.1.tmp")));
+    EXPECT_EQ(names(dir), (std::vector<std::string>{"p.1", "p.1.tmp"}));
     // A folder in the target's place cannot be read, so it is not replaced.
-    std::filesystem::create_directory(dir / "p.2");
+    fs::create_directory(dir / "p.2");
     EXPECT_TRUE(unreadable(dir / "p.2"));
     EXPECT_FALSE(writeLines(dir / "p.2", {"NEW"}));
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "p.2"));
+    EXPECT_TRUE(fs::is_directory(dir / "p.2"));
     EXPECT_FALSE(unreadable(dir / "missing"));
 }
 
@@ -97,6 +157,11 @@ TEST(Folders, CreateAndProbe) {
     EXPECT_EQ(*size, 0u);
     EXPECT_TRUE(std::filesystem::exists(dir / "A" / "new.txt"));
     EXPECT_FALSE(probeFileSize(dir / "none" / "new.txt").has_value());
+    // A link to nothing is not followed: nothing is created where it points.
+    TempFolder outside;
+    std::filesystem::create_symlink(outside / "made", dir / "A" / "link");
+    EXPECT_FALSE(probeFileSize(dir / "A" / "link").has_value());
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(outside / "made")));
     writeBytes(dir / "A" / "four", "1234");
     EXPECT_EQ(fileLength(dir / "A" / "four"), 4u);
 }
