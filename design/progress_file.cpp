@@ -10,6 +10,25 @@ std::string progressFileName(int position) {
     return std::string(kProgressFilePrefix) + std::to_string(position);
 }
 
+bool setAsideProgressFile(const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return true;
+    if (status.type() == fs::file_type::regular && fs::file_size(path, ec) == 0 && !ec)
+        return true;
+    for (int n = 1; n < 1000; ++n) {
+        fs::path aside = path;
+        aside += n == 1 ? std::string(".bak") : ".bak" + std::to_string(n);
+        if (fs::symlink_status(aside, ec).type() != fs::file_type::not_found)
+            continue;
+        fs::rename(path, aside, ec);
+        return !ec;
+    }
+    return false;
+}
+
 std::vector<std::string> progressHeader(int lastQuestion, std::int32_t answered,
                                         std::int32_t correct) {
     return {std::to_string(lastQuestion) + " Broj zadnjeg pitanja",

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,12 @@ namespace kviz {
 inline constexpr const char* kProgressFilePrefix = "BrZadPit.";
 
 std::string progressFileName(int position);
+
+// Moves a progress file that nobody in the candidate list owns out of the way of the name that
+// takes its position: it goes to the first free name of "<file>.bak", "<file>.bak2", ..., which
+// nothing reads as progress. An empty file, or none, stays as it is. False when a file that
+// holds something is still in place.
+bool setAsideProgressFile(const std::filesystem::path& path);
 
 // The three header lines.
 std::vector<std::string> progressHeader(int lastQuestion, std::int32_t answered,

@@ -245,9 +245,13 @@ public:
     void mnuKandidat_Click();
     // Selects the entry equal to cmbKandidat's text, or appends the text as a new entry.
     void SelectOrAddCandidate();
+    // The list position of the selected entry; -1 for none, and while the list on disk could
+    // not be read, since a position there could name another's file.
+    int ListPosition() const;
     // Makes the selected entry the candidate whose progress the window keeps. Choosing
     // another candidate first saves the one at work, when it has a list position of 1 or more,
-    // and starts the window afresh; work done before any name was chosen carries over.
+    // and starts the window afresh; work done before any name was chosen carries over. When
+    // that work cannot be saved, the candidate at work stays selected, with the work.
     void ConfirmCandidate();
     // Question 1, both counts 0, no answer.
     void StartClean();
@@ -256,16 +260,21 @@ public:
 
     // Progress
     // Saves the candidate list and this test's progress; asks for a name first when none was
-    // given. A failed save is reported.
-    void SaveSession();
+    // given. A failed save is reported; false when the work of the candidate at work could not be
+    // kept, and the report then ends with the consequence given.
+    bool SaveSession(const QString& consequence = QString());
+    // Writes the list and the progress and reports what failed, as SaveSession does.
+    bool SaveWork(const QString& consequence);
     // Writes the candidate list, then the template and the candidate's progress file; returns
     // the files not written.
     std::vector<std::filesystem::path> SaveListAndProgress();
     // Writes the template and the candidate's progress file; returns the files not written. The
     // candidate's file is written only when the list that gives its position is on disk.
     virtual std::vector<std::filesystem::path> SaveProgress(bool listSaved);
-    // Names the files that could not be saved in a message box, when there are any.
-    void ReportFailedSaves(const std::vector<std::filesystem::path>& failed);
+    // Names the files that could not be saved in a message box, when there are any, and what
+    // follows from it.
+    void ReportFailedSaves(const std::vector<std::filesystem::path>& failed,
+                           const QString& consequence);
     // This window's progress rows, from its answer tables.
     virtual std::vector<std::string> ProgressRows() const;
     // Takes the rows read from a progress file into the answer tables.
@@ -320,8 +329,11 @@ public:
     void cmdKrajrada_Click();
     void mnuTestKrajrada_Click();
     // Saves, shows the results table when asked and something was counted, and ends the
-    // program. It runs once, whatever starts it.
-    void EndWork(bool withTable);
+    // program. It runs once, whatever starts it. When the work cannot be saved, the user chooses
+    // between ending without it and keeping the window open: false when it stays open.
+    bool EndWork(bool withTable);
+    // Asks whether to end the work that could not be saved; true for Da.
+    bool EndWithoutSaving();
     void Form_QueryUnload(bool& cancel) override;
 
     // Settings
@@ -430,6 +442,9 @@ public:
     bool activatedOnce = false;
     // The end of work has begun; nothing starts it again.
     bool ending = false;
+    // At the working-time limit the user chose to keep the window with work that could not be
+    // saved; the limit does not end it again.
+    bool endDeclinedAtLimit = false;
     // The question on screen when a review or the demonstration began.
     int savedQuestionIndex = 0;
     // The box asking where a review or the demonstration starts is open; the demonstration

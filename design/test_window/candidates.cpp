@@ -1,5 +1,6 @@
 // The candidate list in cmbKandidat, the name prompt, and the choice of a candidate.
 #include "app/kvizomat_module.h"
+#include "design/progress_file.h"
 #include "design/test_window.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"
@@ -29,16 +30,34 @@ bool TestWindow::AskCandidateName() {
     return true;
 }
 
-void TestWindow::SelectOrAddCandidate() { cmbKandidat->selectOrAppend(cmbKandidat->text()); }
+void TestWindow::SelectOrAddCandidate() {
+    const int entries = cmbKandidat->listCount();
+    cmbKandidat->selectOrAppend(cmbKandidat->text());
+    if (cmbKandidat->listCount() == entries || ListPosition() < 1)
+        return;
+    // A new name starts with no progress in any test. A file under its position was left by a
+    // name the list no longer holds: it is nobody's, and is kept aside unread.
+    for (std::string_view folder : progressFoldersInCreationOrder())
+        setAsideProgressFile(stateRoot() / folder / progressFileName(ListPosition()));
+}
+
+int TestWindow::ListPosition() const {
+    return candidateListUnreadable ? -1 : cmbKandidat->listIndex();
+}
 
 void TestWindow::ConfirmCandidate() {
-    const int chosen = cmbKandidat->listIndex();
+    const int chosen = ListPosition();
     if (chosen == candidatePosition)
         return;
     if (candidatePosition >= 1) {
         // The outgoing candidate keeps what was done for them; the chosen one starts afresh.
         TallyAnswer();
-        ReportFailedSaves(SaveListAndProgress());
+        if (!SaveWork("Kandidat nije promenjen.")) {
+            // What could not be saved stays on screen, with its candidate.
+            cmbKandidat->setListIndex(candidatePosition);
+            basKvizomat.candidateName = toCp1250(cmbKandidat->text());
+            return;
+        }
         StartClean();
     }
     candidatePosition = chosen;

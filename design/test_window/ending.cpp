@@ -1,6 +1,8 @@
 // The results table and the end of work.
 #include "app/kvizomat_module.h"
 #include "design/test_window.h"
+#include "platform/basic.h"
+#include "platform/qt_text.h"
 #include "small_windows/frm_skracenatabela.h"
 
 namespace kviz {
@@ -33,29 +35,42 @@ void TestWindow::cmdKrajrada_Click() {
 
 void TestWindow::mnuTestKrajrada_Click() { EndWork(false); }
 
-void TestWindow::EndWork(bool withTable) {
+bool TestWindow::EndWork(bool withTable) {
     if (ending)
-        return;
+        return true;
     ending = true;
     tmrTimer1->setEnabled(false);
-    SaveSession();
+    if (!SaveSession() && !EndWithoutSaving()) {
+        // The work stays on screen, to be saved once the cause is mended.
+        ending = false;
+        tmrTimer1->setEnabled(true);
+        ShowHelpLine();
+        return false;
+    }
     if (withTable)
         ShowResultsTable();
     services().programEnd->endProgram();
     unload();
+    return true;
+}
+
+bool TestWindow::EndWithoutSaving() {
+    const QString answer = services().dialogs->inputBox(
+        "Da li zelite da zavrsite rad\nbez cuvanja?\n\nUpisite: Da ili Ne.", "Kraj rada", "Ne",
+        kInputBoxAt);
+    return basic::upper(toCp1250(answer)) == "DA";
 }
 
 void TestWindow::Form_QueryUnload(bool& cancel) {
     // Closing the window by its close box ends the work as the menu's "Kraj rada" does, after
     // leaving a review or the demonstration.
-    cancel = false;
     if (!ending && (reviewMode || quickReviewMode)) {
         reviewMode = false;
         quickReviewMode = false;
         stopRequested = false;
         RestoreAfterReview();
     }
-    EndWork(false);
+    cancel = !EndWork(false);
 }
 
 } // namespace kviz

@@ -2,18 +2,35 @@
 #include "app/kvizomat_module.h"
 #include "design/progress_file.h"
 #include "design/test_window.h"
+#include "platform/basic.h"
 #include "platform/files.h"
 #include "platform/qt_text.h"
 
+#include <algorithm>
+
 namespace kviz {
 
-void TestWindow::SaveSession() {
+bool TestWindow::SaveSession(const QString& consequence) {
     lblPomocuprvomredu->setVisible(false);
-    // A name given here names the work at hand: it is saved under that name.
-    if (basKvizomat.candidateName.find(kNewCandidate) != std::string::npos && AskCandidateName())
-        candidatePosition = cmbKandidat->listIndex();
+    // The name is asked while the candidate is the new-candidate entry, in any letter case: a
+    // cancelled prompt leaves "Novi kandidat". A name given here names the work at hand.
+    if (basic::upper(basKvizomat.candidateName).find(kNewCandidate) != std::string::npos &&
+        AskCandidateName())
+        candidatePosition = ListPosition();
     TallyAnswer(); // the question on screen counts before it is saved
-    ReportFailedSaves(SaveListAndProgress());
+    return SaveWork(consequence);
+}
+
+bool TestWindow::SaveWork(const QString& consequence) {
+    const auto failed = SaveListAndProgress();
+    // Only a candidate with a list position has work that a file keeps.
+    const auto templatePath = progressFolder() / progressFileName(0);
+    const bool kept = candidatePosition < 1 || std::all_of(failed.begin(), failed.end(),
+                                                           [&](const std::filesystem::path& p) {
+                                                               return p == templatePath;
+                                                           });
+    ReportFailedSaves(failed, kept ? QString() : consequence);
+    return kept;
 }
 
 std::vector<std::filesystem::path> TestWindow::SaveListAndProgress() {
@@ -32,12 +49,15 @@ std::vector<std::filesystem::path> TestWindow::SaveListAndProgress() {
     return failed;
 }
 
-void TestWindow::ReportFailedSaves(const std::vector<std::filesystem::path>& failed) {
+void TestWindow::ReportFailedSaves(const std::vector<std::filesystem::path>& failed,
+                                   const QString& consequence) {
     if (failed.empty())
         return;
     QString text = "\nNije moguce sacuvati:";
     for (const auto& path : failed)
         text += "\n" + QString::fromStdString(path.string());
+    if (!consequence.isEmpty())
+        text += "\n\n" + consequence;
     services().dialogs->messageBox(text, "Greska", MessageIcon::Critical);
 }
 

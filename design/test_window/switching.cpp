@@ -15,7 +15,10 @@ void TestWindow::TestItem_Click(std::size_t catalogueRow) {
 void TestWindow::WindowSwitch(const TestDescriptor& target) {
     if (testSwitch == nullptr)
         return; // a window on its own, as in the tests of one window
-    SaveSession();
+    if (!SaveSession("Test nije promenjen.")) {
+        ShowHelpLine(); // the window stays, with the work that could not be saved
+        return;
+    }
     tmrTimer1->setEnabled(false); // no tick of this window runs once it is replaced
     questionFile_.close();
     setMousePointer(MousePointer::Hourglass);

@@ -15,8 +15,10 @@ void TestWindow::tmrTimer1_Timer() {
     const double elapsed = services().clock->seconds() - workStartTime;
     elapsedMinutes = elapsedWorkMinutes(elapsed);
     ProgressBar1->setValue(std::min(elapsedMinutes, ProgressBar1->max()));
-    if (workLimitReached(services().clock->seconds() - workStartTime, workLimitMinutes)) {
-        EndWork(true);
+    if (!endDeclinedAtLimit &&
+        workLimitReached(services().clock->seconds() - workStartTime, workLimitMinutes)) {
+        // Kept open after a failed save, the window is ended by the user, not at every tick.
+        endDeclinedAtLimit = !EndWork(true);
         return;
     }
     lblTekucevreme->setCaption(clockText);

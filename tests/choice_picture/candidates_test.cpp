@@ -17,19 +17,23 @@ std::string progressBytes(const std::string& header, const std::vector<std::stri
     return out;
 }
 
-TEST_F(Candidates, FirstStartAsksForTheNameAtTheSave) {
+TEST_F(Candidates, FirstStartAsksForTheNameAtEverySaveTillOneIsGiven) {
     auto w = start(3);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 0); // nothing asked at the start
     key(*w, 'b');
     w->ShowNextQuestion();
-    fakes.dialogs.answers = {"pera"};
-    w->SaveSession();
+    w->SaveSession(); // cancelled: the work is not kept under any name
     const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
     ASSERT_NE(ask, nullptr);
     EXPECT_EQ(ask->text, "Upisite ime kandidata:");
     EXPECT_EQ(ask->title, "Kandidat");
     EXPECT_EQ(ask->defaultAnswer, "NOVI KANDIDAT");
     EXPECT_EQ(ask->position, QPoint(2700, 2200));
+    EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
+    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
+    fakes.dialogs.answers = {"pera"};
+    w->SaveSession(); // the cancelled name is the new candidate still
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 2);
     EXPECT_EQ(basKvizomat.candidateName, "PERA");
     EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nPERA\r\n");
@@ -266,12 +270,72 @@ TEST_F(Candidates, TheListIsOnDiskBeforeAFileUnderItsPosition) {
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
 }
 
+// A name new to the list starts with no progress in any test: a file under its position, left
+// by a name taken off the list outside the program, is kept aside unread.
+TEST_F(Candidates, ANewNameIsNotGivenTheFileUnderItsPosition) {
+    writeCandidateList("NOVI KANDIDAT\r\n");
+    const std::string anasWork = "3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n";
+    for (const char* folder : {"SSITABCD", "RASKRSN"}) {
+        std::filesystem::create_directories(stateRoot() / folder);
+        testing::writeBytes(stateRoot() / folder / "BrZadPit.1", anasWork);
+    }
+    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1.bak", "older");
+    fakes.dialogs.answers = {"", "marko"};
+    auto w = start(3);
+    w->mnuKandidat_Click();
+    EXPECT_EQ(w->candidatePosition, 1);
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1.bak"), "older");
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1.bak2"), anasWork);
+    EXPECT_EQ(readBytes(stateRoot() / "RASKRSN" / "BrZadPit.1.bak"), anasWork);
+    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "RASKRSN" / "BrZadPit.1"));
+    w->SaveSession();
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),
+              "1 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n");
+}
+
+// When the work of the candidate at work cannot be saved, another candidate is not chosen: the
+// window stays with the candidate and the answers.
+TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
+    fakes.dialogs.answers = {"ana"};
+    auto w = start(3);
+    key(*w, 'b');
+    w->ShowNextQuestion();
+    const auto anasFile = stateRoot() / "SSITABCD" / "BrZadPit.1";
+    std::filesystem::remove(anasFile);
+    std::filesystem::create_directories(anasFile); // it cannot be written
+    int enter = 13;
+    w->cmbKandidat->setText("pera");
+    w->cmbKandidat_KeyPress(enter);
+    const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->title, "Greska");
+    EXPECT_EQ(box->text, "\nNije moguce sacuvati:\n" + QString::fromStdString(anasFile.string()) +
+                             "\n\nKandidat nije promenjen.");
+    EXPECT_EQ(w->candidatePosition, 1);
+    EXPECT_EQ(basKvizomat.candidateName, "ANA");
+    EXPECT_EQ(w->cmbKandidat->text(), "ANA");
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->answerLetters[1], 'b');
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    std::filesystem::remove(anasFile); // space freed: the change goes through
+    w->cmbKandidat->setText("pera");
+    w->cmbKandidat_KeyPress(enter);
+    EXPECT_EQ(w->candidatePosition, 2);
+    EXPECT_EQ(readBytes(anasFile).substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+}
+
 TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
-    // Bytes that Windows-1250 leaves undefined, and a name written in UTF-8 by another program.
-    const std::string list = "NOVI KANDIDAT\r\nA\x81\x83\x88\x90\x98\r\n\xc4\x90or\xc4\x91\x65\r\n";
+    // Bytes that Windows-1250 leaves undefined, a name written in UTF-8 by another program, and
+    // a lone line end inside a name, which moves no later name.
+    const std::string list =
+        "NOVI KANDIDAT\r\nA\x81\x83\x88\x90\x98\r\nANA\nX\r\n\xc4\x90or\xc4\x91\x65\r\n";
     writeCandidateList(list);
     fakes.dialogs.answers = {"mika"};
     auto w = start(3);
+    EXPECT_EQ(w->candidatePosition, 4);
     w->SaveSession();
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), list + "MIKA\r\n");
 }
@@ -280,34 +344,70 @@ TEST_F(Candidates, AFileThatCannotBeReadIsNeverReplaced) {
     // The list: a folder stands in its place, so the window starts with an empty list.
     std::filesystem::create_directories(stateRoot() / "Kandidat.ime");
     std::filesystem::create_directories(stateRoot() / "SSITABCD");
-    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1", "ANA's work");
+    const std::string anasWork = "3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n";
+    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1", anasWork);
     auto w = start(3);
     key(*w, 'b');
     w->ShowNextQuestion();
+    // While the list cannot be read no name has a position, so no file is read for it ...
+    int enter = 13;
+    w->cmbKandidat->setText("fuzz");
+    w->cmbKandidat_KeyPress(enter);
+    EXPECT_EQ(w->candidatePosition, -1);
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 1");
     fakes.dialogs.answers = {"fuzz"};
     w->SaveSession();
     EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / "Kandidat.ime"));
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), "ANA's work");
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork); // ... nor written
     const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->title, "Greska");
-    EXPECT_EQ(box->text,
-              "\nNije moguce sacuvati:\n" +
-                  QString::fromStdString((stateRoot() / "Kandidat.ime").string()) + "\n" +
-                  QString::fromStdString((stateRoot() / "SSITABCD" / "BrZadPit.1").string()));
+    EXPECT_EQ(box->text, "\nNije moguce sacuvati:\n" +
+                             QString::fromStdString((stateRoot() / "Kandidat.ime").string()));
     // The folder gone, the list read at the load is still the one that lost its names.
     std::filesystem::remove(stateRoot() / "Kandidat.ime");
     w->SaveSession();
     EXPECT_FALSE(std::filesystem::exists(stateRoot() / "Kandidat.ime"));
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), "ANA's work");
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork);
 }
 
+// A progress file that cannot be written is reported, and the end of work asks whether to end
+// without it; Ne keeps the window with the work, whatever ended it.
 TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
     std::filesystem::create_directories(stateRoot() / "SSITABCD" / "BrZadPit.1");
     auto w = startAsAna(3);
     key(*w, 'b');
     w->ShowNextQuestion();
+    QApplication::setActiveWindow(w->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+    const std::function<void()> ends[] = {
+        [&] { w->mnuTestKrajrada->choose(); },
+        [&] { QTest::mouseClick(w->cmdKrajrada->widget(), Qt::LeftButton); },
+        [&] { w->window()->close(); },
+        [&] {
+            fakes.clock.now = w->workStartTime + 360 * 60;
+            w->tmrTimer1_Timer();
+            w->tmrTimer1_Timer(); // asked once: the user ends the kept window
+        },
+    };
+    for (const auto& end : ends) {
+        fakes.dialogs.answers = {"Ne"};
+        end();
+        const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
+        EXPECT_EQ(ask->text, "Da li zelite da zavrsite rad\nbez cuvanja?\n\nUpisite: Da ili Ne.");
+        EXPECT_EQ(ask->title, "Kraj rada");
+        EXPECT_EQ(ask->defaultAnswer, "Ne");
+        EXPECT_EQ(fakes.programEnd.count, 0);
+        EXPECT_FALSE(w->unloaded());
+        EXPECT_TRUE(w->window()->isVisible());
+        EXPECT_TRUE(w->tmrTimer1->enabled());
+        EXPECT_EQ(w->answerLetters[1], 'b');
+    }
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1 + 4);
+    fakes.dialogs.answers = {"da"};
     w->mnuTestKrajrada_Click();
+    EXPECT_EQ(fakes.programEnd.count, 1);
     EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / "SSITABCD" / "BrZadPit.1"));
     // The other files are still written.
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\n");
