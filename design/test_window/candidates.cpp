@@ -50,14 +50,16 @@ void TestWindow::ConfirmCandidate() {
     if (chosen == candidatePosition)
         return;
     if (candidatePosition >= 1) {
-        // The outgoing candidate keeps what was done for them; the chosen one starts afresh.
+        // The outgoing candidate keeps what was done for them, and is shown while it is saved;
+        // the chosen one starts afresh. What cannot be saved stays on screen, with its candidate.
+        const std::string chosenName = basKvizomat.candidateName;
+        cmbKandidat->setListIndex(candidatePosition);
+        basKvizomat.candidateName = toCp1250(cmbKandidat->text());
         TallyAnswer();
-        if (!SaveWork("Kandidat nije promenjen.")) {
-            // What could not be saved stays on screen, with its candidate.
-            cmbKandidat->setListIndex(candidatePosition);
-            basKvizomat.candidateName = toCp1250(cmbKandidat->text());
+        if (!SaveWork("Kandidat nije promenjen."))
             return;
-        }
+        cmbKandidat->setListIndex(chosen);
+        basKvizomat.candidateName = chosenName;
         StartClean();
     }
     candidatePosition = chosen;

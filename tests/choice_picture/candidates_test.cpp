@@ -308,12 +308,15 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
     std::filesystem::create_directories(anasFile); // it cannot be written
     int enter = 13;
     w->cmbKandidat->setText("pera");
+    QString shownWithTheBox;
+    fakes.dialogs.whileOpen = [&](const DialogCall&) { shownWithTheBox = w->cmbKandidat->text(); };
     w->cmbKandidat_KeyPress(enter);
     const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->title, "Greska");
     EXPECT_EQ(box->text, "\nNije moguce sacuvati:\n" + QString::fromStdString(anasFile.string()) +
                              "\n\nKandidat nije promenjen.");
+    EXPECT_EQ(shownWithTheBox, "ANA");
     EXPECT_EQ(w->candidatePosition, 1);
     EXPECT_EQ(basKvizomat.candidateName, "ANA");
     EXPECT_EQ(w->cmbKandidat->text(), "ANA");
