@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,9 @@
 #include <limits>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace kviz {
@@ -397,18 +400,49 @@ QStringList ComboBox::items() const {
 
 namespace {
 // What tells one state of a picture file from another: its path, length and time of change.
-// Empty when no file stands at the path. It is taken at every question, so with one call.
-QString pictureStamp(const QString& path) {
+// Empty when no regular file stands at the path. It is taken at every question, so with one
+// call.
 #ifndef _WIN32
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+QString stampOf(const QString& path, const struct stat& info) {
+    if (!S_ISREG(info.st_mode))
         return QString();
     return QStringLiteral("%1|%2|%3.%4")
         .arg(path)
         .arg(static_cast<qint64>(info.st_size))
         .arg(static_cast<qint64>(info.st_mtim.tv_sec))
         .arg(static_cast<qint64>(info.st_mtim.tv_nsec));
+}
+
+QString pictureStamp(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QString();
+    return stampOf(path, info);
+}
+
+// The bytes of the regular file at the path, and its stamp as it was read. A FIFO, a device
+// or a folder there (or a link to one) is refused at once and nothing is read from it, so a
+// picture never holds up the window. Empty stamp when nothing was read.
+QByteArray readRegularFile(const QString& path, QString& stamp) {
+    stamp.clear();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QByteArray();
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return QByteArray();
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return QByteArray();
+    }
+    stamp = stampOf(path, info);
+    return file.readAll();
+}
 #else
+QString pictureStamp(const QString& path) {
     const QFileInfo file(path);
     if (!file.isFile())
         return QString();
@@ -416,7 +450,27 @@ QString pictureStamp(const QString& path) {
         .arg(path)
         .arg(file.size())
         .arg(file.lastModified().toMSecsSinceEpoch());
+}
+
+QByteArray readRegularFile(const QString& path, QString& stamp) {
+    stamp = pictureStamp(path);
+    QFile file(path);
+    if (stamp.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
 #endif
+
+// Decodes the picture file at the path; its stamp as read goes to stamp, or an empty one when
+// nothing could be decoded. The file's suffix names the format first, as for a file opened by
+// name.
+QImage readPicture(const QString& path, QString& stamp) {
+    QByteArray bytes = readRegularFile(path, stamp);
+    QBuffer buffer(&bytes);
+    QImage image = QImageReader(&buffer, QFileInfo(path).suffix().toLower().toLatin1()).read();
+    if (image.isNull())
+        stamp.clear();
+    return image;
 }
 
 constexpr const char* kPictureStamp = "kvizPictureStamp";
@@ -436,14 +490,15 @@ bool loadInto(QLabel* label, const QString& path, QString& keptPath, QString* ah
     if (showsAlready(label, path, keptPath, stamp))
         return true;
     QImage image;
+    QString shownStamp = stamp;
     if (aheadStamp != nullptr && !stamp.isEmpty() && *aheadStamp == stamp)
         image = std::move(*aheadImage);
     else
-        image = QImageReader(path).read();
+        image = readPicture(path, shownStamp);
     if (image.isNull())
         return false;
     showPicture(*label, QPixmap::fromImage(std::move(image)));
-    label->setProperty(kPictureStamp, stamp);
+    label->setProperty(kPictureStamp, shownStamp);
     keptPath = path;
     return true;
 }
@@ -538,8 +593,7 @@ void PictureBox::readAhead() {
     const QString stamp = pictureStamp(aheadPath_);
     if (stamp.isEmpty() || stamp == aheadStamp_ || showsAlready(label_, aheadPath_, path_, stamp))
         return;
-    aheadImage_ = QImageReader(aheadPath_).read();
-    aheadStamp_ = aheadImage_.isNull() ? QString() : stamp;
+    aheadImage_ = readPicture(aheadPath_, aheadStamp_);
 }
 
 void PictureBox::setBackColor(QColor color) {

@@ -5,13 +5,20 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace kviz::testing {
 namespace {
@@ -499,6 +506,39 @@ TEST_F(PictureTest, FileChangedAfterItWasReadAheadIsReadAgain) {
     write("2.png", Qt::green, 16);
     ASSERT_TRUE(box.loadPicture(second));
     EXPECT_EQ(shown(), QColor(Qt::green));
+}
+
+// What stands at a picture's path and is no regular file (a FIFO, a device, a folder, or a
+// link to one) is no picture: nothing is read from it, and the picture shown before stays. A
+// FIFO without a writer would hold a reader up until one comes; one comes here after two
+// seconds, so that such a wait fails the test rather than hanging it.
+TEST_F(PictureTest, WhatIsNoRegularFileIsNoPictureAndHoldsNothingUp) {
+    const QString fifo = folder.filePath("fifo.png"), link = folder.filePath("link.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, link));
+    ASSERT_TRUE(QFile::link("/dev/zero", folder.filePath("device.png")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.png"));
+    std::jthread writerComes([path = QFile::encodeName(fifo)](std::stop_token stop) {
+        for (int ms = 0; !stop.stop_requested(); ms += 10) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (int fd = ms >= 2000 ? ::open(path.constData(), O_WRONLY | O_NONBLOCK) : -1; fd >= 0)
+                ::close(fd);
+        }
+    });
+    const QString red = write("1.png", Qt::red);
+    for (const char* name : {"fifo.png", "link.png", "device.png", "folder.png"}) {
+        const QString path = folder.filePath(name);
+        ASSERT_TRUE(box.loadPicture(red));
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(box.loadPicture(path)) << name;
+        box.preloadPicture(path);
+        idle();
+        EXPECT_FALSE(box.loadPicture(path)) << name;
+        EXPECT_LT(timer.elapsed(), 1000) << name;
+        EXPECT_EQ(shown(), QColor(Qt::red)) << name;
+        EXPECT_EQ(box.picturePath(), red) << name;
+    }
 }
 
 TEST_F(PictureTest, TheSurfaceShowsAroundAPictureSmallerThanItsBox) {
