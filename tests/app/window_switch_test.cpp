@@ -90,6 +90,29 @@ TEST_F(Switching, ANameTheListDoesNotHoldLeavesTheFirstEntry) {
     QCoreApplication::processEvents();
 }
 
+TEST_F(Switching, WorkThatCannotBeSavedKeepsTheWindow) {
+    TestWindow* first = &current();
+    press(*first, 'a');
+    first->ShowNextQuestion();
+    const auto perasFile = stateRoot() / "SSITABCD" / "BrZadPit.2";
+    std::filesystem::remove(perasFile);
+    std::filesystem::create_directories(perasFile); // it cannot be written
+    first->testMenuItems[1]->choose();
+    EXPECT_EQ(&current(), first);
+    EXPECT_FALSE(first->unloaded());
+    EXPECT_TRUE(first->tmrTimer1->enabled());
+    EXPECT_TRUE(first->lblPomocuprvomredu->visible());
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
+              "\nNije moguce sacuvati:\n" + QString::fromStdString(perasFile.string()) +
+                  "\n\nTest nije promenjen.");
+    std::filesystem::remove(perasFile); // space freed: the switch goes through
+    first->testMenuItems[1]->choose();
+    EXPECT_TRUE(first->unloaded());
+    EXPECT_EQ(readBytes(perasFile).substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+    QCoreApplication::processEvents();
+}
+
 TEST_F(Switching, OwnImageOnlyBeeps) {
     TestWindow* first = &current();
     first->imgtoolbar[0]->onClick(); // its own test
