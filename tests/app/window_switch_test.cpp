@@ -109,7 +109,8 @@ TEST_F(Switching, WorkThatCannotBeSavedKeepsTheWindow) {
     std::filesystem::remove(perasFile); // space freed: the switch goes through
     first->testMenuItems[1]->choose();
     EXPECT_TRUE(first->unloaded());
-    EXPECT_EQ(readBytes(perasFile).substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+    EXPECT_EQ(readBytes(perasFile).substr(0, 43),
+              "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
     QCoreApplication::processEvents();
 }
 
