@@ -167,12 +167,17 @@ public:
     // drawn the question already. Tells whether the drawing starts a new visit, and the
     // counting state of the visit it continues.
     bool BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave);
+    // Shows the question's number beside its text, in a type that leaves the text clear.
+    void ShowQuestionNumber(const QString& caption);
     void FrameCorrectAnswer();
     void EraseAnswerFrames();
     // What the help line says while the candidate answers, also when there is no question.
     virtual QString AnsweringHelpLine() const;
     // Puts that text on the help line, outside a review and the demonstration.
     void ShowAnsweringHelpLine();
+    // Puts a text on the help line. While a header box has the focus, the help line gives the
+    // box's instruction, and the text waits until the box loses the focus.
+    void SetHelpLine(const QString& text);
     // The name prompt; true when a name was given, which is then the selected entry.
     virtual bool AskCandidateName();
     virtual void LoadProgress();
@@ -221,6 +226,9 @@ public:
     // Either header box took the focus: the window stops seeing keys and the help line gives
     // the box's instruction until the box loses the focus.
     void HeaderBoxGotFocus(const QString& instruction);
+    // Either header box lost the focus: the window sees keys again, and the help line says what
+    // belongs to the question on screen.
+    void HeaderBoxLostFocus();
     virtual void cmbPitanje_KeyPress(int& keyAscii);
     virtual void cmbPitanje_LostFocus();
     void VScrollzapitanje_Change();
@@ -255,6 +263,11 @@ public:
     void ConfirmCandidate();
     // Question 1, both counts 0, no answer.
     void StartClean();
+    // The question the candidate's work goes on with: the one on screen, or during a review or
+    // the demonstration the one the mode returns to.
+    int& WorkQuestion() {
+        return reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
+    }
     // Every answer of the candidate's work back to never answered.
     virtual void ForgetAnswers();
 
@@ -447,6 +460,8 @@ public:
     bool endDeclinedAtLimit = false;
     // The question on screen when a review or the demonstration began.
     int savedQuestionIndex = 0;
+    // A header box has the focus and its instruction stands on the help line.
+    bool headerBoxHelp = false;
     // The box asking where a review or the demonstration starts is open; the demonstration
     // does not step meanwhile.
     bool modeStartBoxOpen = false;
@@ -493,6 +508,7 @@ private:
 
     const TestDescriptor& test_;
     WindowLayout layout_;
+    int numberCaptionLength_ = 0; // the length of number that lblPitanje2's type was fitted to
 };
 
 } // namespace kviz

@@ -136,7 +136,7 @@ void TestWindow::Judge(char letter, int top) {
         return;
     const auto q = static_cast<std::size_t>(questionIndex);
     if (right) {
-        lblPomocuprvomredu->setCaption("Dvostrukim klikom misa prelazite na sledece pitanje.");
+        SetHelpLine("Dvostrukim klikom misa prelazite na sledece pitanje.");
         c.print("DA");
         if (firstAttemptOpen) {
             answerCorrect = true;

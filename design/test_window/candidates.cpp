@@ -66,7 +66,7 @@ void TestWindow::ConfirmCandidate() {
 }
 
 void TestWindow::StartClean() {
-    questionIndex = 1;
+    WorkQuestion() = 1;
     ForgetAnswers();
     ZeroCounts();
 }
@@ -103,8 +103,7 @@ void TestWindow::cmbKandidat_KeyPress(int& keyAscii) {
 }
 
 void TestWindow::cmbKandidat_LostFocus() {
-    keyPreview = true;
-    lblPomocuprvomredu->setCaption(savedHelpCaption);
+    HeaderBoxLostFocus();
     // A name typed or picked without Enter leaves the field, and the selection with it.
     cmbKandidat->setListIndex(candidatePosition);
     cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));

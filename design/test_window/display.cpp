@@ -12,7 +12,7 @@ bool TestWindow::BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave) {
 
     QString number = QString::number(questionIndex);
     cmbPitanje->setText(number);
-    lblPitanje2->setCaption(number + ".");
+    ShowQuestionNumber(number + ".");
     // A new number moves the scroll bar, whose change handler draws the new question at once
     // (and counts the question left); the drawing is then complete.
     const int drawingsBefore = drawings;
@@ -155,7 +155,7 @@ QString TestWindow::AnsweringHelpLine() const {
 void TestWindow::ShowAnsweringHelpLine() {
     // Outside the reviews the help line tells how to answer.
     if (!quickReviewMode && !reviewMode)
-        lblPomocuprvomredu->setCaption(AnsweringHelpLine());
+        SetHelpLine(AnsweringHelpLine());
 }
 
 } // namespace kviz

@@ -4,6 +4,7 @@
 #include "app/kvizomat_module.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -18,6 +19,8 @@ namespace kviz {
 namespace {
 
 const QString kHeaderFont = "MS Sans Serif";
+// The least space between a header text and the next one to its right, twips.
+constexpr int kHeaderGap = 90;
 
 // A 20 x 20 toolbar picture: a framed square with a short symbol.
 QPixmap toolbarPicture(int image) {
@@ -37,27 +40,52 @@ QPixmap toolbarPicture(int image) {
     return pixmap;
 }
 
+// The largest type of the header font, from 12 points down to 8.25, in which the text and the
+// extra pixels around it fit in the room (twips); the smallest one when none does.
+double fittingSize(const QString& text, int extraPixels, int roomTwips) {
+    double size = 12;
+    for (; size > 8.25; size -= 0.75) {
+        const double pixels =
+            QFontMetricsF(Canvas::screenFont(kHeaderFont, size, true)).horizontalAdvance(text) +
+            extraPixels;
+        if (pixels * Canvas::kTwipsPerPixel <= roomTwips)
+            break;
+    }
+    return size;
+}
+
 // Lets a header box widen to show its whole text, as a label with auto size does: never
-// narrower than its width when the program first writes into it, which is the designed one.
-void widenWithItsText(ComboBox& box) {
+// narrower than its width when the program first writes into it, which is the designed one, and
+// never over the control to its right. A text too long for that room is shown in a smaller type;
+// one too long even then scrolls in the box.
+void widenWithItsText(ComboBox& box, const Control& neighbour) {
     QComboBox* combo = box.comboBox();
     auto designWidth = std::make_shared<int>(-1);
-    QObject::connect(
-        combo, &QComboBox::editTextChanged, combo, [&box, combo, designWidth](const QString& text) {
-            if (*designWidth < 0)
-                *designWidth = box.width();
-            QStyleOptionComboBox option;
-            option.initFrom(combo);
-            option.editable = true;
-            option.rect = QRect(0, 0, 200, std::max(combo->height(), 1));
-            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                               QStyle::SC_ComboBoxEditField, combo);
-            // The field's own margins of 2 pixels a side, and the cursor.
-            const int pixels =
-                combo->fontMetrics().horizontalAdvance(text) + (200 - field.width()) + 2 * 2 + 2;
-            const int needed = static_cast<int>(pixels * Canvas::kTwipsPerPixel);
-            box.setBounds(box.left(), box.top(), std::max(*designWidth, needed), box.height());
-        });
+    auto shownSize = std::make_shared<double>(12);
+    QObject::connect(combo, &QComboBox::editTextChanged, combo,
+                     [&box, &neighbour, combo, designWidth, shownSize](const QString& text) {
+                         if (*designWidth < 0)
+                             *designWidth = box.width();
+                         QStyleOptionComboBox option;
+                         option.initFrom(combo);
+                         option.editable = true;
+                         option.rect = QRect(0, 0, 200, std::max(combo->height(), 1));
+                         const QRect field = combo->style()->subControlRect(
+                             QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+                         // The field's own margins of 2 pixels a side, and the cursor.
+                         const int margins = (200 - field.width()) + 2 * 2 + 2;
+                         const int room = neighbour.left() - kHeaderGap - box.left();
+                         const double size = fittingSize(text, margins, room);
+                         if (size != *shownSize) {
+                             *shownSize = size;
+                             box.setFont(kHeaderFont, size, true);
+                         }
+                         const int pixels = combo->fontMetrics().horizontalAdvance(text) + margins;
+                         const int needed = static_cast<int>(pixels * Canvas::kTwipsPerPixel);
+                         box.setBounds(box.left(), box.top(),
+                                       std::max(*designWidth, std::min(needed, room)),
+                                       box.height());
+                     });
 }
 
 } // namespace
@@ -136,8 +164,8 @@ void TestWindow::buildControls() {
     // The counts, the grade and the candidate's name can outgrow the designed widths.
     for (Label* grows : {lblUkupnoodgovora, lblTacnihodgovora, lblOcenaPolozioNijepolozio})
         grows->setAutoSize(true);
-    widenWithItsText(*cmbKandidat);
-    widenWithItsText(*cmbPitanje);
+    widenWithItsText(*cmbKandidat, *lblOcenaPolozioNijepolozio);
+    widenWithItsText(*cmbPitanje, *lblUkupnoodgovora);
 
     if (layout_.hasPicture) {
         picSlika = &add<PictureBox>("picSlika", client);
@@ -372,6 +400,18 @@ void TestWindow::buildMenus() {
     mnuPomoc = &addTopMenu("mnuPomoc", "Pomo&c");
     mnuPomocPomoczaaktivniprogram = &mnuPomoc->addItem(
         "mnuPomocPomoczaaktivniprogram", "Pomoc za &aktivni program", QKeySequence(Qt::Key_F1));
+}
+
+void TestWindow::ShowQuestionNumber(const QString& caption) {
+    // The number beside the question never runs into the question's text: a number too wide for
+    // the room before the text is shown in a smaller type.
+    const int room = static_cast<int>(layout_.question.textX * canvas().twipsPerUnitX()) -
+                     layout_.questionNumberLabel.left;
+    if (room > 0 && caption.size() != numberCaptionLength_) {
+        numberCaptionLength_ = static_cast<int>(caption.size());
+        lblPitanje2->setFont(kHeaderFont, fittingSize(caption, 2, room - kHeaderGap / 3), true);
+    }
+    lblPitanje2->setCaption(caption);
 }
 
 } // namespace kviz

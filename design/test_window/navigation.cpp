@@ -76,6 +76,20 @@ void TestWindow::HeaderBoxGotFocus(const QString& instruction) {
     keyPreview = false; // keys typed into the box do not reach the window
     savedHelpCaption = lblPomocuprvomredu->caption();
     lblPomocuprvomredu->setCaption(instruction);
+    headerBoxHelp = true;
+}
+
+void TestWindow::HeaderBoxLostFocus() {
+    keyPreview = true;
+    headerBoxHelp = false;
+    lblPomocuprvomredu->setCaption(savedHelpCaption);
+}
+
+void TestWindow::SetHelpLine(const QString& text) {
+    if (headerBoxHelp)
+        savedHelpCaption = text; // shown once the box gives the help line back
+    else
+        lblPomocuprvomredu->setCaption(text);
 }
 
 void TestWindow::cmbPitanje_GotFocus() {
@@ -109,8 +123,7 @@ void TestWindow::cmbPitanje_KeyPress(int& keyAscii) {
 }
 
 void TestWindow::cmbPitanje_LostFocus() {
-    keyPreview = true;
-    lblPomocuprvomredu->setCaption(savedHelpCaption);
+    HeaderBoxLostFocus();
     cmbPitanje->setText(QString::number(questionIndex));
 }
 

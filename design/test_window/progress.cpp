@@ -74,9 +74,7 @@ std::vector<std::filesystem::path> TestWindow::SaveProgress(bool listSaved) {
         failed.push_back(path);
         return failed;
     }
-    // During a review or the demonstration the question to go on with is the one on screen
-    // when the mode began.
-    const int shown = reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
+    const int shown = WorkQuestion();
     const int last = shown >= 1 && shown <= questionCount ? shown : 1;
     auto lines = progressHeader(last, basKvizomat.answeredCount, basKvizomat.correctCount);
     for (auto& row : ProgressRows())
@@ -109,7 +107,7 @@ void TestWindow::LoadProgress() {
         if (auto lines = files::readLines(path)) {
             ProgressHeader header = parseProgressHeader(*lines, questionCount);
             if (header.lastQuestion)
-                questionIndex = *header.lastQuestion;
+                WorkQuestion() = *header.lastQuestion;
             if (header.answered)
                 basKvizomat.answeredCount = *header.answered;
             if (header.correct)

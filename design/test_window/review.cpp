@@ -57,12 +57,12 @@ void TestWindow::BeginMode(bool demonstration) {
         reviewMode = false;
         stopRequested = false;
         quickReviewMode = true;
-        lblPomocuprvomredu->setCaption("Brzi pregled tacnih odgovora.");
+        SetHelpLine("Brzi pregled tacnih odgovora.");
         cmdKrajrada->setFocus(); // Enter leaves the demonstration
     } else {
         quickReviewMode = false;
         reviewMode = true;
-        lblPomocuprvomredu->setCaption("Pregled resenih pitanja.");
+        SetHelpLine("Pregled resenih pitanja.");
     }
 }
 

@@ -26,7 +26,9 @@ void TestWindow::mnuPodesavanjaGrafprprotvremena_Click() {
 }
 
 void TestWindow::mnuPodesavanjaPomocuprvomredu_Click() {
-    helpLineMovingRight = false;
+    // The line starts again from its start; in the picture windows it sets out to the left.
+    if (test_.pictureRule != PictureRule::None)
+        helpLineMovingRight = false;
     helpLineX = layout_.helpLineStart;
     if (!mnuPodesavanjaPomocuprvomredu->checked()) {
         helpLineOn = true;

@@ -458,6 +458,17 @@ TEST_F(Candidates, TypingANameIntoTheComboWithRealKeys) {
     EXPECT_TRUE(w->keyPreview);
     QTest::keyClick(w->window()->focusWidget(), Qt::Key_B);
     EXPECT_EQ(w->answerLetters[1], 'b');
+    // Another candidate starts on question 1, whose help line comes back with the keys.
+    QTest::keyClick(w->window()->focusWidget(), Qt::Key_PageDown);
+    QTest::keyClick(w->window()->focusWidget(), Qt::Key_PageDown);
+    ASSERT_EQ(w->lblPomocuprvomredu->caption(),
+              "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
+    w->cmbKandidat->setFocus();
+    w->cmbKandidat->setText("");
+    QTest::keyClicks(w->window()->focusWidget(), "pera");
+    QTest::keyClick(w->window()->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Kliknite misom na ponudjeni a) ili b) odgovor.");
 }
 
 // A right click is a double click on the window; with the name box at work it only gives the

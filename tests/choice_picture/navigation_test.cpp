@@ -1,6 +1,7 @@
 // Moving between questions in the traffic-situation window.
 #include "tests/choice_picture/picture_window.h"
 
+#include <QApplication>
 #include <QScrollBar>
 
 namespace kviz {
@@ -102,25 +103,49 @@ TEST_F(Navigation, GoToRemembersTheNumber) {
 
 TEST_F(Navigation, QuestionBoxEnter) {
     auto w = start(15);
-    int enter = 13;
-    w->cmbPitanje_GotFocus();
+    QApplication::setActiveWindow(w->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+    const auto typeIntoTheBox = [&](const char* text) {
+        w->cmbPitanje->setFocus();
+        w->cmbPitanje->setText("");
+        QTest::keyClicks(w->window()->focusWidget(), text);
+        QTest::keyClick(w->window()->focusWidget(), Qt::Key_Return);
+    };
+    w->cmbPitanje->setFocus();
     EXPECT_FALSE(w->keyPreview);
     EXPECT_EQ(w->lblPomocuprvomredu->caption(),
               "Upisite ili izaberite broj Pitanja i pritisnite Enter.");
-    w->cmbPitanje->setText("12");
-    w->cmbPitanje_KeyPress(enter);
-    w->cmbPitanje->setText("12");
-    w->cmbPitanje_KeyPress(enter);
+    typeIntoTheBox("12");
+    typeIntoTheBox("12");
     EXPECT_EQ(w->questionIndex, 12);
     EXPECT_EQ(w->cmbPitanje->items(), QStringList{"12"});
-    w->cmbPitanje->setText("012");
-    w->cmbPitanje_KeyPress(enter);
+    typeIntoTheBox("012");
     EXPECT_EQ(w->cmbPitanje->items(), (QStringList{"12", "012"}));
     EXPECT_EQ(w->cmbPitanje->text(), "12");
-    w->cmbPitanje_LostFocus();
+    // Enter moved on: the window sees the keys again, and the help line is question 12's.
+    EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje);
     EXPECT_TRUE(w->keyPreview);
-    // The caption saved when the box took the focus, on question 1.
-    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Kliknite misom na ponudjeni a) ili b) odgovor.");
+    EXPECT_EQ(w->lblPomocuprvomredu->caption(),
+              "Kliknite misom na ponudjeni a), b) ili c) odgovor.");
+}
+
+// No text covers another: a long question number, question-box text or candidate name keeps to
+// its own place.
+TEST_F(Navigation, NoHeaderTextCoversItsNeighbour) {
+    auto w = start(1234);
+    fakes.dialogs.answers = {"1234"};
+    w->mnuPitanjeOdredjenopitanje->choose();
+    ASSERT_EQ(w->lblPitanje2->caption(), "1234.");
+    const double textLeft = w->layout().question.textX * w->canvas().twipsPerUnitX();
+    const int numberPixels =
+        QFontMetrics(w->lblPitanje2->widget()->font()).horizontalAdvance("1234.");
+    EXPECT_LE(numberPixels * 15, w->lblPitanje2->width());                 // whole
+    EXPECT_LE(w->lblPitanje2->left() + (numberPixels + 3) * 15, textLeft); // 3 pixels apart
+    w->cmbPitanje->setText(QString(40, '9'));
+    EXPECT_LT(w->cmbPitanje->left() + w->cmbPitanje->width(), w->lblUkupnoodgovora->left());
+    w->cmbKandidat->setText(QString(60, 'M'));
+    EXPECT_LT(w->cmbKandidat->left() + w->cmbKandidat->width(),
+              w->lblOcenaPolozioNijepolozio->left());
 }
 
 TEST_F(Navigation, QuestionBoxOutOfRangeKeepsTheQuestionOnScreen) {

@@ -84,7 +84,8 @@ TEST_F(Settings, HelpLineClickInAnotherWindowSwitchesItOff) {
     EXPECT_FALSE(w.mnuPodesavanjaPomocuprvomredu->checked());
     EXPECT_FALSE(w.lblPomocuprvomredu->visible());
     w.helpLineX = 700;
-    w.mnuPodesavanjaPomocuprvomredu->choose(); // on again, from the start value
+    w.helpLineMovingRight = true;
+    w.mnuPodesavanjaPomocuprvomredu->choose(); // on again, from the start value, to the left
     EXPECT_EQ(w.helpLineX, 3100);
     EXPECT_FALSE(w.helpLineMovingRight);
     EXPECT_EQ(w.lblPomocuprvomredu->left(), 3100);

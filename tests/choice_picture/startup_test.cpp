@@ -382,15 +382,18 @@ TEST_F(Startup, ControlsAtTheirDesignedPlaces) {
 
 // How many pixels of a text a header control cuts off, in its own font: a label shows the text
 // as its caption, a box in its edit field (which keeps 2 pixels free on either side).
+// How many pixels of the text the control cuts off, in the type it shows the text in.
 int cutOff(Control& control, const QString& text) {
-    const int advance = QFontMetrics(control.widget()->font()).horizontalAdvance(text);
+    const auto advance = [&] {
+        return QFontMetrics(control.widget()->font()).horizontalAdvance(text);
+    };
     if (auto* label = dynamic_cast<Label*>(&control)) {
         label->setCaption(text);
-        return advance - control.widget()->width();
+        return advance() - control.widget()->width();
     }
     auto& box = dynamic_cast<ComboBox&>(control);
     box.setText(text);
-    return advance + 4 - box.comboBox()->lineEdit()->width();
+    return advance() + 4 - box.comboBox()->lineEdit()->width();
 }
 
 TEST_F(Startup, HeaderShowsTheLongestTextsWhole) {

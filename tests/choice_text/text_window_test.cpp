@@ -165,8 +165,10 @@ TEST_F(TextWindows, ClickOnTheHelpLineSwitchesItOff) {
     w->lblPomocuprvomredu->onClick();
     EXPECT_FALSE(w->helpLineOn);
     EXPECT_FALSE(w->mnuPodesavanjaPomocuprvomredu->checked());
+    w->helpLineMovingRight = true;
     w->mnuPodesavanjaPomocuprvomredu->choose();
     EXPECT_EQ(w->helpLineX, 3200);
+    EXPECT_TRUE(w->helpLineMovingRight); // from the start, whatever the direction
 }
 
 TEST_F(TextWindows, EachWindowKeepsItsOwnProgress) {
