@@ -79,6 +79,21 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
     QCoreApplication::processEvents(); // the replaced windows are dropped
 }
 
+TEST_F(Switching, ACandidateAtPositionOneGoesOnToo) {
+    std::filesystem::create_directories(stateRoot() / "ZNOVLICA");
+    testing::writeBytes(
+        stateRoot() / "ZNOVLICA" / "BrZadPit.1",
+        "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n1 Tacnih odgovora\r\nbT\r\n");
+    current().cmbKandidat->setText("ana");
+    int enter = 13;
+    current().cmbKandidat_KeyPress(enter);
+    current().findMenu("mnuTestZnacikojedajuovlsaobrlica")->choose();
+    EXPECT_EQ(current().candidatePosition, 1);
+    EXPECT_EQ(current().questionIndex, 2);
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    QCoreApplication::processEvents();
+}
+
 TEST_F(Switching, ANameTheListDoesNotHoldLeavesTheFirstEntry) {
     current().cmbKandidat->setText("mika");
     int enter = 13;

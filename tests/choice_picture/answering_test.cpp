@@ -19,6 +19,9 @@ TEST_F(Answering, ClickJudgesTheBandItLandsIn) {
     EXPECT_EQ(marks.back().text, "DA");
     EXPECT_EQ(marks.back().at, QPointF(6090, w->topB + 4));
     EXPECT_EQ(marks.back().color, QColor(10, 170, 10));
+    EXPECT_EQ(marks.back().fontName, "MS Serif");
+    EXPECT_DOUBLE_EQ(marks.back().fontSize, 14);
+    EXPECT_TRUE(marks.back().bold);
     EXPECT_EQ(w->lblPomocuprvomredu->caption(),
               "Dvostrukim klikom misa prelazite na sledece pitanje.");
 }
@@ -358,6 +361,8 @@ TEST_F(Answering, RealMouseAndKeyEvents) {
     QTest::mouseClick(surface, Qt::LeftButton, {}, pixels.toPoint());
     EXPECT_EQ(w->answerLetters[1], 'a');
     EXPECT_EQ(texts(*w).back().text, "NE");
+    EXPECT_EQ(texts(*w).back().color, QColor(255, 0, 0));
+    EXPECT_DOUBLE_EQ(texts(*w).back().fontSize, 14);
 
     w->ShowNextQuestion();
     QWidget* focus = w->window()->focusWidget();

@@ -15,9 +15,10 @@ TEST(PassMark, GradesAtNinetyPercent) {
         const char* label;
     };
     const Case cases[] = {
-        {10, 9, 90, "Ocena: POLOZIO(90%)"},     {9, 8, 88, "Ocena: NIJE POLOZIO(88%)"},
-        {1, 1, 100, "Ocena: POLOZIO(100%)"},    {1, 0, 0, "Ocena: NIJE POLOZIO(0%)"},
-        {3, 2, 66, "Ocena: NIJE POLOZIO(66%)"}, {0, 0, -1, "Ocena:"},
+        {10, 9, 90, "Ocena: POLOZIO(90%)"},        {9, 8, 88, "Ocena: NIJE POLOZIO(88%)"},
+        {1, 1, 100, "Ocena: POLOZIO(100%)"},       {1, 0, 0, "Ocena: NIJE POLOZIO(0%)"},
+        {3, 2, 66, "Ocena: NIJE POLOZIO(66%)"},    {0, 0, -1, "Ocena:"},
+        {100, 89, 89, "Ocena: NIJE POLOZIO(89%)"}, {100, 90, 90, "Ocena: POLOZIO(90%)"},
     };
     for (const auto& c : cases) {
         if (c.answered != 0) {

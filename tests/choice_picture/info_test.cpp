@@ -50,6 +50,26 @@ TEST_F(Info, HelpTextFollowsTheAnswersAndTheMode) {
               "\nZa izlaz kliknite misom na Izlaz.\n");
 }
 
+TEST_F(Info, FunctionKeysOpenTheHelpAndTheAboutWindows) {
+    auto w = start(3);
+    QApplication::setActiveWindow(w->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+    const struct {
+        Qt::Key key;
+        DialogCall::Kind kind;
+        const char* title;
+    } rows[] = {{Qt::Key_F1, DialogCall::Kind::Message, "Pomoc"},
+                {Qt::Key_F12, DialogCall::Kind::Modal, "O Programu"},
+                {Qt::Key_F11, DialogCall::Kind::Modal, "Form1"}};
+    for (const auto& row : rows) {
+        fakes.dialogs.calls.clear();
+        QTest::keyClick(w->window()->focusWidget(), row.key);
+        ASSERT_EQ(fakes.dialogs.calls.size(), 1u) << row.title;
+        EXPECT_EQ(fakes.dialogs.calls[0].kind, row.kind) << row.title;
+        EXPECT_EQ(fakes.dialogs.calls[0].title, row.title);
+    }
+}
+
 TEST_F(Info, HelpLineHiddenWhileTheBoxIsOpen) {
     auto w = start(3);
     bool shownDuring = true;

@@ -195,37 +195,76 @@ TEST_F(Navigation, ScrollBarChangeAndScroll) {
     EXPECT_EQ(w->questionIndex, 4);
 }
 
-TEST_F(Navigation, PageKeysStepAlsoDuringAReview) {
-    auto w = start(5);
-    int down = keys::PageDown, up = keys::PageUp;
-    w->Form_KeyUp(down, 0);
-    EXPECT_EQ(w->questionIndex, 2);
-    w->reviewMode = true;
-    w->Form_KeyUp(down, 0);
-    EXPECT_EQ(w->questionIndex, 3);
-    w->Form_KeyUp(up, 0);
-    EXPECT_EQ(w->questionIndex, 2);
-}
-
-TEST_F(Navigation, ButtonsMenusAndToolbar) {
+// Every key, click, toolbar image and menu item that moves between questions, through real
+// events on the shown, active window: the question it leads to, whether a review or the
+// demonstration runs, and, outside them, the focus on "Sledece pitanje" after the question is
+// drawn. The focus starts on another button each time.
+TEST_F(Navigation, EveryRouteThroughRealEvents) {
     auto w = start(15);
-    w->CmdSledecepitanje->press();
-    EXPECT_EQ(w->questionIndex, 2);
-    w->CmdPrethodnopitanje->press();
-    EXPECT_EQ(w->questionIndex, 1);
-    w->imgtoolbar[10]->onClick();
-    EXPECT_EQ(w->questionIndex, 2);
-    w->imgtoolbar[9]->onClick();
-    EXPECT_EQ(w->questionIndex, 1);
-    w->mnuPitanjeSledecepitanje->choose();
-    EXPECT_EQ(w->questionIndex, 2);
-    fakes.dialogs.answers = {"9", "4", "5"};
-    w->CmdOdredjenoPitanje->press();
-    EXPECT_EQ(w->questionIndex, 9);
-    w->mnuPitanjeOdredjenopitanje->choose();
-    EXPECT_EQ(w->questionIndex, 4);
-    w->lblPitanje->onClick();
-    EXPECT_EQ(w->questionIndex, 5);
+    QApplication::setActiveWindow(w->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+    const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        return [&w, k, m] { QTest::keyClick(w->window()->focusWidget(), k, m); };
+    };
+    const auto click = [](Control* c) {
+        return [c] { QTest::mouseClick(c->widget(), Qt::LeftButton); };
+    };
+    const auto menu = [](MenuItem* item) { return [item] { item->choose(); }; };
+    enum Mode { None, Review, Demonstration };
+    struct Step {
+        const char* route;
+        std::function<void()> act;
+        int question;
+        Mode mode = None;
+    };
+    fakes.dialogs.answers = {"6", "4", "9", "3", "12"};
+    const Step steps[] = {
+        {"PageDown", key(Qt::Key_PageDown), 2},
+        {"PageUp", key(Qt::Key_PageUp), 1},
+        {"Sledece pitanje", click(w->CmdSledecepitanje), 2},
+        {"Prethodno pitanje", click(w->CmdPrethodnopitanje), 1},
+        {"image 11", click(w->imgtoolbar[10]), 2},
+        {"image 10", click(w->imgtoolbar[9]), 1},
+        {"menu Sledece pitanje", menu(w->mnuPitanjeSledecepitanje), 2},
+        {"menu Prethodno pitanje", menu(w->mnuPitanjePrethodnopitanje), 1},
+        {"a click on the picture", click(w->picSlika), 2},
+        {"Odredjeno pitanje", click(w->CmdOdredjenoPitanje), 6},
+        {"a click on the number", click(w->lblPitanje2), 4},
+        {"a click on Pitanje:", click(w->lblPitanje), 9},
+        {"F5", key(Qt::Key_F5), 3},
+        {"image 12", click(w->imgtoolbar[11]), 12},
+        {"Ctrl+F9 from 9",
+         [&] {
+             fakes.dialogs.answers = {"9"};
+             key(Qt::Key_F9, Qt::ControlModifier)();
+         },
+         9, Review},
+        {"PageDown in a review", key(Qt::Key_PageDown), 10, Review},
+        {"PageUp in a review", key(Qt::Key_PageUp), 9, Review},
+        {"Esc", key(Qt::Key_Escape), 12},
+        {"F9", key(Qt::Key_F9), 1, Review},
+        {"Izlaz", click(w->cmdKrajrada), 12},
+        {"Demo", click(w->cmdBrziPregled), 1, Demonstration},
+        {"PageDown in the demonstration", key(Qt::Key_PageDown), 2, Demonstration},
+        {"PageUp in the demonstration", key(Qt::Key_PageUp), 1, Demonstration},
+        {"image 18, and the tick that ends the demonstration",
+         [&] {
+             click(w->imgtoolbar[17])();
+             w->tmrTimer1_Timer();
+         },
+         12},
+    };
+    for (const Step& step : steps) {
+        if (step.mode == None)
+            w->cmdTabela->setFocus();
+        step.act();
+        EXPECT_EQ(w->questionIndex, step.question) << step.route;
+        EXPECT_EQ(w->reviewMode, step.mode == Review) << step.route;
+        EXPECT_EQ(w->quickReviewMode, step.mode == Demonstration) << step.route;
+        if (step.mode == None)
+            EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje) << step.route;
+    }
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 6);
 }
 
 } // namespace

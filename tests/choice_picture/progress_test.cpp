@@ -49,6 +49,18 @@ TEST_F(ProgressWithAna, SaveAndReloadInANewWindow) {
     EXPECT_EQ(basKvizomat.answeredCount, 2);
 }
 
+// The file's last question is the one on screen at the load, whose visit goes on.
+TEST_F(ProgressWithAna, TheAnswerReloadedOnScreenIsNotCountedAgain) {
+    std::filesystem::create_directories(stateRoot() / "SSITABCD");
+    writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1",
+               "1 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n1 Tacnih odgovora\r\nbT\r\n");
+    auto w = startAsAna(3);
+    ASSERT_EQ(w->answerLetters[1], 'b');
+    w->ShowNextQuestion();
+    EXPECT_EQ(basKvizomat.answeredCount, 1);
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+}
+
 TEST_F(ProgressWithAna, ReturningFromAModalWindowKeepsTheWorkAndTheClock) {
     auto w = startAsAna();
     key(*w, 'b');

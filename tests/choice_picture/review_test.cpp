@@ -261,6 +261,19 @@ TEST_F(Review, EscLeavesItOnTheQuestionOfTheCandidateChosenMeanwhile) {
               "3 Broj zadnjeg pitanja\r\n");
 }
 
+TEST_F(Review, TheHoverFrameOptionComesBackAsItWas) {
+    auto w = start(3);
+    QApplication::setActiveWindow(w->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+    for (bool on : {false, true}) {
+        w->mnuPodesavanjaPojavokviraokoodg->setChecked(on);
+        QTest::keyClick(w->window()->focusWidget(), Qt::Key_F9);
+        EXPECT_FALSE(w->mnuPodesavanjaPojavokviraokoodg->checked());
+        QTest::keyClick(w->window()->focusWidget(), Qt::Key_Escape);
+        EXPECT_EQ(w->mnuPodesavanjaPojavokviraokoodg->checked(), on);
+    }
+}
+
 TEST_F(Review, HelpLineShownForTheModeOnly) {
     auto w = start(3);
     w->mnuPodesavanjaPomocuprvomredu->choose();

@@ -373,16 +373,48 @@ TEST_F(Startup, ControlsAtTheirDesignedPlaces) {
     EXPECT_EQ(w->cmdTabela->caption(), "Tabe&la");
     EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 0. minuta od 360. minuta");
     EXPECT_EQ(w->ProgressBar1->max(), 360);
-    EXPECT_EQ(w->imgtoolbar[18]->widget()->toolTip(), "Pomoc");
+    const char* const tips[19] = {"Slike saobr. sit. sa ponudj. odgovorima",
+                                  "Suva pitanja sa ponudjenim odgovorima",
+                                  "Suva pitanja sa unosenjem odgovora",
+                                  "Suva pit. iz Prve pomoci sa ponudj. odg.",
+                                  "Suva pit. iz prve pomoci sa unos. odg.",
+                                  "Saobracajni znaci(15 znakova)",
+                                  "Znaci koje daju ovl. saobracajna lica",
+                                  "Slike saobr. znak. sa ponudj. odg.",
+                                  "Raskrsnice",
+                                  "Prethodno pitanje",
+                                  "Sledece pitanje",
+                                  "Odredjeno pitanje",
+                                  "Tabela",
+                                  "Pregled",
+                                  "Demo",
+                                  "Tekuce vreme",
+                                  "Kandidat",
+                                  "Kraj rada",
+                                  "Pomoc"};
+    for (std::size_t i = 0; i < 19; ++i)
+        EXPECT_EQ(w->imgtoolbar[i]->widget()->toolTip(), tips[i]) << i + 1;
+    const std::pair<const char*, const char*> tops[] = {
+        {"mnuTest", "&Test"},
+        {"mnuKandidat", "Ka&ndidat"},
+        {"mnuPitanje", "Pitanj&e"},
+        {"mnuTabela", "Tabe&la"},
+        {"mnuPregledresenihpitanja", "Pregle&d pitanja"},
+        {"mnuReset", "&Reset"},
+        {"mnuPodesavanja", "Podesa&vanja"},
+        {"mnuInfo", "In&fo"},
+        {"mnuPomoc", "Pomo&c"}};
+    for (const auto& [name, caption] : tops)
+        EXPECT_EQ(w->findMenu(name)->caption(), caption);
     EXPECT_EQ(w->lblKandidat->widget()->font().pixelSize(), 16);
     EXPECT_TRUE(w->lblKandidat->widget()->font().bold());
     EXPECT_EQ(w->lblTekucevreme->widget()->font().pixelSize(), 18);
     EXPECT_EQ(w->surface()->size(), QSize(636, 437));
 }
 
-// How many pixels of a text a header control cuts off, in its own font: a label shows the text
-// as its caption, a box in its edit field (which keeps 2 pixels free on either side).
-// How many pixels of the text the control cuts off, in the type it shows the text in.
+// How many pixels of a text a header control cuts off, in the type it shows the text in: a label
+// shows the text as its caption, a box in its edit field (which keeps 2 pixels free on either
+// side).
 int cutOff(Control& control, const QString& text) {
     const auto advance = [&] {
         return QFontMetrics(control.widget()->font()).horizontalAdvance(text);
