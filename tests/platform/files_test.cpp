@@ -3,8 +3,35 @@
 
 #include <algorithm>
 #include <csignal>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
+
+namespace kviz::files {
+namespace {
+
+// The calls that make a save durable, in order, while a test records them.
+std::vector<std::string>* durableCalls = nullptr;
+
+} // namespace
+} // namespace kviz::files
+
+extern "C" int fsync(int fd) {
+    static const auto next = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    if (kviz::files::durableCalls != nullptr)
+        kviz::files::durableCalls->push_back("fsync");
+    return next(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    static const auto next =
+        reinterpret_cast<int (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "rename"));
+    if (kviz::files::durableCalls != nullptr)
+        kviz::files::durableCalls->push_back("rename");
+    return next(from, to);
+}
 
 namespace kviz::files {
 namespace {
@@ -145,6 +172,30 @@ TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
     EXPECT_FALSE(writeLines(dir / "p.2", {"NEW"}));
     EXPECT_TRUE(fs::is_directory(dir / "p.2"));
     EXPECT_FALSE(unreadable(dir / "missing"));
+    // Nor is a file that its permissions keep from being read, in a folder open to all. The
+    // files are opened as an ordinary user would, where the test runs with every right.
+    writeBytes(dir / "p.3", "ANA");
+    fs::permissions(dir.path(), fs::perms::all);
+    fs::permissions(dir / "p.3", fs::perms::owner_write);
+    const bool privileged = ::geteuid() == 0;
+    if (privileged)
+        ::setfsuid(65534);
+    EXPECT_TRUE(unreadable(dir / "p.3"));
+    EXPECT_FALSE(writeLines(dir / "p.3", {"NEW"}));
+    if (privileged)
+        ::setfsuid(0);
+    fs::permissions(dir / "p.3", fs::perms::owner_read);
+    EXPECT_EQ(readBytes(dir / "p.3"), "ANA");
+}
+
+TEST(TextFiles, ASaveForcesTheFileToTheDiskBeforeTheRenameAndTheFolderAfterIt) {
+    TempFolder dir;
+    std::vector<std::string> calls;
+    durableCalls = &calls;
+    const bool saved = writeLines(dir / "p.1", {"NEW"});
+    durableCalls = nullptr;
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(calls, (std::vector<std::string>{"fsync", "rename", "fsync"}));
 }
 
 TEST(Folders, CreateAndProbe) {
