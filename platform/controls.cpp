@@ -78,6 +78,10 @@ protected:
         event->accept();
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) {
+            mousePressEvent(event); // only the left button makes double clicks
+            return;
+        }
         afterDoubleClick_ = true;
         doubleClickTaken_ = doubleClicked && doubleClicked();
         event->accept();
@@ -163,6 +167,10 @@ public:
 Control::Control(Form& form, QString name, QWidget* widget)
     : form_(form), name_(std::move(name)), widget_(widget) {
     widget_->setObjectName(name_);
+    // A press on a control belongs to the control: one that has no use for it (a label without
+    // a click, a progress bar, a disabled control) drops it, and it never reaches the form's
+    // surface beneath.
+    widget_->setAttribute(Qt::WA_NoMousePropagation);
     form_.registerControl(this);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/qt_text.h"
+#include "platform/standard_texts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <algorithm>
@@ -70,6 +72,45 @@ void awaitRepaintRead(QWidget& window) {
         return; // nothing has been painted yet
     store->beginPaint(QRegion(window.rect()));
     store->endPaint();
+}
+
+// Repeats of a held key go only to the window that took the key's first press. A key that
+// opens a window (a menu's access key, Enter on a button) and is held past the repeat delay
+// would otherwise type into the window it opened, or press that window's buttons.
+class KeyRepeatGuard : public QObject {
+public:
+    explicit KeyRepeatGuard(QObject* parent) : QObject(parent) { setObjectName(kName); }
+    static constexpr const char* kName = "kvizKeyRepeatGuard";
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+            type != QEvent::ShortcutOverride)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr)
+            return false;
+        // A key that a shortcut takes reaches the widgets only as its ShortcutOverride.
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            if (type != QEvent::KeyRelease)
+                firstPressWindow_ = widget->window();
+            return false;
+        }
+        return type != QEvent::ShortcutOverride && widget->window() != firstPressWindow_;
+    }
+
+private:
+    QPointer<QWidget> firstPressWindow_;
+};
+
+// What every window of the program relies on, put in place for the application. The guard
+// goes (again) in front of the forms' own filters, which Qt asks in the reverse order of
+// their installation.
+void prepareApplication() {
+    installStandardTexts();
+    auto* guard = qApp->findChild<QObject*>(KeyRepeatGuard::kName, Qt::FindDirectChildrenOnly);
+    qApp->installEventFilter(guard != nullptr ? guard : new KeyRepeatGuard(qApp));
 }
 
 } // namespace
@@ -186,6 +227,12 @@ protected:
         form_.dispatchClick();
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) {
+            // Only the left button makes double clicks; a quick second press of another
+            // button is a press of its own, with its own click.
+            mousePressEvent(event);
+            return;
+        }
         form_.dispatchMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
                                 units(event));
         afterDoubleClick_ = true;
@@ -224,6 +271,7 @@ Form::Form(Services services, int clientWidthTwips, int clientHeightTwips) : ser
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget* old, QWidget* now) { focusChanged(old, now); });
     qApp->installEventFilter(this);
+    prepareApplication();
 }
 
 Form::~Form() {

@@ -11,8 +11,11 @@
 // - An access letter shared by a command button and a top menu presses the enabled, visible
 //   button at once.
 // - Mouse: down, up, then click; the second click of a double click gives a double click in
-//   place of a click. Clicks and double clicks over a control go to the control alone. The
-//   form has no context menu.
+//   place of a click. Only the left button makes double clicks: each press of another button
+//   is a click of its own. Presses over a control go to the control alone, also where it has
+//   no click of its own. The form has no context menu.
+// - Repeats of a held key go only to the window that took its first press, so that a key that
+//   opens a window never types into it or presses its buttons.
 // - GotFocus and LostFocus of the controls fire only when the focus moves between controls of
 //   this window.
 #pragma once

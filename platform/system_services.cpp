@@ -1,6 +1,7 @@
 // The real services of the running program.
 #include "platform/form.h"
 #include "platform/services.h"
+#include "platform/standard_texts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,8 +16,10 @@
 #include <QPushButton>
 #include <QTime>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -42,16 +45,43 @@ public:
     void beep() override { QApplication::beep(); }
 };
 
+// The control that takes the keyboard. Right after a switch or a dialog Qt may see no window
+// as active while the keys already reach one: then it is the focus widget of the window with
+// the keyboard focus, or of the one window shown.
+QWidget* keyboardTarget() {
+    if (QWidget* focus = QApplication::focusWidget())
+        return focus;
+    QWidget* window = QApplication::activeWindow();
+    if (window == nullptr) {
+        std::vector<QWidget*> shown;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible() || top->windowType() == Qt::Popup ||
+                top->windowType() == Qt::ToolTip)
+                continue;
+            if (top->windowHandle() != nullptr &&
+                top->windowHandle() == QGuiApplication::focusWindow()) {
+                window = top;
+                break;
+            }
+            shown.push_back(top);
+        }
+        if (window == nullptr && shown.size() == 1)
+            window = shown.front();
+    }
+    return window != nullptr ? window->focusWidget() : nullptr;
+}
+
 class SystemKeystrokes : public Keystrokes {
 public:
     void sendTab() override {
-        QWidget* target = QApplication::focusWidget();
+        QWidget* target = keyboardTarget();
         if (target == nullptr)
             return;
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
         QApplication::sendEvent(target, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, "\t");
-        QApplication::sendEvent(QApplication::focusWidget(), &release);
+        if (QWidget* next = keyboardTarget())
+            QApplication::sendEvent(next, &release);
     }
 };
 
@@ -92,6 +122,7 @@ int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 class SystemDialogs : public Dialogs {
 public:
     void messageBox(const QString& text, const QString& title, MessageIcon icon) override {
+        installStandardTexts(); // a box may come before the first window
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(title);
         box.setText(text);
@@ -117,6 +148,7 @@ public:
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
                      QPoint topLeftTwips) override {
+        installStandardTexts();
         QDialog dialog(QApplication::activeWindow());
         dialog.setWindowTitle(title);
         auto* layout = new QVBoxLayout(&dialog);
@@ -128,7 +160,7 @@ public:
         layout->addWidget(edit);
         auto* buttons =
             new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-        buttons->button(QDialogButtonBox::Cancel)->setText("Cancel");
+        buttons->button(QDialogButtonBox::Cancel)->setText("Otkazi");
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
         layout->addWidget(buttons);

@@ -77,9 +77,13 @@ frmOAutoru::frmOAutoru(Services services) : Form(services, 4680, 3195) {
     Label3->setBounds(840, 1200, 600, 300);
     Label3->setFont("MS Sans Serif", 12, false);
     Label3->setAutoSize(true);
-    // The client area follows the window when it grows, grey like the rest.
+    // The window opens at its design size; the client area follows it when it is made larger
+    // or smaller, grey like the rest.
+    const QSize designed = window()->sizeHint();
     QWidget* client = surface();
+    client->setMinimumSize(0, 0);
     client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window()->resize(designed);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
     client->setPalette(palette);

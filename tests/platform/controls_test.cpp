@@ -9,10 +9,12 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <chrono>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -386,6 +388,50 @@ TEST_F(ComboBoxTest, ANewTextRepaintsTheFieldAloneAndTheFieldLooksTheSame) {
             << state;
     }
     QApplication::setCursorFlashTime(flashTime);
+}
+
+// ---- Context menus ----------------------------------------------------------------------
+
+TEST_F(Controls, TheContextMenusOfTheEditFieldsAndTheScrollBarSpeakSerbian) {
+    const QStringList edit{"Opozovi", "Ponovi", "Iseci",      "Kopiraj",
+                           "Nalepi",  "Obrisi", "Izaberi sve"};
+    auto& box = form.add<TextBox>("txt", form.surface(), "tekst");
+    box.setBounds(300, 300, 2400, 360);
+    auto& combo = form.add<ComboBox>("cmb", form.surface(), "tekst");
+    combo.setBounds(300, 900, 2400, 360);
+    auto& bar = form.add<VScrollBar>("vsb", form.surface());
+    bar.setBounds(3000, 300, 255, 3000);
+    ASSERT_TRUE(showActive(form));
+    const struct {
+        Control* control;
+        QStringList texts;
+    } rows[] = {
+        {&box, edit},
+        {&combo, edit},
+        {&bar,
+         {"Pomeri ovde", "Na vrh", "Na dno", "Strana gore", "Strana dole", "Pomeri gore",
+          "Pomeri dole"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.control->name().toStdString());
+        QStringList texts;
+        // The scroll bar's menu runs a loop of its own until it closes.
+        QTimer::singleShot(0, [&texts] {
+            if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+                return;
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions())
+                    if (!action->isSeparator())
+                        texts << action->text().section('\t', 0, 0).remove('&');
+                menu->close();
+            }
+        });
+        QWidget* face = row.control->widget();
+        QTest::mouseClick(form.window()->windowHandle(), Qt::RightButton, {},
+                          face->mapTo(form.window(), face->rect().center()));
+        EXPECT_TRUE(QTest::qWaitFor([&texts] { return !texts.isEmpty(); }, 1000));
+        EXPECT_EQ(texts, row.texts);
+    }
 }
 
 // ---- ProgressBar and PieChart -----------------------------------------------------------

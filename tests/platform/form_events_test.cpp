@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -280,6 +281,7 @@ TEST(FormMouseOnControls, DoubleClickOnAControlGoesToItAloneAndNoLaterClickIsLos
         const char* name;
         std::function<Control&(Form&, QStringList&)> make;
         QStringList expected;
+        Qt::MouseButton button = Qt::LeftButton;
     };
     auto clicks = [](Control& c, QStringList& events) -> Control& {
         c.onClick = [&events] { events << "ctl Click"; };
@@ -314,6 +316,29 @@ TEST(FormMouseOnControls, DoubleClickOnAControlGoesToItAloneAndNoLaterClickIsLos
              return clicks(f.add<CommandButton>("ctl", f.surface(), "OK"), e);
          },
          {"ctl Click", "ctl Click"}},
+        // Controls without a click of their own take the presses too.
+        {"progress bar",
+         [&](Form& f, QStringList&) -> Control& { return f.add<ProgressBar>("ctl", f.surface()); },
+         {}},
+        {"disabled label without a click",
+         [&](Form& f, QStringList&) -> Control& {
+             auto& label = f.add<Label>("ctl", f.surface(), "label");
+             label.setEnabled(false);
+             return label;
+         },
+         {}},
+        // Only the left button makes double clicks.
+        {"image with a double-click callback, right button",
+         [&](Form& f, QStringList& e) -> Control& {
+             auto& image = f.add<Image>("ctl", f.surface());
+             image.onDblClick = [&e] { e << "ctl DblClick"; };
+             image.onMouseUp = [&e](int button, int, double, double) {
+                 e << QString("ctl MouseUp %1").arg(button);
+             };
+             return image;
+         },
+         {"ctl MouseUp 2", "ctl MouseUp 2"},
+         Qt::RightButton},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -327,7 +352,7 @@ TEST(FormMouseOnControls, DoubleClickOnAControlGoesToItAloneAndNoLaterClickIsLos
             control.widget()->mapTo(form.window(), control.widget()->rect().center());
         QPoint onSurface = form.surface()->mapTo(form.window(), QPoint(20, 20));
 
-        QTest::mouseDClick(handle, Qt::LeftButton, {}, onControl);
+        QTest::mouseDClick(handle, row.button, {}, onControl);
         EXPECT_EQ(form.only({"ctl", "Click", "DblClick", "MouseDown", "MouseUp"}), row.expected);
 
         form.events.clear();
@@ -336,7 +361,7 @@ TEST(FormMouseOnControls, DoubleClickOnAControlGoesToItAloneAndNoLaterClickIsLos
     }
 }
 
-TEST_F(FormMouse, RightClickGivesMouseUpThenClickAndNoContextMenu) {
+TEST_F(FormMouse, EachRightPressIsAClickOfItsOwnAndNoContextMenu) {
     int contextMenus = 0;
     struct Counter : QObject {
         int* count;
@@ -351,8 +376,12 @@ TEST_F(FormMouse, RightClickGivesMouseUpThenClickAndNoContextMenu) {
     form.window()->installEventFilter(&counter);
 
     QTest::mouseClick(handle(), Qt::RightButton, {}, at({50, 50}));
-
     EXPECT_EQ(mouseEvents(), QStringList({"MouseDown 2", "MouseUp 2", "Click"}));
+
+    form.events.clear();
+    QTest::mouseDClick(handle(), Qt::RightButton, {}, at({50, 50}));
+    EXPECT_EQ(mouseEvents(), QStringList({"MouseDown 2", "MouseUp 2", "Click", "MouseDown 2",
+                                          "MouseUp 2", "Click"}));
     EXPECT_EQ(contextMenus, 0) << "the context menu request went on to the window";
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
@@ -590,10 +619,14 @@ TEST(FormActivation, NoActivationOnReturnFromAMessageBoxAnInputBoxOrAnotherWindo
     services.dialogs = systemServices().dialogs;
     RecordingForm form(services);
     ASSERT_TRUE(showActive(form));
-    auto closeTheBoxSoon = [] {
-        QTimer::singleShot(20, [] {
-            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+    QStringList buttons;
+    auto closeTheBoxSoon = [&buttons] {
+        QTimer::singleShot(20, [&buttons] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                for (const QPushButton* button : box->findChildren<QPushButton*>())
+                    buttons << button->text();
                 box->reject();
+            }
         });
     };
 
@@ -610,6 +643,7 @@ TEST(FormActivation, NoActivationOnReturnFromAMessageBoxAnInputBoxOrAnotherWindo
 
     EXPECT_EQ(answer, QString()) << "Cancel gives an empty answer";
     EXPECT_EQ(form.events, QStringList({"Load", "Activate"}));
+    EXPECT_EQ(buttons, QStringList({"OK", "OK", "Otkazi"}));
 }
 
 // ---- Menus ------------------------------------------------------------------------------
@@ -693,6 +727,42 @@ TEST(FormAccessKeys, ALetterSharedByATopMenuAndAButtonPressesTheButtonAtOnce) {
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "a menu opened";
         EXPECT_EQ(box.text(), QString());
     }
+}
+
+// A key held past the repeat delay goes on arriving as repeats, at the window that has the
+// focus by then: here the box that the key's first press opened.
+TEST(FormMenus, AHeldAccessKeyNeverTypesIntoTheBoxItsMenuOpens) {
+    FakeServices fakes;
+    Services services = fakes.services();
+    services.dialogs = systemServices().dialogs;
+    RecordingForm form(services);
+    // What the user does in the box: the N of Alt+N is still held, then a key of its own.
+    auto holdNThenType = [] {
+        QWidget* box = nullptr;
+        if (!QTest::qWaitFor([&box] {
+                box = QApplication::activeModalWidget();
+                return box != nullptr && QApplication::activeWindow() == box;
+            }))
+            return;
+        QWindow* handle = box->windowHandle();
+        for (int i = 0; i < 3; ++i) {
+            QTest::simulateEvent(handle, false, Qt::Key_N, Qt::NoModifier, "n", true);
+            QTest::simulateEvent(handle, true, Qt::Key_N, Qt::NoModifier, "n", true);
+        }
+        QTest::simulateEvent(handle, false, Qt::Key_N, Qt::NoModifier, "n", false);
+        QTest::keyClick(handle, Qt::Key_X);
+        QTest::keyClick(handle, Qt::Key_Return);
+    };
+    QString answer = "none";
+    form.addTopMenu("mnuKandidat", "Ka&ndidat").onClick = [&] {
+        QTimer::singleShot(0, holdNThenType);
+        answer = services.dialogs->inputBox("Ime", "Kandidat", "NOVI KANDIDAT", {1500, 1500});
+    };
+    ASSERT_TRUE(showActive(form));
+
+    QTest::keyClick(form.window()->windowHandle(), Qt::Key_N, Qt::AltModifier);
+
+    EXPECT_EQ(answer, "x");
 }
 
 TEST(FormMenus, ChoosingAnItemDoesNotChangeItsCheckMark) {

@@ -1,0 +1,45 @@
+// The About windows through real events: "O Programu" closes by its button, the maker's window
+// opens at its design size and can then be made smaller as well as larger.
+#include "platform/fakes.h"
+#include "small_windows/frm_oprogramu.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace kviz {
+namespace {
+
+TEST(AboutWindows, IzlazClosesTheProgramsWindow) {
+    FakeServices fakes;
+    frmOProgramu about(fakes.services());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about.window()));
+
+    QTest::mouseClick(about.Command1->widget(), Qt::LeftButton);
+
+    EXPECT_TRUE(about.unloaded());
+    EXPECT_FALSE(about.visible());
+}
+
+TEST(AboutWindows, TheMakersWindowOpensAtItsDesignSizeAndResizesBothWays) {
+    FakeServices fakes;
+    frmOAutoru about(fakes.services());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about.window()));
+    const QSize designed(312, 213); // 4680 x 3195 twips
+    EXPECT_EQ(about.surface()->size(), designed);
+
+    for (QSize change : {QSize(-150, -100), QSize(100, 80)}) {
+        const QSize asked = about.window()->size() + change;
+        about.window()->resize(asked);
+        QApplication::processEvents();
+        EXPECT_EQ(about.window()->size(), asked);
+        EXPECT_EQ(about.surface()->size(), designed + change);
+        about.window()->resize(about.window()->size() - change);
+    }
+}
+
+} // namespace
+} // namespace kviz
