@@ -1,5 +1,6 @@
 #include "design/typed_answer_window.h"
 
+#include "app/kvizomat_module.h"
 #include "design/typed_answer.h"
 
 #include <algorithm>
@@ -41,6 +42,7 @@ void TypedAnswerWindow::HideFrameSettings() {
 TextBox& TypedAnswerWindow::AddAnswerBox(QWidget* parent, const QString& name) {
     TextBox& box = add<TextBox>(name, parent, QString());
     box.setFont("MS Sans Serif", 9.75, true);
+    box.onGotFocus = [this, index = txtOdgovor.size()] { boxLeft_ = index; };
     txtOdgovor.push_back(&box);
     return box;
 }
@@ -50,11 +52,22 @@ void TypedAnswerWindow::LoadQuestionCount() {
     typedAnswers.assign(static_cast<std::size_t>(questionCount) + 1, std::string());
 }
 
-bool TypedAnswerWindow::BeginTypedDrawing(bool& newVisit, bool& countedOnLeave) {
+bool TypedAnswerWindow::BeginTypedDrawing() {
+    // The answer being typed: that of this visit's question, still open, outside the modes.
+    const bool answering = firstAttemptOpen && questionOnScreen() &&
+                           questionIndex == visitQuestion && !reviewMode && !quickReviewMode;
+    Control* focus = focusedControl();
+    bool newVisit = false, countedOnLeave = false;
     if (!BeginQuestionDrawing(newVisit, countedOnLeave))
         return false;
-    answerCorrect = false;
-    answerGiven = false;
+    continuingAnswer = answering;
+    focusBeforeDrawing_ = focus;
+    if (!continuingAnswer) {
+        answerCorrect = false;
+        answerGiven = false;
+        verdictOnScreen = false;
+        boxLeft_ = 0;
+    }
     if (questionOnScreen())
         return true;
     // No question to show: nothing can be typed, judged or counted.
@@ -67,14 +80,37 @@ bool TypedAnswerWindow::BeginTypedDrawing(bool& newVisit, bool& countedOnLeave) 
     return false;
 }
 
-void TypedAnswerWindow::FinishTypedDrawing(bool newVisit, bool countedOnLeave) {
-    countOnLeave = newVisit ? !answerGiven : countedOnLeave;
+void TypedAnswerWindow::FinishTypedDrawing() {
+    countOnLeave = false; // the counts follow the result letters, not the leaving
     ShowAnsweringHelpLine();
     ++drawings;
-    FocusAnswerInput();
+    if (!continuingAnswer) {
+        FocusAnswerInput();
+        return;
+    }
+    continuingAnswer = false;
+    if (verdictOnScreen)
+        CmdSledecepitanje_GotFocus();
+    if (focusBeforeDrawing_ == CmdSledecepitanje)
+        CmdSledecepitanje->setFocus();
+    else
+        FocusBoxLeft();
 }
 
 void TypedAnswerWindow::FocusAnswerInput() { txtOdgovor.front()->setFocus(); }
+
+void TypedAnswerWindow::FocusBoxLeft() { txtOdgovor[boxLeft_]->setFocus(); }
+
+void TypedAnswerWindow::TallyAnswer() {
+    std::int32_t answered = 0, right = 0;
+    for (std::size_t q = 1; q < resultLetters.size(); ++q) {
+        answered += resultLetters[q] == 'T' || resultLetters[q] == 'N' ? 1 : 0;
+        right += resultLetters[q] == 'T' ? 1 : 0;
+    }
+    basKvizomat.answeredCount = answered;
+    basKvizomat.correctCount = right;
+    ShowCounts();
+}
 
 void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x, double y) {
     Canvas& c = canvas();
@@ -89,6 +125,8 @@ void TypedAnswerWindow::StoreAnswerAndShowNext() {
     // During a review or the demonstration the boxes show, they take no answer.
     if (firstAttemptOpen && questionOnScreen() && !reviewMode && !quickReviewMode)
         StoreTypedAnswer();
+    // The answer is left: the question is drawn afresh, also when it is the only one.
+    firstAttemptOpen = false;
     ++questionIndex;
     if (questionIndex > questionCount) {
         services().beeper->beep();
@@ -118,6 +156,7 @@ void TypedAnswerWindow::ApplyProgressRows(const std::vector<std::string>& rows) 
             resultLetters[k + 1] = entry->second;
         }
     }
+    TallyAnswer();
 }
 
 void TypedAnswerWindow::Form_Click() {

@@ -1,6 +1,16 @@
 // What the windows with typed answers share: answer boxes instead of answers to click, the
 // typed answers kept per question, Enter walking the boxes, the next-question step that stores
 // what was typed, and a demonstration that only steps on.
+//
+// The result letter of a question ('T' right, 'N' wrong) is its verdict, recorded on the key
+// releases while its answer is open. The counts are those of the letters: every question with a
+// verdict is answered, the ones with 'T' are right. They follow each key release, so a question
+// counts once, from the moment its verdict is first recorded, and what the header, the results
+// table and the progress file show always agrees with the stored rows.
+//
+// A redraw of the question whose answer is being typed (the return from another window of the
+// program, a setting that redraws) leaves that answer as it stands: the boxes keep their text,
+// the answer stays open, a verdict on screen stays, and the focus goes back where it was.
 #pragma once
 
 #include "design/test_window.h"
@@ -42,13 +52,21 @@ public:
     // Reset: every typed answer back to never answered.
     void ClearAnswers() override;
     void ForgetAnswers() override;
+    // Sets the counts from the result letters and shows them.
+    void TallyAnswer() override;
+    // The verdict on the boxes as they stand, drawn when the next-question button takes the
+    // focus; it records nothing.
+    virtual void CmdSledecepitanje_GotFocus() = 0;
 
 protected:
     // The first steps of drawing a typed question (see BeginQuestionDrawing); false when there is
     // nothing more to draw, also when there is no question to show.
-    bool BeginTypedDrawing(bool& newVisit, bool& countedOnLeave);
-    // The last steps: the visit's counting state, the help line and the focus.
-    void FinishTypedDrawing(bool newVisit, bool countedOnLeave);
+    bool BeginTypedDrawing();
+    // The last steps: the help line and the focus, and a verdict that stood on the answer being
+    // typed.
+    void FinishTypedDrawing();
+    // Gives the focus back to the box that had it last.
+    virtual void FocusBoxLeft();
     // The answer boxes in tab order, the next-question button after the last of them.
     void ChainAnswerBoxes();
     // Hides the hover-frame and answer-frame settings, which these windows do not use.
@@ -62,6 +80,17 @@ protected:
     char& resultLetter() { return resultLetters[static_cast<std::size_t>(questionIndex)]; }
     // Prints a verdict text in "MS Serif" 14 bold.
     void PrintVerdict(const QString& text, QColor color, double x, double y);
+
+    // The drawing under way redraws the answer being typed, which it leaves as it stands.
+    bool continuingAnswer = false;
+    // The verdict on the boxes stands on screen; a change of a box takes it away.
+    bool verdictOnScreen = false;
+
+private:
+    // The box that had the focus last in this visit.
+    std::size_t boxLeft_ = 0;
+    // The control that had the focus when the drawing under way began.
+    Control* focusBeforeDrawing_ = nullptr;
 };
 
 } // namespace kviz

@@ -17,6 +17,8 @@ WindowLayout intersectionsLayout() {
     layout.clientWidth = 9510;
     layout.clientHeight = 6570;
     layout.questionNumberLabel = {5662, 5217, 745, 330};
+    // The bar ends where the row of boxes begins, so the last box leaves its down arrow free.
+    layout.scrollBar = {9238, 1080, 267, 4137};
     layout.hotZones.helpLineTop = 6650;
     layout.hotZones.helpLineBottom = 6900;
     layout.hotZones.barTop = 6900;
@@ -50,6 +52,7 @@ void frmRaskrsnice::ReadKeys() {
     for (int i = 1; i <= kBoxes; ++i) {
         lineBuffer = questionFile_.line(questionIndex, i);
         const bool used = numberOf(lineBuffer) != 0;
+        boxInUse_[static_cast<std::size_t>(i - 1)] = used;
         boxKeys[static_cast<std::size_t>(i - 1)] = used ? lineBuffer.substr(0, 1) : "0";
     }
 }
@@ -63,26 +66,27 @@ void frmRaskrsnice::PrintWrongKeys(const std::vector<std::string>& shown) {
 }
 
 void frmRaskrsnice::ShowQuestion() {
-    bool newVisit = false, countedOnLeave = false;
-    if (!BeginTypedDrawing(newVisit, countedOnLeave))
+    if (!BeginTypedDrawing())
         return;
     imgSlika->loadPicture(
         QString::fromStdString(basKvizomat.pictureFolder + pictureFileName(test(), questionIndex)));
     for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
-        txtOdgovor[k]->setText(QString());
-        txtOdgovor[k]->setVisible(true);
+        if (!continuingAnswer)
+            txtOdgovor[k]->setText(QString());
         storedFields[k].clear();
     }
     ReadKeys();
     SplitStoredAnswer();
+    for (std::size_t k = 0; k < txtOdgovor.size(); ++k)
+        txtOdgovor[k]->setVisible(boxInUse_[k]);
 
-    if (quickReviewMode) {
+    if (continuingAnswer) {
+        // The answer being typed stays in its boxes.
+    } else if (quickReviewMode) {
         // The demonstration shows the keys in disabled boxes, with "DA".
         for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
             txtOdgovor[k]->setEnabled(false);
-            if (numberOf(boxKeys[k]) == 0)
-                txtOdgovor[k]->setVisible(false);
-            else
+            if (boxInUse_[k])
                 txtOdgovor[k]->setText(fromCp1250(boxKeys[k]));
         }
         PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
@@ -91,9 +95,7 @@ void frmRaskrsnice::ShowQuestion() {
     } else {
         for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
             txtOdgovor[k]->setEnabled(!reviewMode);
-            if (numberOf(boxKeys[k]) == 0)
-                txtOdgovor[k]->setVisible(false);
-            else
+            if (boxInUse_[k])
                 txtOdgovor[k]->setText(fromCp1250(basic::trim(storedFields[k])));
         }
         if (resultLetter() == 'N') {
@@ -109,10 +111,11 @@ void frmRaskrsnice::ShowQuestion() {
             PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
         }
     }
-    FinishTypedDrawing(newVisit, countedOnLeave);
+    FinishTypedDrawing();
 }
 
 void frmRaskrsnice::txtOdgovor_Change() {
+    verdictOnScreen = false;
     canvas().clear(); // wipes the verdict; the picture and the boxes are controls
 }
 
@@ -120,6 +123,7 @@ void frmRaskrsnice::CmdSledecepitanje_GotFocus() {
     if (!questionOnScreen() || resultLetter() == '\0')
         return; // never answered: no verdict
     const std::vector<std::string> shown = JudgeBoxes();
+    verdictOnScreen = true;
     if (answerCorrect) {
         PrintVerdict("DA", correctColor(), kVerdictX, kVerdictY);
         return;

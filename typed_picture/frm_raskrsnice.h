@@ -22,11 +22,14 @@ public:
     QString AnsweringHelpText() const override;
 
     void txtOdgovor_Change();
-    void CmdSledecepitanje_GotFocus();
+    void CmdSledecepitanje_GotFocus() override;
 
 private:
+    // Reads the keys of the question on screen, and which boxes its records use.
     void ReadKeys();
     void PrintWrongKeys(const std::vector<std::string>& shown);
+    // A box shows while its key record holds a number other than 0.
+    std::array<bool, kBoxes> boxInUse_{};
 };
 
 } // namespace kviz

@@ -62,6 +62,19 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
     imgTekst->onClick = [this] { imgslika_DblClick(); };
     imgslika->onMouseUp = [this](int button, int shift, double x, double y) {
         Form_MouseUp(button, shift, x, y);
+        clickMarker = 0; // no click of the window follows a release on the picture
+    };
+    // The go-to button and the candidate actions end in the first box of the task shown.
+    auto inFirstBox = [this](void (TestWindow::*action)()) {
+        return [this, action] { EndingInFirstBox([this, action] { (this->*action)(); }); };
+    };
+    CmdOdredjenoPitanje->onClick = inFirstBox(&TestWindow::CmdOdredjenoPitanje_Click);
+    imgtoolbar[11]->onClick = inFirstBox(&TestWindow::CmdOdredjenoPitanje_Click);
+    lblKandidat->onClick = inFirstBox(&TestWindow::lblKandidat_Click);
+    mnuKandidat->onClick = inFirstBox(&TestWindow::mnuKandidat_Click);
+    imgtoolbar[16]->onClick = inFirstBox(&TestWindow::mnuKandidat_Click);
+    cmbKandidat->onKeyPress = [this](int& key) {
+        EndingInFirstBox([this, &key] { cmbKandidat_KeyPress(key); });
     };
 
     HideFrameSettings();
@@ -107,21 +120,23 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
     // The labels show the verdict of the task drawn, or nothing.
     SetVerdictLabels(QString());
     questionNumber = currentQuestion();
-    bool newVisit = false, countedOnLeave = false;
-    if (!BeginTypedDrawing(newVisit, countedOnLeave))
+    if (!BeginTypedDrawing())
         return;
     const int task = questionIndex;
     cmbPitanje->setText(QString::number(questionNumber));
     NumberLabels(task);
     for (TextBox* box : txtOdgovor)
-        box->setText(QString());
+        if (!continuingAnswer)
+            box->setText(QString());
     const QString folder = QString::fromStdString(basKvizomat.pictureFolder);
     imgslika->loadPicture(folder + QString::number(task) + "sz15.JPG");
     imgTekst->loadPicture(folder + QString::number(task) + "tz15.JPG");
     ReadKeys();
     SplitStoredAnswer();
 
-    if (quickReviewMode) {
+    if (continuingAnswer) {
+        // The answer being typed stays in its boxes.
+    } else if (quickReviewMode) {
         for (std::size_t k = 0; k < txtOdgovor.size(); ++k) {
             txtOdgovor[k]->setEnabled(false);
             if (numberOf(boxKeys[k]) != 0)
@@ -149,11 +164,17 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
         }
     }
     // The focus goes to the box of the question in the question box.
-    FinishTypedDrawing(newVisit, countedOnLeave);
+    FinishTypedDrawing();
 }
 
 void frmSaobracajniznaci15znakova::FocusAnswerInput() {
-    txtOdgovor[static_cast<std::size_t>(boxOf(currentQuestion()))]->setFocus();
+    txtOdgovor[firstBoxNext_ ? 0 : static_cast<std::size_t>(boxOf(currentQuestion()))]->setFocus();
+}
+
+void frmSaobracajniznaci15znakova::EndingInFirstBox(const std::function<void()>& action) {
+    firstBoxNext_ = true;
+    action();
+    firstBoxNext_ = false;
 }
 
 void frmSaobracajniznaci15znakova::cmbPitanje_LostFocus() {
@@ -170,36 +191,23 @@ void frmSaobracajniznaci15znakova::txtOdgovor_GotFocus(int box) {
 }
 
 void frmSaobracajniznaci15znakova::txtOdgovor_LostFocus() {
-    // The answered count is the number of tasks whose answer starts with a number.
-    std::int32_t answered = 0;
-    for (std::size_t t = 1; t < typedAnswers.size(); ++t)
-        if (numberOf(typedAnswers[t]) > 0)
-            ++answered;
-    basKvizomat.answeredCount = answered;
-    lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(answered));
+    TallyAnswer(); // the counts of the tasks with a verdict
 }
 
-void frmSaobracajniznaci15znakova::txtOdgovor_Change() { SetVerdictLabels(QString()); }
+void frmSaobracajniznaci15znakova::txtOdgovor_Change() {
+    verdictOnScreen = false;
+    SetVerdictLabels(QString());
+}
 
 void frmSaobracajniznaci15znakova::CmdSledecepitanje_GotFocus() {
     if (!questionOnScreen() || resultLetter() == '\0')
         return; // never answered: no verdict
     const std::vector<std::string> shown = JudgeBoxes();
+    verdictOnScreen = true;
     if (answerCorrect)
         SetVerdictLabels("DA");
     else
         ShowWrongKeys(shown);
-}
-
-void frmSaobracajniznaci15znakova::TallyAnswer() {
-    // Only the right tasks are added here; the answered tasks are recounted as boxes are left.
-    if (reviewMode || quickReviewMode || !countOnLeave)
-        return;
-    if (answerGiven && answerCorrect) {
-        countOnLeave = false; // a visit counts once
-        ++basKvizomat.correctCount;
-    }
-    ShowCounts();
 }
 
 void frmSaobracajniznaci15znakova::StoreAnswerAndShowNext() {

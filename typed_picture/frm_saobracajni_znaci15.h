@@ -8,6 +8,7 @@
 #include "typed_picture/keyed_answer_window.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace kviz {
@@ -37,20 +38,21 @@ public:
     void cmbPitanje_KeyPress(int& keyAscii) override;
     // Puts the question of the box in use back into the question box.
     void cmbPitanje_LostFocus() override;
-    // Gives the focus to the box of the question in use.
+    // Gives the focus to the box of the question in use; after the go-to button and the
+    // candidate actions, to the task's first box.
     void FocusAnswerInput() override;
-    void TallyAnswer() override;
     void StoreAnswerAndShowNext() override;
     QString AnsweringHelpText() const override;
 
     void txtOdgovor_Change();
     void txtOdgovor_GotFocus(int box);
     void txtOdgovor_LostFocus();
-    void CmdSledecepitanje_GotFocus();
+    void CmdSledecepitanje_GotFocus() override;
     void imgslika_DblClick();
 
 protected:
     void LockModeControls(bool locked) override;
+    void FocusBoxLeft() override { FocusAnswerInput(); }
 
 private:
     void ReadKeys();
@@ -60,6 +62,9 @@ private:
     int questionCountTotal() const { return kBoxes * questionCount; }
     // The question in use when it lies on the task on screen, else the task's first.
     int currentQuestion() const;
+    // Runs a shared action whose focus goes to the task's first box.
+    void EndingInFirstBox(const std::function<void()>& action);
+    bool firstBoxNext_ = false;
 };
 
 } // namespace kviz

@@ -66,6 +66,7 @@ void KeyedAnswerWindow::txtOdgovor_KeyUp() {
     typedAnswer() = answer;
     if (answerGiven)
         resultLetter() = allRight ? 'T' : 'N';
+    TallyAnswer();
 }
 
 void KeyedAnswerWindow::StoreTypedAnswer() {

@@ -80,8 +80,7 @@ std::string TypedTextWindow::boxText() const { return toCp1250(txtOdgovor[0]->te
 void TypedTextWindow::StoreTypedAnswer() { typedAnswer() = boxText(); }
 
 void TypedTextWindow::ShowQuestion() {
-    bool newVisit = false, countedOnLeave = false;
-    if (!BeginTypedDrawing(newVisit, countedOnLeave)) {
+    if (!BeginTypedDrawing()) {
         if (!questionOnScreen()) {
             // No question: the surface is empty, and the help line tells how to answer.
             printedLines_.clear();
@@ -135,13 +134,16 @@ void TypedTextWindow::ShowQuestion() {
         c.box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
 
     for (TextBox* box : txtOdgovor) {
-        box->setText(QString());
+        if (!continuingAnswer)
+            box->setText(QString());
         box->setVisible(true);
     }
     txtOdgovor[1]->setVisible(false);
 
     const auto q = static_cast<std::size_t>(questionIndex);
-    if (quickReviewMode) {
+    if (continuingAnswer) {
+        // The answer being typed stays in its box.
+    } else if (quickReviewMode) {
         // The demonstration shows the expected answer in the box, with "DA" above it.
         txtOdgovor[0]->setText(fromCp1250(clozeAnswer));
         txtOdgovor[0]->setEnabled(false);
@@ -167,7 +169,7 @@ void TypedTextWindow::ShowQuestion() {
             PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
         }
     }
-    FinishTypedDrawing(newVisit, countedOnLeave);
+    FinishTypedDrawing();
 }
 
 void TypedTextWindow::txtOdgovor_KeyUp() {
@@ -183,9 +185,13 @@ void TypedTextWindow::txtOdgovor_KeyUp() {
     }
     if (answerGiven)
         resultLetter() = match ? 'T' : 'N';
+    TallyAnswer();
 }
 
-void TypedTextWindow::txtOdgovor_Change() { WipeVerdicts(); }
+void TypedTextWindow::txtOdgovor_Change() {
+    verdictOnScreen = false;
+    WipeVerdicts();
+}
 
 void TypedTextWindow::WipeVerdicts() {
     // A verdict over-printed in white would leave the edges of its letters, and take away what
@@ -241,6 +247,7 @@ void TypedTextWindow::CmdSledecepitanje_GotFocus() {
     answerCorrect = typed == clozeAnswer;
     if (!typed.empty())
         answerGiven = true;
+    verdictOnScreen = true;
     if (answerCorrect) {
         PrintVerdict("DA", correctColor(), verdictX, verdictY - 750);
     } else {

@@ -29,7 +29,7 @@ public:
 
     void txtOdgovor_KeyUp();
     void txtOdgovor_Change();
-    void CmdSledecepitanje_GotFocus();
+    void CmdSledecepitanje_GotFocus() override;
 
 protected:
     void StoreTypedAnswer() override;

@@ -4,6 +4,7 @@
 #include "typed_picture/frm_saobracajni_znaci15.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QTest>
 
@@ -24,12 +25,38 @@ std::string answerKeys(const std::vector<std::vector<std::string>>& questions) {
 class Intersections : public testing::WindowFixture {
 protected:
     std::unique_ptr<frmRaskrsnice> open(const std::vector<std::vector<std::string>>& keys) {
+        return open(keys, services());
+    }
+    std::unique_ptr<frmRaskrsnice> open(const std::vector<std::vector<std::string>>& keys,
+                                        Services with) {
         writeBank("raskrsn", "raskrsn.odg", answerKeys(keys));
         writePicture("raskrsn", "1rask.JPG", Qt::gray);
         std::filesystem::create_directories(stateRoot() / "RASKRSN");
-        auto w = std::make_unique<frmRaskrsnice>(services());
+        auto w = std::make_unique<frmRaskrsnice>(with);
         w->show();
         return w;
+    }
+    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
+    void activate(frmRaskrsnice& w) {
+        fakes.keystrokes.onTab = [] {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+        };
+        QApplication::setActiveWindow(w.window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
+    }
+    // Keys to the control with the focus: characters, and Enter for a line feed.
+    static void keys(frmRaskrsnice& w, const QString& typed) {
+        for (QChar c : typed) {
+            QWidget* target = w.window()->focusWidget();
+            if (c == '\n')
+                QTest::keyClick(target, Qt::Key_Return);
+            else
+                QTest::keyClicks(target, QString(c));
+        }
+    }
+    static void press(frmRaskrsnice& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        QTest::keyClick(w.window()->focusWidget(), key, mods);
     }
     static void type(frmRaskrsnice& w, const std::vector<QString>& boxes) {
         for (std::size_t i = 0; i < boxes.size(); ++i)
@@ -70,6 +97,16 @@ TEST_F(Intersections, UsedBoxesAndTheirKeys) {
     type(*w, {"3"});
     EXPECT_EQ(w->resultLetters[2], 'T');
     EXPECT_EQ(w->typedAnswers[2], "3 ");
+    // A box shows by its record's number, whatever the record's first character; none covers
+    // the scroll bar.
+    auto records = open({{"3", "05", " 2", "0", "4"}});
+    const bool shown[8] = {true, true, true, false, true, false, false, false};
+    for (std::size_t k = 0; k < 8; ++k) {
+        EXPECT_EQ(records->txtOdgovor[k]->visible(), shown[k]) << k;
+        EXPECT_FALSE(records->txtOdgovor[k]->widget()->geometry().intersects(
+            records->VScrollzapitanje->widget()->geometry()))
+            << k;
+    }
 }
 
 TEST_F(Intersections, LiveScoringOfEveryKeyRelease) {
@@ -97,6 +134,9 @@ TEST_F(Intersections, VerdictShowsTheRightDigitsOfWrongBoxes) {
     w->CmdSledecepitanje_GotFocus();
     auto marks = texts(*w);
     ASSERT_EQ(marks.size(), 3u);
+    for (const DrawOp& mark : marks) // the verdict and the digits alike
+        EXPECT_TRUE(mark.fontName == "MS Serif" && mark.fontSize == 14 && mark.bold)
+            << mark.text.toStdString();
     EXPECT_EQ(marks[0].text, "NE");
     EXPECT_EQ(marks[0].at, QPointF(7300, 6040));
     EXPECT_EQ(marks[0].color, QColor(255, 0, 0));
@@ -115,26 +155,81 @@ TEST_F(Intersections, VerdictShowsTheRightDigitsOfWrongBoxes) {
     EXPECT_EQ(marks[2].text, "3");
 }
 
-TEST_F(Intersections, RightOnlyWithAVerdict) {
+TEST_F(Intersections, CountsAreThoseOfTheStoredVerdicts) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    fakes.dialogs.answers = {"ana"};
     auto w = open(kFour);
-    type(*w, {"4", "1", "2", "3"});
-    w->CmdSledecepitanje_GotFocus();
+    activate(*w);
+    auto counts = [&] {
+        return std::make_pair(basKvizomat.answeredCount, basKvizomat.correctCount);
+    };
+    keys(*w, "4\n1\n2\n3\n"); // Enter from the last box reaches the button: the verdict
+    ASSERT_EQ(w->focusedControl(), w->CmdSledecepitanje);
+    ASSERT_FALSE(texts(*w).empty());
     EXPECT_EQ(texts(*w).back().text, "DA");
-    w->CmdSledecepitanje->press();
-    EXPECT_EQ(basKvizomat.answeredCount, 1);
-    EXPECT_EQ(basKvizomat.correctCount, 1);
-    type(*w, {"3"});
-    int down = keys::PageDown;
-    w->Form_KeyUp(down, 0); // right, but no verdict
-    EXPECT_EQ(w->resultLetters[2], 'T');
-    EXPECT_EQ(basKvizomat.answeredCount, 2);
-    EXPECT_EQ(basKvizomat.correctCount, 1);
-    w->Form_KeyUp(down, 0); // from the last question back to 1, with a beep
+    EXPECT_EQ(texts(*w).back().color, QColor(10, 170, 10));
+    EXPECT_EQ(counts(), std::make_pair(1, 1));
+    press(*w, Qt::Key_Tab, Qt::ShiftModifier);
+    keys(*w, "2"); // wrong after the verdict, and left without another
+    press(*w, Qt::Key_PageDown);
+    EXPECT_EQ(counts(), std::make_pair(1, 0));
+    keys(*w, "3"); // right, left without a verdict
+    press(*w, Qt::Key_PageDown);
+    EXPECT_EQ(counts(), std::make_pair(2, 1));
+    keys(*w, "2\n1"); // right, on screen when the work is saved
+    EXPECT_EQ(w->lblTacnihodgovora->caption(), "Tacnih odgovora: 2");
+    w->SaveSession();
+    EXPECT_EQ(testing::readBytes(stateRoot() / "RASKRSN" / "BrZadPit.1"),
+              "3 Broj zadnjeg pitanja\r\n3 Ukupno odgovora\r\n2 Tacnih odgovora\r\n"
+              "4 1 2 2 N\r\n3 T\r\n2 1 T\r\n");
+    press(*w, Qt::Key_PageDown); // from the last question back to 1, with a beep
     EXPECT_EQ(w->questionIndex, 1);
     EXPECT_EQ(fakes.beeper.count, 1);
-    EXPECT_EQ(texts(*w).back().text, "DA"); // shown with its stored verdict
-    EXPECT_FALSE(w->firstAttemptOpen);
-    EXPECT_EQ(w->txtOdgovor[3]->text(), "3");
+    EXPECT_EQ(texts(*w).front().text, "NE"); // shown with its stored verdict, never counted again
+    keys(*w, "\b3");
+    press(*w, Qt::Key_PageDown);
+    EXPECT_EQ(counts(), std::make_pair(3, 2));
+    EXPECT_EQ(w->typedAnswers[1], "4 1 2 2 ");
+}
+
+// Another window of the program, or a setting that redraws the question, leaves the answer
+// being typed as it stands.
+TEST_F(Intersections, AnotherWindowLeavesTheAnswerBeingTyped) {
+    const struct {
+        Qt::Key key;
+        int dialogs; // the help box, the results table, the About window
+    } rows[] = {{Qt::Key_F1, 1}, {Qt::Key_F4, 0}, {Qt::Key_F8, 1}, {Qt::Key_F12, 1}};
+    for (const auto& row : rows) {
+        auto w = open(kFour);
+        activate(*w);
+        keys(*w, "4\n1\n");
+        press(*w, row.key);
+        EXPECT_EQ(fakes.dialogs.calls.size(), static_cast<std::size_t>(row.dialogs)) << row.key;
+        EXPECT_TRUE(texts(*w).empty()) << row.key; // nothing judged, nothing revealed
+        EXPECT_EQ(w->txtOdgovor[1]->text(), "1") << row.key;
+        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[2]) << row.key;
+        keys(*w, "2\n3\n"); // the answer is still open
+        EXPECT_EQ(w->resultLetters[1], 'T') << row.key;
+        fakes.dialogs.calls.clear();
+        press(*w, row.key); // a verdict on screen stays, with the focus on the button
+        ASSERT_FALSE(texts(*w).empty()) << row.key;
+        EXPECT_EQ(texts(*w).back().text, "DA") << row.key;
+        EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje) << row.key;
+        fakes.dialogs.calls.clear();
+    }
+}
+
+TEST_F(Intersections, EnterWalksTheBoxesBeforeQtSeesTheWindowActive) {
+    // Right after a switch or a dialog Qt may name no active window while the keys reach one.
+    Services system = services();
+    system.keystrokes = systemServices().keystrokes;
+    auto w = open(kFour, system);
+    activate(*w);
+    QApplication::setActiveWindow(nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    QTest::keyClicks(w->window()->focusWidget(), "4");
+    QTest::keyClick(w->window()->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w->window()->focusWidget(), w->txtOdgovor[1]->widget());
 }
 
 TEST_F(Intersections, AWrongAnswerShownAgainChangesNothing) {
@@ -201,6 +296,57 @@ TEST_F(Intersections, HelpText) {
     w->mnuPomocPomoczaaktivniprogram->choose();
     EXPECT_TRUE(fakes.dialogs.last(DialogCall::Kind::Message)
                     ->text.startsWith("\nUpisite odgovarajuci broj i pritisnite Enter.\n\n\n"));
+}
+
+TEST_F(Intersections, PageKeysStepAndEscLeavesAMode) {
+    // Both picture windows, with three questions (tasks) each.
+    std::string signs = record("3", 5);
+    for (int r = 0; r < 3 * 20; ++r)
+        signs += record("5", 5);
+    writeBank("saobzn15", "saobzn15.odg", signs);
+    std::filesystem::create_directories(stateRoot() / "SAOBZN15");
+    auto intersections = open(kFour);
+    frmSaobracajniznaci15znakova fifteen(services());
+    for (TestWindow* w :
+         {static_cast<TestWindow*>(intersections.get()), static_cast<TestWindow*>(&fifteen)}) {
+        w->show(); // one window on screen at a time
+        QApplication::setActiveWindow(w->window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w->window())) << w->caption().toStdString();
+        auto key = [&](Qt::Key k) {
+            QWidget* target = w->window()->focusWidget();
+            QTest::keyClick(target != nullptr ? target : w->window(), k);
+        };
+        const struct {
+            const char* step;
+            Qt::Key key;            // or
+            CommandButton* pressed; // a button pressed
+            int question;
+            bool inMode;
+        } steps[] = {
+            {"PageDown", Qt::Key_PageDown, nullptr, 2, false},
+            {"PageUp", Qt::Key_PageUp, nullptr, 1, false},
+            {"review", {}, w->cmdPregled, 1, true},
+            {"PageDown in the review", Qt::Key_PageDown, nullptr, 2, true},
+            {"Esc", Qt::Key_Escape, nullptr, 1, false},
+            {"demonstration", {}, w->cmdBrziPregled, 1, true},
+            {"PageDown in it", Qt::Key_PageDown, nullptr, 2, true},
+            {"PageDown again", Qt::Key_PageDown, nullptr, 3, true},
+            {"PageUp in it", Qt::Key_PageUp, nullptr, 2, true},
+            {"Esc in it", Qt::Key_Escape, nullptr, 1, true}, // it ends at the next tick
+        };
+        for (const auto& step : steps) {
+            if (step.pressed != nullptr)
+                step.pressed->press();
+            else
+                key(step.key);
+            EXPECT_EQ(w->questionIndex, step.question) << step.step << w->caption().toStdString();
+            EXPECT_EQ(w->reviewMode || w->quickReviewMode, step.inMode)
+                << step.step << w->caption().toStdString();
+        }
+        w->tmrTimer1_Timer();
+        EXPECT_FALSE(w->quickReviewMode) << w->caption().toStdString();
+        w->window()->hide();
+    }
 }
 
 TEST_F(Intersections, WithNoQuestionTheHelpLineSaysHowToAnswer) {

@@ -50,6 +50,18 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::keyClick(w.window()->focusWidget(), key);
     }
+    // Keys to the control with the focus: characters, and Enter for a line feed.
+    static void keys(frmSaobracajniznaci15znakova& w, const QString& typed) {
+        for (QChar c : typed) {
+            if (c == '\n')
+                press(w, Qt::Key_Return);
+            else
+                QTest::keyClicks(w.window()->focusWidget(), QString(c));
+        }
+    }
+    static QString counts(frmSaobracajniznaci15znakova& w) {
+        return w.lblUkupnoodgovora->caption() + ", " + w.lblTacnihodgovora->caption();
+    }
     static QStringList verdicts(frmSaobracajniznaci15znakova& w) {
         QStringList out;
         for (Label* label : w.lblTacodgovor)
@@ -90,30 +102,48 @@ TEST_F(FifteenSigns, VerdictLabelsAndNoNe) {
     EXPECT_TRUE(w->canvas().log().empty()); // no "NE" in this window
 }
 
-TEST_F(FifteenSigns, RightTasksCountOnlyWithTheirVerdict) {
-    auto w = open(3);
-    type(*w, {"12", "3", "7"});
-    w->txtOdgovor_LostFocus();
-    EXPECT_EQ(basKvizomat.answeredCount, 1);
-    w->CmdSledecepitanje_GotFocus();
-    w->StoreAnswerAndShowNext();
-    EXPECT_EQ(basKvizomat.correctCount, 1);
-    type(*w, {"12", "3", "7"});
-    w->txtOdgovor_LostFocus();
-    int down = keys::PageDown;
-    w->Form_KeyUp(down, 0); // right, but no verdict
-    EXPECT_EQ(basKvizomat.answeredCount, 2);
-    EXPECT_EQ(basKvizomat.correctCount, 1);
-    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: NIJE POLOZIO(50%)");
+TEST_F(FifteenSigns, CountsAreThoseOfTheTasksWithAVerdict) {
+    auto w = open(4);
+    activate(*w);
+    keys(*w, "12\n"); // a task counts once, however many of its boxes are answered
+    EXPECT_EQ(counts(*w), "Ukupno odgovora: 1, Tacnih odgovora: 0");
+    keys(*w, "3\n7\n");
+    EXPECT_EQ(counts(*w), "Ukupno odgovora: 1, Tacnih odgovora: 1");
+    press(*w, Qt::Key_Return, 12); // through the unused boxes to the button: the verdict
+    EXPECT_EQ(verdicts(*w), QStringList(QList<QString>(15, "DA")));
+    press(*w, Qt::Key_Return); // the next task
+    keys(*w, "12\n3\n7");
+    press(*w, Qt::Key_PageDown); // right, left without a verdict
+    EXPECT_EQ(counts(*w), "Ukupno odgovora: 2, Tacnih odgovora: 2");
+    keys(*w, "a\n3\n"); // wrong, though it does not start with a number
+    EXPECT_EQ(counts(*w), "Ukupno odgovora: 3, Tacnih odgovora: 2");
+    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: NIJE POLOZIO(66%)");
+    QTest::mouseClick(w->imgTekst->widget(), Qt::LeftButton); // the text picture moves on
+    EXPECT_EQ(w->questionIndex, 4);
+    EXPECT_EQ(w->typedAnswers[3], "a 3   ");
+    EXPECT_EQ(w->resultLetters[3], 'N');
+    // A right click on the signs picture moves on once, and leaves no click to swallow: no
+    // click of the window follows it.
+    QTest::mouseClick(w->imgslika->widget(), Qt::RightButton);
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(w->clickMarker, 0);
 }
 
-TEST_F(FifteenSigns, AnsweredTasksAreThoseStartingWithANumber) {
-    auto w = open(3);
-    w->typedAnswers[1] = "  5";
-    w->typedAnswers[2] = "a 3 ";
-    w->txtOdgovor_LostFocus();
-    EXPECT_EQ(basKvizomat.answeredCount, 1);
-    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 1");
+// Another window of the program, or a setting that redraws the task, leaves the answer being
+// typed as it stands.
+TEST_F(FifteenSigns, AnotherWindowLeavesTheAnswerBeingTyped) {
+    for (Qt::Key key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F8, Qt::Key_F12}) {
+        auto w = open();
+        activate(*w);
+        keys(*w, "12\n");
+        press(*w, key);
+        EXPECT_EQ(verdicts(*w), QStringList(QList<QString>(15, QString()))) << key;
+        EXPECT_EQ(w->txtOdgovor[0]->text(), "12") << key;
+        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[1]) << key;
+        keys(*w, "3\n7"); // the answer is still open
+        EXPECT_EQ(w->resultLetters[1], 'T') << key;
+    }
+    EXPECT_EQ(fakes.dialogs.calls.size(), 3u); // the help box, the results table, About
 }
 
 TEST_F(FifteenSigns, QuestionBoxAndGoToWorkInQuestionNumbers) {
@@ -161,25 +191,48 @@ TEST_F(FifteenSigns, DemonstrationFillsTheKeys) {
     EXPECT_TRUE(w->questionLabels[0]->enabled());
 }
 
-TEST_F(FifteenSigns, AJumpLandsOnTheBoxOfTheQuestion) {
+TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
     auto w = open(3);
     activate(*w);
-    for (const bool byGoToBox : {false, true}) {
+    auto click = [&](Control* control) { QTest::mouseClick(control->widget(), Qt::LeftButton); };
+    const struct {
+        const char* action;
+        QString answer;      // to the input box, or typed into the header box
+        Control* clicked;    // or, with no header box either, F5
+        ComboBox* headerBox; // takes the answer and Enter
+        int task;
+        std::size_t box;
+        QString question;
+    } rows[] = {
+        {"F5", "23", nullptr, nullptr, 2, 7, "23"},
+        {"question box", "23", nullptr, w->cmbPitanje, 2, 7, "23"},
+        {"go-to button", "23", w->CmdOdredjenoPitanje, nullptr, 2, 0, "16"},
+        {"go-to image", "23", w->imgtoolbar[11], nullptr, 2, 0, "16"},
+        {"candidate label", "ana", w->lblKandidat, nullptr, 1, 0, "1"},
+        {"candidate image", "ana", w->imgtoolbar[16], nullptr, 1, 0, "1"},
+        {"candidate box", "ana", nullptr, w->cmbKandidat, 1, 0, "1"},
+    };
+    for (const auto& row : rows) {
         w->ShowPreviousQuestion(); // task 1
-        if (byGoToBox) {
-            fakes.dialogs.answers = {"23"};
-            press(*w, Qt::Key_F5);
+        click(w->txtOdgovor[5]);   // the question box follows the box clicked
+        ASSERT_EQ(w->cmbPitanje->text(), "6") << row.action;
+        fakes.dialogs.answers = {row.answer};
+        if (row.clicked != nullptr) {
+            click(row.clicked);
+        } else if (row.headerBox != nullptr) {
+            row.headerBox->setFocus();
+            row.headerBox->setText("");
+            keys(*w, row.answer + "\n");
         } else {
-            w->cmbPitanje->setFocus();
-            w->cmbPitanje->setText("");
-            QTest::keyClicks(w->window()->focusWidget(), "23");
-            press(*w, Qt::Key_Return);
+            press(*w, Qt::Key_F5);
         }
-        EXPECT_EQ(w->questionIndex, 2) << byGoToBox;
-        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[7]) << byGoToBox;
-        EXPECT_EQ(w->cmbPitanje->text(), "23") << byGoToBox;
+        EXPECT_EQ(w->questionIndex, row.task) << row.action;
+        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[row.box]) << row.action;
+        EXPECT_EQ(w->cmbPitanje->text(), row.question) << row.action;
     }
     // Leaving the question box puts back the question of the box in use, not the task.
+    w->JumpToQuestion(2);
+    click(w->txtOdgovor[7]);
     w->cmbPitanje->setFocus();
     QTest::keyClicks(w->window()->focusWidget(), "9");
     w->CmdPrethodnopitanje->setFocus();
@@ -244,6 +297,7 @@ TEST_F(FifteenSigns, StoredAnswersComeBackIntoTheirBoxes) {
             EXPECT_EQ(w->typedAnswers[1], row.stored);
         }
         w->resultLetters[1] = '\0';
+        w->JumpToQuestion(2);
         w->JumpToQuestion(1);
         for (std::size_t i = 0; i < row.shown.size(); ++i)
             EXPECT_EQ(w->txtOdgovor[i]->text(), row.shown[i]) << row.stored << " box " << i;

@@ -80,6 +80,37 @@ protected:
     static char result(TypedTextWindow& w, int q) {
         return w.resultLetters[static_cast<std::size_t>(q)];
     }
+    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
+    void activate(TypedTextWindow& w) {
+        fakes.keystrokes.onTab = [] {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+        };
+        QApplication::setActiveWindow(w.window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
+    }
+    // A key to the control with the focus, or to the window when none has it.
+    static void press(TypedTextWindow& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        QWidget* target = w.window()->focusWidget();
+        QTest::keyClick(target != nullptr ? target : w.window(), key, mods);
+    }
+    // Keys to the control with the focus: characters, and Enter for a line feed.
+    static void keys(TypedTextWindow& w, const QString& typed) {
+        for (QChar c : typed) {
+            if (c == '\n')
+                press(w, Qt::Key_Return);
+            else
+                QTest::keyClicks(w.window()->focusWidget(), QString(c));
+        }
+    }
+    // The verdict texts on the surface.
+    static QStringList verdicts(TypedTextWindow& w) {
+        QStringList out;
+        for (const DrawOp& op : texts(w))
+            if (op.fontName == "MS Serif")
+                out << op.text;
+        return out;
+    }
 };
 
 TEST_F(TypedText, TheBoxLiesOverTheGap) {
@@ -146,6 +177,9 @@ TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
     type(*w, "Abc");
     w->CmdSledecepitanje_GotFocus();
     auto marks = texts(*w);
+    for (std::size_t k = marks.size() - 2; k < marks.size(); ++k)
+        EXPECT_TRUE(marks[k].fontName == "MS Serif" && marks[k].fontSize == 14 && marks[k].bold)
+            << marks[k].text.toStdString();
     EXPECT_EQ(marks[marks.size() - 2].text, "NE");
     EXPECT_EQ(marks[marks.size() - 2].color, QColor(255, 0, 0));
     EXPECT_EQ(marks[marks.size() - 2].at, QPointF(w->verdictX, w->verdictY - 750));
@@ -162,42 +196,89 @@ TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
     EXPECT_EQ(texts(*w).back().color, QColor(10, 170, 10));
 }
 
-TEST_F(TypedText, RightOnlyWithAVerdict) {
-    auto w = open(4);
-    type(*w, "abc");
-    w->CmdSledecepitanje_GotFocus();
-    w->CmdSledecepitanje->press(); // Enter on the button: stored and on
-    EXPECT_EQ(w->typedAnswers[1], "abc");
-    EXPECT_EQ(basKvizomat.answeredCount, 1);
-    EXPECT_EQ(basKvizomat.correctCount, 1);
+TEST_F(TypedText, CountsAreThoseOfTheStoredVerdicts) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    fakes.dialogs.answers = {"ana"};
+    auto w = open(3);
+    activate(*w);
+    auto counts = [&] {
+        return std::make_pair(basKvizomat.answeredCount, basKvizomat.correctCount);
+    };
+    keys(*w, " "); // a blank is no answer
+    press(*w, Qt::Key_PageDown);
+    EXPECT_EQ(counts(), std::make_pair(0, 0));
+    keys(*w, "q2\n"); // "DA", then an edit without another verdict
+    EXPECT_EQ(counts(), std::make_pair(1, 1));
+    press(*w, Qt::Key_Tab, Qt::ShiftModifier);
+    keys(*w, "x");
+    press(*w, Qt::Key_PageDown);
+    EXPECT_EQ(counts(), std::make_pair(1, 0));
+    press(*w, Qt::Key_PageUp);
+    press(*w, Qt::Key_PageUp);
+    keys(*w, "abc\n\n"); // question 1 answered at last, the verdict, and on
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(counts(), std::make_pair(2, 1));
+    press(*w, Qt::Key_PageDown);
+    keys(*w, "q3"); // right, on screen when the work is saved
+    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 3");
+    w->SaveSession();
+    EXPECT_EQ(readBytes(stateRoot() / "SUVAODG" / "BrZadPit.1"),
+              "3 Broj zadnjeg pitanja\r\n3 Ukupno odgovora\r\n2 Tacnih odgovora\r\n"
+              "abcT\r\nxN\r\nq3T\r\n");
+}
 
-    type(*w, "q2"); // right, but left by PageDown without a verdict
-    int down = keys::PageDown;
-    w->Form_KeyUp(down, 0);
-    EXPECT_EQ(result(*w, 2), 'T');
-    EXPECT_EQ(basKvizomat.answeredCount, 2);
-    EXPECT_EQ(basKvizomat.correctCount, 1);
+// Another window of the program, or a setting that redraws the question, leaves the answer
+// being typed as it stands.
+TEST_F(TypedText, AnotherWindowLeavesTheAnswerBeingTyped) {
+    for (bool firstAid : {false, true})
+        for (Qt::Key key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F8, Qt::Key_F12}) {
+            auto w = open(3, firstAid);
+            activate(*w);
+            keys(*w, "ab");
+            press(*w, key);
+            EXPECT_TRUE(verdicts(*w).isEmpty()) << key << firstAid; // nothing judged or shown
+            EXPECT_EQ(w->txtOdgovor[0]->text(), "ab") << key << firstAid;
+            EXPECT_EQ(w->focusedControl(), w->txtOdgovor[0]) << key << firstAid;
+            keys(*w, "c\n"); // still open, and judged on Enter
+            EXPECT_EQ(result(*w, 1), 'T') << key << firstAid;
+            EXPECT_EQ(verdicts(*w), QStringList{"DA"}) << key << firstAid;
+        }
+    EXPECT_EQ(fakes.dialogs.calls.size(), 6u); // the help box, the results table, About
+}
 
-    type(*w, "q3");
-    w->CmdSledecepitanje_GotFocus(); // "DA"
-    type(*w, "pogresno");
-    w->Form_KeyUp(down, 0);
-    EXPECT_EQ(result(*w, 3), 'N');
-    EXPECT_EQ(basKvizomat.correctCount, 2); // counted right by the verdict it had
-
-    w->CmdSledecepitanje_GotFocus(); // untouched question 4: nothing
-    w->Form_KeyUp(down, 0);          // wraps to 1 with a beep, counting nothing
-    EXPECT_EQ(basKvizomat.answeredCount, 3);
-    EXPECT_EQ(fakes.beeper.count, 1);
-    EXPECT_EQ(w->questionIndex, 1);
-    // A judged question is shown with its verdict and is never counted again.
-    EXPECT_EQ(texts(*w).back().text, "DA");
-    EXPECT_FALSE(w->firstAttemptOpen);
-    type(*w, "xyz");
-    EXPECT_EQ(result(*w, 1), 'T');
-    w->StoreAnswerAndShowNext();
-    EXPECT_EQ(w->typedAnswers[1], "abc");
-    EXPECT_EQ(basKvizomat.answeredCount, 3);
+TEST_F(TypedText, PageKeysStepAndEscLeavesAMode) {
+    for (bool firstAid : {false, true}) {
+        auto w = open(3, firstAid);
+        activate(*w);
+        const struct {
+            const char* step;
+            Qt::Key key;            // or
+            CommandButton* pressed; // a button pressed
+            int question;
+            bool inMode;
+        } steps[] = {
+            {"PageDown", Qt::Key_PageDown, nullptr, 2, false},
+            {"PageUp", Qt::Key_PageUp, nullptr, 1, false},
+            {"review", {}, w->cmdPregled, 1, true},
+            {"PageDown in the review", Qt::Key_PageDown, nullptr, 2, true},
+            {"Esc", Qt::Key_Escape, nullptr, 1, false},
+            {"demonstration", {}, w->cmdBrziPregled, 1, true},
+            {"PageDown in it", Qt::Key_PageDown, nullptr, 2, true},
+            {"PageDown again", Qt::Key_PageDown, nullptr, 3, true},
+            {"PageUp in it", Qt::Key_PageUp, nullptr, 2, true},
+            {"Esc in it", Qt::Key_Escape, nullptr, 1, true}, // it ends at the next tick
+        };
+        for (const auto& step : steps) {
+            if (step.pressed != nullptr)
+                step.pressed->press();
+            else
+                press(*w, step.key);
+            EXPECT_EQ(w->questionIndex, step.question) << step.step << firstAid;
+            EXPECT_EQ(w->reviewMode || w->quickReviewMode, step.inMode) << step.step << firstAid;
+        }
+        w->tmrTimer1_Timer();
+        EXPECT_FALSE(w->quickReviewMode) << firstAid;
+    }
 }
 
 // Pixels in which two pictures of the surface differ.
@@ -373,7 +454,11 @@ TEST_F(TypedText, ReviewShowsTheStoredAnswersAndAClickMovesOn) {
     w->cmdPregled->press();
     EXPECT_EQ(w->txtOdgovor[0]->text(), "abc");
     EXPECT_FALSE(w->txtOdgovor[0]->enabled());
-    EXPECT_EQ(texts(*w).back().text, "DA");
+    const auto drawn = texts(*w);
+    for (std::size_t k = 0; k + 1 < drawn.size(); ++k) // the question greyed
+        EXPECT_EQ(drawn[k].color, QColor(128, 128, 128)) << drawn[k].text.toStdString();
+    EXPECT_EQ(drawn.back().text, "DA");
+    EXPECT_EQ(drawn.back().color, QColor(10, 170, 10));
     w->Form_Click();
     EXPECT_EQ(w->questionIndex, 2);
     w->cmdKrajrada->press();
@@ -407,25 +492,20 @@ TEST_F(TypedText, HelpText) {
 }
 
 TEST_F(TypedText, EnterWalksFromTheBoxToTheVerdictAndOn) {
-    auto w = open(3);
-    fakes.keystrokes.onTab = [] {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-        QApplication::sendEvent(QApplication::focusWidget(), &tab);
-    };
-    w->window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w->window(); }));
-    w->FocusAnswerInput();
+    auto w = open(1); // on from the only question is back to it
+    activate(*w);
     ASSERT_EQ(w->focusedControl(), w->txtOdgovor[0]);
     QTest::keyClicks(w->txtOdgovor[0]->widget(), "abc");
     EXPECT_EQ(result(*w, 1), 'T');
     QTest::keyClick(w->txtOdgovor[0]->widget(), Qt::Key_Return);
     EXPECT_EQ(fakes.keystrokes.tabs, 1);
     EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje);
-    EXPECT_EQ(texts(*w).back().text, "DA");
+    EXPECT_EQ(verdicts(*w), QStringList{"DA"});
     QTest::keyClick(w->CmdSledecepitanje->widget(), Qt::Key_Return); // presses the button
     EXPECT_EQ(fakes.keystrokes.tabs, 1);
-    EXPECT_EQ(w->questionIndex, 2);
-    EXPECT_EQ(basKvizomat.correctCount, 1);
+    EXPECT_EQ(fakes.beeper.count, 1);
+    EXPECT_FALSE(w->firstAttemptOpen); // shown again as answered, with its verdict
+    EXPECT_EQ(verdicts(*w), QStringList{"DA"});
     EXPECT_EQ(w->focusedControl(), w->txtOdgovor[0]);
 }
 
