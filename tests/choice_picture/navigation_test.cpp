@@ -261,8 +261,9 @@ TEST_F(Navigation, EveryRouteThroughRealEvents) {
         EXPECT_EQ(w->questionIndex, step.question) << step.route;
         EXPECT_EQ(w->reviewMode, step.mode == Review) << step.route;
         EXPECT_EQ(w->quickReviewMode, step.mode == Demonstration) << step.route;
-        if (step.mode == None)
+        if (step.mode == None) {
             EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje) << step.route;
+        }
     }
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 6);
 }
