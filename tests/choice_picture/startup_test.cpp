@@ -394,18 +394,62 @@ TEST_F(Startup, ControlsAtTheirDesignedPlaces) {
                                   "Pomoc"};
     for (std::size_t i = 0; i < 19; ++i)
         EXPECT_EQ(w->imgtoolbar[i]->widget()->toolTip(), tips[i]) << i + 1;
-    const std::pair<const char*, const char*> tops[] = {
-        {"mnuTest", "&Test"},
-        {"mnuKandidat", "Ka&ndidat"},
-        {"mnuPitanje", "Pitanj&e"},
-        {"mnuTabela", "Tabe&la"},
-        {"mnuPregledresenihpitanja", "Pregle&d pitanja"},
-        {"mnuReset", "&Reset"},
-        {"mnuPodesavanja", "Podesa&vanja"},
-        {"mnuInfo", "In&fo"},
-        {"mnuPomoc", "Pomo&c"}};
-    for (const auto& [name, caption] : tops)
-        EXPECT_EQ(w->findMenu(name)->caption(), caption);
+    // Every menu with its caption, access letter and shortcut.
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+    } menus[] = {
+        {"mnuTest", "&Test", {}},
+        {"mnuTestSliksaobrsitsaponudjodg", "&Slike saobr. sit. sa ponudj. odgovorima", {}},
+        {"mnuTestsuvapitsaponudjodg", "Su&va pitanja sa ponudjenim odgovorima", {}},
+        {"mnuTestSuvapitsaunosodg", "Suva pitanja sa &unosenjem odgovora", {}},
+        {"mnuTestSuvapitizppsaponudjodg", "Suva pit. iz &Prve pomoci sa pon. odg.", {}},
+        {"mnuTestSuvapitizPPsaunosodg", "Suva pit. iz Prve pomoci sa unos. &odg.", {}},
+        {"mnuTestSaobracajniznaci15znakova", "Saobracajni &znaci(15 znakova)", {}},
+        {"mnuTestZnacikojedajuovlsaobrlica", "Znaci koje daju ovl. saobracajna &lica", {}},
+        {"mnuTestSlsaobrznaksaponudjodg", "Sl&ike saobr. znak. sa ponudj. odg.", {}},
+        {"mnuTestRaskrsnice", "&Raskrsnice", {}},
+        {"mnuKandidat", "Ka&ndidat", {}},
+        {"mnuPitanje", "Pitanj&e", {}},
+        {"mnuPitanjeSledecepitanje", "&Sledece pitanje                  Ctrl+S", {}},
+        {"mnuPitanjePrethodnopitanje", "&Prethodno pitanje               Ctrl+P", {}},
+        {"mnuPitanjeOdredjenopitanje", "&Odredjeno pitanje", Qt::Key_F5},
+        {"mnuTabela", "Tabe&la", {}},
+        {"mnuTabelaskracenatabela", "&Skracena tabela          ", Qt::Key_F8},
+        {"mnuPregledresenihpitanja", "Pregle&d pitanja", {}},
+        {"mnuPreglrespitanjaProd1pitdokraja", "Pregled od &1. pitanja do kraja", Qt::Key_F9},
+        {"mnuPregrespitPreglodzadpitdokr", "Pregled od &zadatog pitanja do kraja",
+         Qt::CTRL | Qt::Key_F9},
+        {"mnuPreglrespitBrziprod1pitdokr", "Brzi pregled od 1. pitanja do kraja", {}},
+        {"mnuPregrespitBrzpregodzadpitdokr", "Brzi pregled od zadatog pitanja do kraja", {}},
+        {"mnuReset", "&Reset", {}},
+        {"mnuPodesavanja", "Podesa&vanja", {}},
+        {"mnuPodesavanjaZvuknakonnetacnogodg", "&Zvuk nakon netacnog odgovora", Qt::Key_F3},
+        {"mnuPodesavanjaIspDaNeubojinakonodg", "&Ispis DA/Ne  u boji nakon odgovora", Qt::Key_F4},
+        {"mnuPodesavanjazelokvokotacnogodg", "Zeleni okvir oko tacnog  odgovora", {}},
+        {"mnuPodesavanjaPojavokviraokoodg", "Pojavljivanje &okvira oko odgovora", {}},
+        {"mnuPodesavanjaJedanpokzatacanodg", "&Jedan pokusaj za tacan odgovor", Qt::Key_F6},
+        {"mnuPodesavanjaokokotxtpitiodg", "Okvir oko teksta pitanja i odgovora", {}},
+        {"mnuPodesavanjaTekucevreme", "&Tekuce vreme", Qt::Key_F7},
+        {"mnuPodesavanjaGrafprprotvremena", "&Graficki prikaz protoka vremena",
+         Qt::CTRL | Qt::Key_F7},
+        {"mnuPodesavanjaVremerada45minuta", "&Vreme rada: 45 minuta", {}},
+        {"mnuPodesavanjaPomocuprvomredu", "&Ispis teksta za Pomoc u prvom redu",
+         Qt::CTRL | Qt::Key_F1},
+        {"mnuPodesavanjaStandpodesavanja", "&Ucitavanje stand. podesavanja(Default)", {}},
+        {"mnuInfo", "In&fo", {}},
+        {"mnuInfoOAutoru", "O &Autoru", Qt::Key_F11},
+        {"mnuInfoOProgramu", "O &Programu", Qt::Key_F12},
+        {"mnuPomoc", "Pomo&c", {}},
+        {"mnuPomocPomoczaaktivniprogram", "Pomoc za &aktivni program", Qt::Key_F1},
+    };
+    for (const auto& menu : menus) {
+        const MenuItem* item = w->findMenu(menu.name);
+        ASSERT_NE(item, nullptr) << menu.name;
+        EXPECT_EQ(item->caption(), menu.caption) << menu.name;
+        EXPECT_EQ(item->shortcut(), menu.shortcut) << menu.name;
+    }
     EXPECT_EQ(w->lblKandidat->widget()->font().pixelSize(), 16);
     EXPECT_TRUE(w->lblKandidat->widget()->font().bold());
     EXPECT_EQ(w->lblTekucevreme->widget()->font().pixelSize(), 18);

@@ -35,6 +35,8 @@ TEST_F(ResultsTable, ShowsTheCountsTheGradeAndTheShares) {
     };
     const Case cases[] = {
         {10, 9, "Tacnih odgovora: 9", "Netacnih odgovora: 1", " POLOZIO(90%)", 36, 324},
+        {100, 89, "Tacnih odgovora: 89", "Netacnih odgovora: 11", " NIJE POLOZIO(89%)", 39.6,
+         320.4},
         {3, 2, "Tacnih odgovora: 2", "Netacnih odgovora: 1", " NIJE POLOZIO(66%)", 120, 240},
         {4, 4, "Tacnih odgovora: 4", "Netacnih odgovora: 0", " POLOZIO(100%)", 0, 360},
     };
