@@ -253,6 +253,7 @@ TEST_F(Navigation, EveryRouteThroughRealEvents) {
              w->tmrTimer1_Timer();
          },
          12},
+        {"Odredjeno pitanje, cancelled", click(w->CmdOdredjenoPitanje), 12},
     };
     for (const Step& step : steps) {
         if (step.mode == None)
@@ -265,7 +266,7 @@ TEST_F(Navigation, EveryRouteThroughRealEvents) {
             EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje) << step.route;
         }
     }
-    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 6);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 7);
 }
 
 } // namespace
