@@ -29,8 +29,8 @@
 // ShowQuestion) or just before a save; redrawing the same question keeps its counting state.
 #pragma once
 
-#include "app/catalogue.h"
-#include "design/question_file.h"
+#include "core/catalogue.h"
+#include "core/question_file.h"
 #include "platform/form.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #include "design/typed_answer_window.h"
 
-#include "app/kvizomat_module.h"
-#include "design/typed_answer.h"
+#include "core/kvizomat_module.h"
+#include "core/typed_answer.h"
 
 #include <algorithm>
 

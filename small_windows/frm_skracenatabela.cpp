@@ -1,7 +1,7 @@
 #include "small_windows/frm_skracenatabela.h"
 
-#include "app/kvizomat_module.h"
-#include "design/pass_mark.h"
+#include "core/kvizomat_module.h"
+#include "core/pass_mark.h"
 #include "platform/qt_text.h"
 
 namespace kviz {

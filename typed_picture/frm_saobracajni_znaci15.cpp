@@ -1,8 +1,8 @@
 #include "typed_picture/frm_saobracajni_znaci15.h"
 
-#include "app/kvizomat_module.h"
-#include "design/help_texts.h"
-#include "design/typed_answer.h"
+#include "core/help_texts.h"
+#include "core/kvizomat_module.h"
+#include "core/typed_answer.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"
 

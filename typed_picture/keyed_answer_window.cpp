@@ -1,6 +1,6 @@
 #include "typed_picture/keyed_answer_window.h"
 
-#include "design/typed_answer.h"
+#include "core/typed_answer.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"
 

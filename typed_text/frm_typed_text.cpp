@@ -1,7 +1,7 @@
 #include "typed_text/frm_typed_text.h"
 
-#include "design/help_texts.h"
-#include "design/typed_answer.h"
+#include "core/help_texts.h"
+#include "core/typed_answer.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"
 

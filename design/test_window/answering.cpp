@@ -1,6 +1,6 @@
 // The window's own mouse and key handlers: answering by click or by the keys A to D, the hot
 // zones of the surface, the hover frame, and the right and double click as a step on.
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 #include "design/test_window.h"
 
 namespace kviz {

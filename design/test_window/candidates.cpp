@@ -1,6 +1,6 @@
 // The candidate list in cmbKandidat, the name prompt, and the choice of a candidate.
-#include "app/kvizomat_module.h"
-#include "design/progress_file.h"
+#include "core/kvizomat_module.h"
+#include "core/progress_file.h"
 #include "design/test_window.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"

@@ -1,6 +1,6 @@
 // Counting the questions left, the grade in the header, and Reset.
-#include "app/kvizomat_module.h"
-#include "design/pass_mark.h"
+#include "core/kvizomat_module.h"
+#include "core/pass_mark.h"
 #include "design/test_window.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"

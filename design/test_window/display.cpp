@@ -1,5 +1,5 @@
 // Drawing the question on screen, and the frames round its answer bands.
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 #include "design/test_window.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"

@@ -1,5 +1,5 @@
 // The results table and the end of work.
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 #include "design/test_window.h"
 #include "platform/basic.h"
 #include "platform/qt_text.h"

@@ -1,5 +1,5 @@
 // The help box and the two About windows.
-#include "design/help_texts.h"
+#include "core/help_texts.h"
 #include "design/test_window.h"
 #include "small_windows/frm_oprogramu.h"
 

@@ -1,7 +1,7 @@
 // The controls, menus and toolbar of a test window, placed as designed (twips).
 #include "design/test_window.h"
 
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 // Saving a candidate's progress in this test, and loading it back.
-#include "app/kvizomat_module.h"
-#include "design/progress_file.h"
+#include "core/kvizomat_module.h"
+#include "core/progress_file.h"
 #include "design/test_window.h"
 #include "platform/basic.h"
 #include "platform/files.h"

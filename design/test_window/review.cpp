@@ -1,7 +1,7 @@
 // Review of solved questions and the demonstration of the correct answers. Both lock most of
 // the window, turn "Kraj rada" into "Izlaz", and on leaving bring back the question and the
 // hover-frame option of the time before.
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 #include "design/test_window.h"
 
 namespace kviz {

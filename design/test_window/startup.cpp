@@ -1,6 +1,6 @@
 // Start-up and activation of a test window, and its question file.
-#include "app/folders.h"
-#include "app/kvizomat_module.h"
+#include "core/folders.h"
+#include "core/kvizomat_module.h"
 #include "design/test_window.h"
 #include "platform/files.h"
 #include "platform/qt_text.h"

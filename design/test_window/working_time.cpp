@@ -1,8 +1,8 @@
 // The one-second tick: the clock, the working minutes and their limit, the moving help line
 // and the working-time items whose time has passed. The working clock is monotonic, so the
 // time of day (midnight included) has no part in it.
+#include "core/work_time.h"
 #include "design/test_window.h"
-#include "design/work_time.h"
 
 #include <algorithm>
 

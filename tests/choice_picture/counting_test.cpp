@@ -1,5 +1,4 @@
 // Counting the questions left, the grade in the header, and Reset.
-#include "design/pass_mark.h"
 #include "tests/choice_picture/picture_window.h"
 
 #include <QScrollBar>
@@ -8,25 +7,6 @@ namespace kviz {
 namespace {
 
 using Counting = testing::PictureWindowTest;
-
-TEST(PassMark, GradesAtNinetyPercent) {
-    struct Case {
-        int answered, correct, mark;
-        const char* label;
-    };
-    const Case cases[] = {
-        {10, 9, 90, "Ocena: POLOZIO(90%)"},        {9, 8, 88, "Ocena: NIJE POLOZIO(88%)"},
-        {1, 1, 100, "Ocena: POLOZIO(100%)"},       {1, 0, 0, "Ocena: NIJE POLOZIO(0%)"},
-        {3, 2, 66, "Ocena: NIJE POLOZIO(66%)"},    {0, 0, -1, "Ocena:"},
-        {100, 89, 89, "Ocena: NIJE POLOZIO(89%)"}, {100, 90, 90, "Ocena: POLOZIO(90%)"},
-    };
-    for (const auto& c : cases) {
-        if (c.answered != 0) {
-            EXPECT_EQ(passMark(c.answered, c.correct), c.mark);
-        }
-        EXPECT_EQ(gradeLabel(c.answered, c.correct), c.label);
-    }
-}
 
 TEST_F(Counting, LeavingAnAnsweredQuestionCountsIt) {
     auto w = start(5);

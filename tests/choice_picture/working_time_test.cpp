@@ -1,21 +1,10 @@
 // The one-second tick on a clock driven by hand: working minutes, limits, the help line.
-#include "design/work_time.h"
 #include "tests/choice_picture/picture_window.h"
 
 namespace kviz {
 namespace {
 
 using WorkingTime = testing::PictureWindowTest;
-
-TEST(WorkMinutes, RoundHalfToEvenAfterCuttingToWholeSeconds) {
-    const std::pair<double, int> cases[] = {{0, 0},   {30, 0},  {30.9, 0}, {31, 1},  {89, 1},
-                                            {90, 2},  {150, 2}, {151, 3},  {209, 3}, {210, 4},
-                                            {270, 4}, {271, 5}, {-5, 0}};
-    for (auto [seconds, minutes] : cases)
-        EXPECT_EQ(elapsedWorkMinutes(seconds), minutes) << seconds;
-    EXPECT_FALSE(workLimitReached(299.9, 5));
-    EXPECT_TRUE(workLimitReached(300, 5));
-}
 
 class Ticking : public WorkingTime {
 protected:

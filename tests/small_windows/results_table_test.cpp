@@ -1,4 +1,4 @@
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 #include "platform/fakes.h"
 #include "small_windows/frm_skracenatabela.h"
 #include "tests/support/qt_print.h"

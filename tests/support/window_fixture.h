@@ -2,7 +2,7 @@
 // shared variables reset before each test.
 #pragma once
 
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 #include "platform/fakes.h"
 #include "tests/support/bank.h"
 #include "tests/support/qt_print.h"

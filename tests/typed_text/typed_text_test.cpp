@@ -1,6 +1,5 @@
 // The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
 // progress rows, review and demonstration.
-#include "design/typed_answer.h"
 #include "tests/support/window_fixture.h"
 #include "typed_text/frm_typed_text.h"
 
@@ -24,28 +23,6 @@ std::vector<std::string> clozeQuestion(int q) {
     const std::string answer = q == 1 ? "abc" : "q" + std::to_string(q);
     return {"Pitanje broj " + std::to_string(q) + " glasi:", "",
             "Tacan odgovor je *" + answer + "* i nista drugo.", ""};
-}
-
-TEST(TypedAnswer, ClozeLinesAndFields) {
-    auto cloze = findCloze("Brzina je *50* km/h.");
-    ASSERT_TRUE(cloze.has_value());
-    EXPECT_EQ(cloze->firstStar, 10u);
-    EXPECT_EQ(cloze->answer, "50");
-    EXPECT_EQ(findCloze("*levo* skrece")->firstStar, 0u);
-    EXPECT_EQ(findCloze("jedna *zvezda  ")->answer, "zvezda  "); // to the end of the record
-    EXPECT_FALSE(findCloze("bez zvezdice").has_value());
-    EXPECT_EQ(answerField(""), "  ");
-    EXPECT_EQ(answerField("x"), "x ");
-    EXPECT_EQ(answerField("12"), "12");
-    EXPECT_EQ(answerField("abc"), "abc");
-    EXPECT_EQ(answerField("7", 3), "7  ");
-    EXPECT_EQ(typedRow("x ", 'N'), "x N");
-    EXPECT_EQ(typedRow("", '\0'), std::string(1, '\0'));
-    EXPECT_FALSE(readTypedRow("").has_value());
-    EXPECT_EQ(readTypedRow("x N"), std::make_pair(std::string("x "), 'N'));
-    EXPECT_EQ(readTypedRow(" "), std::make_pair(std::string(), ' '));
-    EXPECT_EQ(readTypedRow(std::string(1, '\0')), std::make_pair(std::string(), '\0'));
-    EXPECT_EQ(readTypedRow("abcQ"), std::make_pair(std::string(), '\0')); // no result letter
 }
 
 class TypedText : public testing::WindowFixture {

@@ -1,4 +1,4 @@
-#include "design/question_file.h"
+#include "core/question_file.h"
 #include "tests/support/bank.h"
 #include "tests/support/temp_folder.h"
 

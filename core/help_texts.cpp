@@ -1,4 +1,4 @@
-#include "design/help_texts.h"
+#include "core/help_texts.h"
 
 namespace kviz {
 

@@ -1,4 +1,4 @@
-#include "design/pass_mark.h"
+#include "core/pass_mark.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "design/progress_file.h"
+#include "core/progress_file.h"
 
 #include "platform/basic.h"
 

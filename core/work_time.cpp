@@ -1,4 +1,4 @@
-#include "design/work_time.h"
+#include "core/work_time.h"
 
 #include "platform/basic.h"
 

@@ -1,5 +1,5 @@
-#include "app/catalogue.h"
-#include "app/folders.h"
+#include "core/catalogue.h"
+#include "core/folders.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

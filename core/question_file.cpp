@@ -1,4 +1,4 @@
-#include "design/question_file.h"
+#include "core/question_file.h"
 
 #include "platform/basic.h"
 

@@ -1,4 +1,4 @@
-#include "app/kvizomat_module.h"
+#include "core/kvizomat_module.h"
 
 namespace kviz {
 

@@ -1,4 +1,4 @@
-#include "design/typed_answer.h"
+#include "core/typed_answer.h"
 
 #include <algorithm>
 

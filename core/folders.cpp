@@ -1,4 +1,4 @@
-#include "app/folders.h"
+#include "core/folders.h"
 
 namespace kviz {
 
