@@ -30,6 +30,7 @@
 #pragma once
 
 #include "core/catalogue.h"
+#include "core/colours.h"
 #include "core/question_file.h"
 #include "platform/form.h"
 
@@ -219,7 +220,7 @@ public:
     // Shows question number n (1 or more) and adds it to the question box's history.
     virtual void JumpToQuestion(int number);
     void RememberQuestionNumber();
-    virtual void CmdSledecepitanje_Click();
+    void CmdSledecepitanje_Click();
     void CmdPrethodnopitanje_Click();
     void CmdOdredjenoPitanje_Click();
     void cmbPitanje_GotFocus();
@@ -230,6 +231,9 @@ public:
     // belongs to the question on screen.
     void HeaderBoxLostFocus();
     virtual void cmbPitanje_KeyPress(int& keyAscii);
+    // A number out of range in the question box: a beep, a "Greska" box naming the bound, and
+    // the bound in the box (above the maximum, the text given for it).
+    void RefuseQuestionNumber(bool aboveMaximum, int maximum, const QString& inTheBox);
     virtual void cmbPitanje_LostFocus();
     void VScrollzapitanje_Change();
     void VScrollzapitanje_Scroll();
@@ -319,8 +323,9 @@ public:
     void DemonstrationStep();
     // Leaves the demonstration and gives the window back.
     void EndDemonstration();
-    // Brings back the question and the settings of the time before the mode.
-    void RestoreAfterReview();
+    // Ends a review or the demonstration: the window is unlocked, and the question and the
+    // settings of the time before the mode come back.
+    void LeaveMode();
 
     // Help and the About windows
     void mnuPomocPomoczaaktivniprogram_Click();
@@ -475,8 +480,8 @@ public:
     std::filesystem::path candidateListPath() { return stateRoot() / "Kandidat.ime"; }
 
     static constexpr QColor kBlack{0, 0, 0};
-    static constexpr QColor kGrey{128, 128, 128};
-    static constexpr QColor kLightRed{255, 0, 0};
+    static inline const QColor kGrey{colours::kGrey};
+    static inline const QColor kLightRed{colours::kLightRed};
     static constexpr QColor kWhite{255, 255, 255};
     QColor correctColor() const;
 

@@ -127,12 +127,7 @@ void TypedAnswerWindow::StoreAnswerAndShowNext() {
         StoreTypedAnswer();
     // The answer is left: the question is drawn afresh, also when it is the only one.
     firstAttemptOpen = false;
-    ++questionIndex;
-    if (questionIndex > questionCount) {
-        services().beeper->beep();
-        questionIndex = 1;
-    }
-    ShowQuestion();
+    TestWindow::ShowNextQuestion();
 }
 
 void TypedAnswerWindow::ClearAnswers() { ForgetAnswers(); }
@@ -187,10 +182,6 @@ void TypedAnswerWindow::Form_DblClick() {
 }
 
 void TypedAnswerWindow::Form_KeyPress(int& keyAscii) {
-    if (!keyPreview) {
-        keyPreview = true;
-        return;
-    }
     if (keyAscii == 13) {
         // Enter on a focused button presses it; elsewhere it moves on to the next tab stop.
         if (dynamic_cast<CommandButton*>(focusedControl()) != nullptr)
@@ -201,15 +192,6 @@ void TypedAnswerWindow::Form_KeyPress(int& keyAscii) {
     }
     if (keyAscii == 27 && (quickReviewMode || reviewMode))
         cmdKrajrada_Click();
-}
-
-void TypedAnswerWindow::Form_KeyUp(int& keyCode, int) {
-    if (KeyPreviewGuard())
-        return;
-    if (keyCode == keys::PageDown)
-        StoreAnswerAndShowNext();
-    else if (keyCode == keys::PageUp)
-        ShowPreviousQuestion();
 }
 
 void TypedAnswerWindow::Form_MouseMove(int, int, double x, double y) {

@@ -37,14 +37,12 @@ public:
     void LoadQuestionCount() override;
     void FocusAnswerInput() override;
     void ShowNextQuestion() override { StoreAnswerAndShowNext(); }
-    void CmdSledecepitanje_Click() override { StoreAnswerAndShowNext(); }
     std::vector<std::string> ProgressRows() const override;
     void ApplyProgressRows(const std::vector<std::string>& rows) override;
 
     void Form_Click() override;
     void Form_DblClick() override;
     void Form_KeyPress(int& keyAscii) override;
-    void Form_KeyUp(int& keyCode, int shift) override;
     void Form_MouseMove(int button, int shift, double x, double y) override;
 
     // Stores what is typed, while the question is still open, and shows the next question.

@@ -48,14 +48,6 @@ double roundHalfEven(double value) {
     return std::fmod(floorValue, 2.0) == 0.0 ? floorValue : floorValue + 1.0;
 }
 
-std::optional<std::int16_t> toInteger(double value) {
-    double r = roundHalfEven(value);
-    if (!std::isfinite(r) || r < std::numeric_limits<std::int16_t>::min() ||
-        r > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(r);
-}
-
 std::optional<std::int32_t> toLong(double value) {
     double r = roundHalfEven(value);
     if (!std::isfinite(r) || r < std::numeric_limits<std::int32_t>::min() ||
@@ -133,8 +125,6 @@ std::string trimEnd(std::string_view text) {
     const auto end = text.find_last_not_of(' ');
     return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
-
-std::string decimal(long long value) { return std::to_string(value); }
 
 char32_t cp1250ToUnicode(unsigned char byte) {
     if (byte < 0x80)

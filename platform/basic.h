@@ -19,9 +19,6 @@ double leadingNumber(std::string_view text);
 // Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double roundHalfEven(double value);
 
-// Conversion to a 16-bit whole number by rounding halves to even; empty when out of range.
-std::optional<std::int16_t> toInteger(double value);
-
 // Conversion to a 32-bit whole number by rounding halves to even; empty when out of range.
 std::optional<std::int32_t> toLong(double value);
 
@@ -33,9 +30,6 @@ std::string trim(std::string_view text);
 
 // The text without trailing blanks.
 std::string trimEnd(std::string_view text);
-
-// A whole number in decimal with no padding and no leading blank.
-std::string decimal(long long value);
 
 // Windows-1250 <-> Unicode for one character. Bytes that the code page leaves undefined map
 // to the control characters of the same number, so that any text of bytes makes the round

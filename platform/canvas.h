@@ -84,8 +84,8 @@ public:
     void paintOn(QPainter& painter, const QRect& area) const;
     const std::vector<DrawOp>& log() const { return log_; }
 
-    // The Qt font that stands in for a font name of the original windows, with its size in
-    // points taken as pixels at 96 dots per inch.
+    // The installed font that stands in for a font name the windows ask for ("MS Sans Serif",
+    // "MS Serif"), with its size in points taken as pixels at 96 dots per inch.
     static QFont screenFont(const QString& name, double sizePoints, bool bold);
 
 signals:

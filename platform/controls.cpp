@@ -109,8 +109,8 @@ class PieWidget : public QWidget {
 public:
     explicit PieWidget(QWidget* parent) : QWidget(parent) {}
     const PieChart* chart = nullptr;
-    QColor firstColor{255, 0, 0};
-    QColor secondColor{10, 170, 10};
+    QColor firstColor{Qt::red};
+    QColor secondColor{Qt::darkGreen};
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -370,7 +370,6 @@ void ComboBox::addItem(const QString& item) {
 }
 
 int ComboBox::listCount() const { return combo_->count(); }
-QString ComboBox::item(int index) const { return combo_->itemText(index); }
 
 void ComboBox::setListIndex(int index) {
     if (index < -1 || index >= combo_->count())
@@ -715,20 +714,12 @@ void VScrollBar::syncWidget() {
     syncing_ = false;
 }
 
-void VScrollBar::setMin(int min) {
-    min_ = min;
-    int low = std::min(min_, max_), high = std::max(min_, max_);
-    bool changed = false;
-    if (value_ < low || value_ > high) {
-        value_ = value_ < low ? low : high;
-        changed = true;
-    }
-    syncWidget();
-    if (changed && onChange)
-        onChange();
-}
+void VScrollBar::setMin(int min) { setRange(min, max_); }
 
-void VScrollBar::setMax(int max) {
+void VScrollBar::setMax(int max) { setRange(min_, max); }
+
+void VScrollBar::setRange(int min, int max) {
+    min_ = min;
     max_ = max;
     int low = std::min(min_, max_), high = std::max(min_, max_);
     bool changed = false;

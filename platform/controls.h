@@ -151,7 +151,6 @@ public:
     void setText(const QString& text);
     void addItem(const QString& item);
     int listCount() const;
-    QString item(int index) const;
     int listIndex() const { return listIndex_; }
     // Selects an entry and shows its text; -1 selects none and leaves the text.
     void setListIndex(int index);
@@ -207,7 +206,7 @@ private:
     QImage aheadImage_;
 };
 
-// A vertical scroll bar with the original's semantics: a value outside the range is refused,
+// A vertical scroll bar: a value outside the range is refused,
 // the minimum may lie above the maximum, Change fires when the value changes by an arrow, a
 // page click, the end of a drag or a value set in code, and Scroll fires while dragging.
 class VScrollBar : public Control {
@@ -226,6 +225,8 @@ public:
     std::function<void()> onScroll;
 
 private:
+    // A value outside the new range moves to its nearer end, which is a change.
+    void setRange(int min, int max);
     void syncWidget();
     void userMoved(int widgetValue, bool dragging);
     void dragEnded();
@@ -302,7 +303,6 @@ public:
     bool enabled() const { return enabled_; }
     void setVisible(bool visible);
     bool visible() const { return visible_; }
-    bool isSeparator() const { return separator_; }
     const std::vector<MenuItem*>& items() const { return items_; }
 
     // Chooses the item as the user would: runs its click callback while it is enabled.

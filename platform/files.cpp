@@ -219,7 +219,7 @@ std::optional<std::uintmax_t> fileLength(const fs::path& path) {
     return size;
 }
 
-std::optional<std::uintmax_t> probeFileSize(const fs::path& path) {
+std::optional<std::uintmax_t> lengthCreatingIfMissing(const fs::path& path) {
     // Created new and never through a link. When that fails, the file already stands there, or
     // it cannot be had, which its length tells.
 #ifdef _WIN32

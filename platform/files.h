@@ -61,6 +61,6 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 
 // Length of a file in bytes; a missing file is first created empty, never through a link. Empty
 // when the file cannot be probed (a missing folder, no access, a link to nothing).
-std::optional<std::uintmax_t> probeFileSize(const std::filesystem::path& path);
+std::optional<std::uintmax_t> lengthCreatingIfMissing(const std::filesystem::path& path);
 
 } // namespace kviz::files

@@ -1,7 +1,7 @@
 // A top-level window of the trainer: a menu bar above a client area sized in twips, with the
 // controls placed on it and a drawing surface (Canvas) in the window's own user scale.
 //
-// Event order follows the original windows:
+// Events come in this order:
 // - Load runs once; Activate runs after the load at the first showing, and again each time a
 //   modal window of the program closes over this one, never on a return from a message box,
 //   an input box or another application.
@@ -155,18 +155,18 @@ private:
     bool unloaded_ = false;
 };
 
-// Key codes of the original windows, for the key handlers.
+// The key codes the key handlers receive: the virtual-key numbers of the keys.
 namespace keys {
 constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33, PageDown = 34,
               End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46, F1 = 112;
 } // namespace keys
 
-// Mouse buttons as the original windows number them.
+// The mouse buttons as the mouse handlers number them.
 namespace buttons {
 constexpr int Left = 1, Right = 2, Middle = 4;
 }
 
-// Converts a Qt key to the original's key code (0 when there is none).
+// Converts a Qt key to the key code the handlers receive (0 when there is none).
 int keyCodeFromQt(int qtKey);
 
 } // namespace kviz

@@ -1,5 +1,7 @@
 #include "small_windows/frm_oprogramu.h"
 
+#include "core/colours.h"
+
 #include <QLayout>
 #include <QMainWindow>
 
@@ -38,7 +40,7 @@ frmOProgramu::frmOProgramu(Services services, QWidget* owner)
                                    Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowCloseButtonHint);
     window()->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    canvas().setBackColor(QColor(192, 192, 192));
+    canvas().setBackColor(QColor(colours::kLightGrey));
     for (std::size_t i = 0; i < kLines.size(); ++i) {
         const int number = i < 11 ? static_cast<int>(i) + 1 : 14;
         Label& label = add<Label>(QString("Label%1").arg(number), surface(), "Label1");
@@ -68,7 +70,7 @@ void frmOProgramu::Form_Load() {
 
 frmOAutoru::frmOAutoru(Services services) : Form(services, 4680, 3195) {
     setCaption("Form1");
-    canvas().setBackColor(QColor(192, 192, 192));
+    canvas().setBackColor(QColor(colours::kLightGrey));
     Label1 = &add<Label>("Label1", surface(), "Ravnodar");
     Label1->setBounds(1560, 480, 600, 420);
     Label1->setFont("MS Sans Serif", 17.25, true);
@@ -85,7 +87,7 @@ frmOAutoru::frmOAutoru(Services services) : Form(services, 4680, 3195) {
     client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window()->resize(designed);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::Window, QColor(colours::kLightGrey));
     client->setPalette(palette);
 }
 

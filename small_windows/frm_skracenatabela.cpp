@@ -1,5 +1,6 @@
 #include "small_windows/frm_skracenatabela.h"
 
+#include "core/colours.h"
 #include "core/kvizomat_module.h"
 #include "core/pass_mark.h"
 #include "platform/qt_text.h"
@@ -7,7 +8,7 @@
 namespace kviz {
 
 namespace {
-const QColor kLightGrey(192, 192, 192);
+const QColor kLightGrey(colours::kLightGrey);
 } // namespace
 
 frmSkracenatabela::frmSkracenatabela(Services services) : Form(services, 5475, 5490) {
@@ -29,15 +30,15 @@ frmSkracenatabela::frmSkracenatabela(Services services) : Form(services, 5475, 5
     Label2->setBackColor(kLightGrey);
     lblOcNijepolPoluskrtab = label("lblOcNijepolPoluskrtab", " NIJE POLOZIO", 1440, 420, 1905, 300);
     lblNetacodg = label("lblNetacodg", "Netacnih odgovora", 120, 720, 2265, 300);
-    lblNetacodg->setForeColor(QColor(255, 0, 0));
+    lblNetacodg->setForeColor(QColor(colours::kLightRed));
     lblNetacodg->setBackColor(kLightGrey);
     lblTacnodg = label("lblTacnodg", "Tacnih odgovora", 390, 960, 1995, 300);
-    lblTacnodg->setForeColor(QColor(10, 170, 10));
+    lblTacnodg->setForeColor(QColor(colours::kCorrectGreen));
     lblTacnodg->setBackColor(kLightGrey);
     // The wrong share in red first, then the right share in green.
     MSChart1 = &add<PieChart>("MSChart1", client);
     MSChart1->setBounds(1140, 1320, 3255, 3495);
-    MSChart1->setColors(QColor(255, 0, 0), QColor(10, 170, 10));
+    MSChart1->setColors(QColor(colours::kLightRed), QColor(colours::kCorrectGreen));
     // The texts the load writes can be wider than the designed labels.
     for (Label* grows : {lblKandidatskrtabela, lblOcNijepolPoluskrtab, lblNetacodg, lblTacnodg})
         grows->setAutoSize(true);

@@ -50,7 +50,7 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
         box.onLostFocus = [this] { txtOdgovor_LostFocus(); };
         Label& verdict = add<Label>(QString("lblTacodgovor%1").arg(i), surface(), QString());
         verdict.setBounds(kColumnLefts[column], kVerdictTops[row], 465, 165);
-        verdict.setForeColor(QColor(10, 170, 10));
+        verdict.setForeColor(QColor(colours::kCorrectGreen));
         lblTacodgovor[static_cast<std::size_t>(i)] = &verdict;
     }
     ChainAnswerBoxes();
@@ -254,17 +254,8 @@ void frmSaobracajniznaci15znakova::cmbPitanje_KeyPress(int& keyAscii) {
         return;
     }
     // Out of range: only the box is corrected; the task on screen stays.
-    services().beeper->beep();
-    if (q > questionCountTotal()) {
-        services().dialogs->messageBox(
-            QString("\nMaksimalni broj pitanja je %1.").arg(questionCountTotal()), "Greska",
-            MessageIcon::Critical);
-        cmbPitanje->setText(QString::number(questionOf(std::max(questionCount, 1), 0)));
-    } else {
-        services().dialogs->messageBox("\nMinimalni broj pitanja je 1.", "Greska",
-                                       MessageIcon::Critical);
-        cmbPitanje->setText("1");
-    }
+    RefuseQuestionNumber(q > questionCountTotal(), questionCountTotal(),
+                         QString::number(questionOf(std::max(questionCount, 1), 0)));
 }
 
 void frmSaobracajniznaci15znakova::imgslika_DblClick() {

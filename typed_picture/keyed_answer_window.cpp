@@ -70,8 +70,6 @@ void KeyedAnswerWindow::txtOdgovor_KeyUp() {
 }
 
 void KeyedAnswerWindow::StoreTypedAnswer() {
-    if (reviewMode || quickReviewMode)
-        return; // the boxes show the keys or a stored answer, not the candidate's typing
     bool given = false, allRight = true;
     typedAnswer() = answerFromBoxes(given, allRight);
 }

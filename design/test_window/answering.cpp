@@ -95,16 +95,13 @@ bool TestWindow::HotZoneClick() {
         return true;
     }
     if (mouseY > z.barTop && mouseY < z.barBottom && mouseX > z.barLeft && mouseX < z.barRight) {
-        mnuPodesavanjaGrafprprotvremena->setChecked(!mnuPodesavanjaGrafprprotvremena->checked());
-        ProgressBar1->setVisible(mnuPodesavanjaGrafprprotvremena->checked());
+        mnuPodesavanjaGrafprprotvremena_Click();
         return true;
     }
     return false;
 }
 
 void TestWindow::Form_KeyPress(int& keyAscii) {
-    if (KeyPreviewGuard())
-        return;
     if (keyAscii == 27) {
         if (quickReviewMode || reviewMode)
             cmdKrajrada_Click();

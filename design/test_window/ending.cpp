@@ -22,12 +22,12 @@ void TestWindow::cmdKrajrada_Click() {
         // The demonstration ends at the next tick; the window is given back at once.
         stopRequested = true;
         reviewMode = false;
-        RestoreAfterReview();
+        LeaveMode();
         return;
     }
     if (reviewMode) {
         reviewMode = false;
-        RestoreAfterReview();
+        LeaveMode();
         return;
     }
     EndWork(true);
@@ -66,9 +66,7 @@ void TestWindow::Form_QueryUnload(bool& cancel) {
     // leaving a review or the demonstration.
     if (!ending && (reviewMode || quickReviewMode)) {
         reviewMode = false;
-        quickReviewMode = false;
-        stopRequested = false;
-        RestoreAfterReview();
+        EndDemonstration();
     }
     cancel = !EndWork(false);
 }

@@ -32,7 +32,7 @@ QPixmap toolbarPicture(int image) {
     QColor face = image <= 9 ? QColor(0, 0, 160) : QColor(0, 110, 0);
     if (image == 18)
         face = QColor(180, 0, 0);
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(QColor(colours::kGrey));
     painter.drawRect(0, 0, 19, 19);
     painter.setPen(face);
     painter.setFont(Canvas::screenFont("MS Sans Serif", 9, true));
@@ -113,10 +113,7 @@ TestWindow::TestWindow(Services services, const TestDescriptor& test, WindowLayo
 
 TestWindow::~TestWindow() = default;
 
-QColor TestWindow::correctColor() const {
-    std::uint32_t rgb = basKvizomat.correctColour;
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
+QColor TestWindow::correctColor() const { return QColor(basKvizomat.correctColour); }
 
 void TestWindow::buildControls() {
     QWidget* client = surface();

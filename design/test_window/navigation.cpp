@@ -109,12 +109,15 @@ void TestWindow::cmbPitanje_KeyPress(int& keyAscii) {
     }
     // Out of range: only the box is corrected; the question on screen and its number stay, so
     // a second Enter goes to the corrected number.
+    RefuseQuestionNumber(n > questionCount, questionCount, QString::number(questionCount));
+}
+
+void TestWindow::RefuseQuestionNumber(bool aboveMaximum, int maximum, const QString& inTheBox) {
     services().beeper->beep();
-    if (n > questionCount) {
-        services().dialogs->messageBox(
-            QString("\nMaksimalni broj pitanja je %1.").arg(questionCount), "Greska",
-            MessageIcon::Critical);
-        cmbPitanje->setText(QString::number(questionCount));
+    if (aboveMaximum) {
+        services().dialogs->messageBox(QString("\nMaksimalni broj pitanja je %1.").arg(maximum),
+                                       "Greska", MessageIcon::Critical);
+        cmbPitanje->setText(inTheBox);
     } else {
         services().dialogs->messageBox("\nMinimalni broj pitanja je 1.", "Greska",
                                        MessageIcon::Critical);
@@ -138,8 +141,6 @@ void TestWindow::VScrollzapitanje_Change() {
 void TestWindow::VScrollzapitanje_Scroll() { VScrollzapitanje_Change(); }
 
 void TestWindow::Form_KeyUp(int& keyCode, int) {
-    if (KeyPreviewGuard())
-        return;
     if (keyCode == keys::PageDown)
         ShowNextQuestion();
     else if (keyCode == keys::PageUp)

@@ -101,7 +101,7 @@ void TestWindow::LoadProgress() {
         return;
     TallyAnswer(); // what was answered here before the load still counts
     const auto path = progressFolder() / progressFileName(candidatePosition);
-    auto length = files::probeFileSize(path);
+    auto length = files::lengthCreatingIfMissing(path);
     if (length && *length > 0) {
         // A file that cannot be read counts as one without saved progress.
         if (auto lines = files::readLines(path)) {

@@ -70,7 +70,7 @@ void TestWindow::BeginReview() { BeginMode(false); }
 
 void TestWindow::BeginQuickReview() { BeginMode(true); }
 
-void TestWindow::RestoreAfterReview() {
+void TestWindow::LeaveMode() {
     questionIndex = savedQuestionIndex;
     if (layout_.keepsHoverFrame)
         mnuPodesavanjaPojavokviraokoodg->setChecked(savedHoverFrame);
@@ -126,7 +126,7 @@ void TestWindow::StartModeFromAskedQuestion(bool demonstration) {
         // Cancel or 0 starts no demonstration.
         quickReviewMode = false;
         stopRequested = false;
-        RestoreAfterReview();
+        LeaveMode();
     }
     // 0 or Cancel: a review runs from the question on screen.
 }
@@ -166,7 +166,7 @@ void TestWindow::DemonstrationStep() {
 void TestWindow::EndDemonstration() {
     quickReviewMode = false;
     stopRequested = false;
-    RestoreAfterReview();
+    LeaveMode();
 }
 
 } // namespace kviz

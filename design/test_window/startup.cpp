@@ -9,10 +9,6 @@
 
 namespace kviz {
 
-namespace {
-constexpr std::uint32_t kCorrectColour = (10u << 16) | (170u << 8) | 10u;
-} // namespace
-
 void TestWindow::Form_Load() {
     if (layout_.startupWindow) {
         show(); // the user sees the window while the rest of the load runs
@@ -65,7 +61,7 @@ void TestWindow::SetLoadDefaults() {
 void TestWindow::LoadCandidateList() {
     // A list that cannot be probed or read counts as empty, and is never written over.
     candidateListUnreadable = files::unreadable(candidateListPath());
-    auto length = files::probeFileSize(candidateListPath());
+    auto length = files::lengthCreatingIfMissing(candidateListPath());
     std::optional<std::vector<std::string>> lines;
     if (length && *length > 0)
         lines = files::readLines(candidateListPath());
@@ -92,7 +88,7 @@ void TestWindow::Form_Activate() {
     if (layout_.startupWindow)
         basKvizomat.programFolder =
             folderWithSeparator(services().locations->programFolder().string());
-    basKvizomat.correctColour = kCorrectColour;
+    basKvizomat.correctColour = colours::kCorrectGreen;
     ShowQuestion();
     // A return from one of the program's own windows only redraws: the progress is loaded and
     // the working clock started at the first activation alone.
@@ -129,7 +125,6 @@ void TestWindow::OpenQuestionFile() {
 }
 
 void TestWindow::LoadQuestionCount() {
-    lineBuffer = questionFile_.header();
     questionCount = questionFile_.questionCount();
     answerLetters.assign(static_cast<std::size_t>(questionCount) + 1, '\0');
     resultLetters.assign(static_cast<std::size_t>(questionCount) + 1, '\0');

@@ -341,12 +341,10 @@ TEST_F(Answering, EscOutsideTheReviewsDoesNothing) {
     EXPECT_EQ(beeps(), 0);
 }
 
+// A click that finds the keys with a header box only gives them back to the window; the keys
+// themselves reach the window only while it sees them.
 TEST_F(Answering, KeyPreviewOffOnlyTurnsItBackOn) {
     auto w = start();
-    w->keyPreview = false;
-    key(*w, 'b');
-    EXPECT_TRUE(w->keyPreview);
-    EXPECT_EQ(w->answerLetters[1], '\0');
     w->keyPreview = false;
     clickAt(*w, 7000, w->topB);
     EXPECT_TRUE(w->keyPreview);

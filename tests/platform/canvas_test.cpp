@@ -355,7 +355,7 @@ TEST(Canvas, ReportedAreasCoverEveryChangedPixel) {
     }
 }
 
-TEST(Canvas, OriginalFontNamesMapToTheLiberationFontsAtNinetySixDpi) {
+TEST(Canvas, TheWindowsFontNamesMapToTheLiberationFontsAtNinetySixDpi) {
     struct Row {
         QString name;
         double points;

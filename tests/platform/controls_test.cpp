@@ -72,7 +72,7 @@ TEST_F(ScrollBarTest, ArrowsAndPageClicksFireChangeOnce) {
     const Row rows[] = {
         {"arrow down", 0, 100, 50, QAbstractSlider::SliderSingleStepAdd, 51},
         {"arrow up", 0, 100, 50, QAbstractSlider::SliderSingleStepSub, 49},
-        // A page is one step, as on the original bar.
+        // A page is one step.
         {"page down", 0, 100, 50, QAbstractSlider::SliderPageStepAdd, 51},
         {"page up", 0, 100, 50, QAbstractSlider::SliderPageStepSub, 49},
         // With the minimum above the maximum, the bottom of the bar is the maximum.
@@ -207,7 +207,7 @@ TEST_F(ScrollBarTest, DragBackToTheStartFiresNoChange) {
     EXPECT_EQ(events, QStringList({"Scroll 20", "Scroll 10"}));
 }
 
-TEST_F(ScrollBarTest, DragOnAReversedRangeReportsTheOriginalsValues) {
+TEST_F(ScrollBarTest, DragOnAReversedRangeReportsValuesFromTheMaximumAtTheTop) {
     range(100, 0, 100); // at the top
     widget()->setSliderDown(true);
     widget()->setSliderPosition(widget()->minimum() + 25);

@@ -203,15 +203,15 @@ TEST(Folders, CreateAndProbe) {
     EXPECT_TRUE(createFolder(dir / "A"));
     EXPECT_TRUE(createFolder(dir / "A")); // an existing folder is no error
     EXPECT_FALSE(createFolder(dir / "x" / "y"));
-    auto size = probeFileSize(dir / "A" / "new.txt");
+    auto size = lengthCreatingIfMissing(dir / "A" / "new.txt");
     ASSERT_TRUE(size.has_value());
     EXPECT_EQ(*size, 0u);
     EXPECT_TRUE(std::filesystem::exists(dir / "A" / "new.txt"));
-    EXPECT_FALSE(probeFileSize(dir / "none" / "new.txt").has_value());
+    EXPECT_FALSE(lengthCreatingIfMissing(dir / "none" / "new.txt").has_value());
     // A link to nothing is not followed: nothing is created where it points.
     TempFolder outside;
     std::filesystem::create_symlink(outside / "made", dir / "A" / "link");
-    EXPECT_FALSE(probeFileSize(dir / "A" / "link").has_value());
+    EXPECT_FALSE(lengthCreatingIfMissing(dir / "A" / "link").has_value());
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(outside / "made")));
     writeBytes(dir / "A" / "four", "1234");
     EXPECT_EQ(fileLength(dir / "A" / "four"), 4u);
