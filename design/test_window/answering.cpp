@@ -24,7 +24,8 @@ bool TestWindow::AnswerBand(int answer, int& top, int& bottom) const {
     if (answer < 0 || answer > 3 || tops[answer] <= 0)
         return false;
     top = tops[answer];
-    bottom = answersBottom;
+    // The last answer's band runs to the bottom of the answers; d's to the end of the text.
+    bottom = answer == 3 ? textBottom : answersBottom;
     for (int next = answer + 1; next < 4; ++next)
         if (tops[next] > 0) {
             bottom = tops[next];
