@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     kviz::SingleCopy copy(kviz::systemServices());
     if (!copy.claim())
         return 1;
-    kviz::TestWindows windows(kviz::systemServices());
+    kviz::WindowHost windows(kviz::systemServices());
     windows.start();
     return app.exec();
 }

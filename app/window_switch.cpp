@@ -10,63 +10,60 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
 namespace kviz {
 
-TestWindows::TestWindows(Services services) : services_(services) {}
+WindowHost::WindowHost(Services services) : services_(services) {}
 
-TestWindows::~TestWindows() = default;
+WindowHost::~WindowHost() = default;
 
 namespace {
+
+using MakeWindow = std::unique_ptr<TestWindow> (*)(Services);
 
 template <typename Window> std::unique_ptr<TestWindow> make(Services services) {
     return std::make_unique<Window>(services);
 }
 
-struct WindowEntry {
-    std::string_view window;
-    std::unique_ptr<TestWindow> (*make)(Services);
+// The window class of each test, in the order of the catalogue (TestId). Each window takes its
+// row, and with it its name, from the catalogue.
+constexpr MakeWindow kWindows[] = {
+    &make<frmSlisaobrsitsaponudjABCDodgovorima>,   &make<frmZnacikojedajuovlsaobrlica>,
+    &make<frmSlisaobrznaksaponudjABCDodg>,         &make<frmRaskrsnice>,
+    &make<frmSaobracajniznaci15znakova>,           &make<frmSuvapitsaponudjABCDodgovorima>,
+    &make<frmSuvapitizPrvepomocisaponudjABCDodg>,  &make<frmSuvapitanjasaunosenjemodgovora>,
+    &make<frmPrvaPomocpitanjasaunosenjemodgovora>,
 };
-
-// The test windows the program has, by window name.
-constexpr WindowEntry kWindows[] = {
-    {"frmSlisaobrsitsaponudjABCDodgovorima", &make<frmSlisaobrsitsaponudjABCDodgovorima>},
-    {"frmZnacikojedajuovlsaobrlica", &make<frmZnacikojedajuovlsaobrlica>},
-    {"frmSlisaobrznaksaponudjABCDodg", &make<frmSlisaobrznaksaponudjABCDodg>},
-    {"frmSuvapitsaponudjABCDodgovorima", &make<frmSuvapitsaponudjABCDodgovorima>},
-    {"frmSuvapitizPrvepomocisaponudjABCDodg", &make<frmSuvapitizPrvepomocisaponudjABCDodg>},
-    {"frmSuvapitanjasaunosenjemodgovora", &make<frmSuvapitanjasaunosenjemodgovora>},
-    {"frmPrvaPomocpitanjasaunosenjemodgovora", &make<frmPrvaPomocpitanjasaunosenjemodgovora>},
-    {"frmRaskrsnice", &make<frmRaskrsnice>},
-    {"frmSaobracajniznaci15znakova", &make<frmSaobracajniznaci15znakova>},
-};
-
-const WindowEntry* entryOf(const TestDescriptor& test) {
-    for (const auto& entry : kWindows)
-        if (entry.window == test.window)
-            return &entry;
-    return nullptr;
-}
+static_assert(std::size(kWindows) == kTestCount, "one window class for each test of the catalogue");
 
 } // namespace
 
-std::unique_ptr<TestWindow> TestWindows::create(const TestDescriptor& test) {
-    const WindowEntry* entry = entryOf(test);
-    if (entry == nullptr)
-        return nullptr;
-    std::unique_ptr<TestWindow> window = entry->make(services_);
-    window->testSwitch = this;
-    return window;
+std::unique_ptr<TestWindow> WindowHost::create(const TestDescriptor& test) {
+    const auto& catalogue = testCatalogue();
+    for (std::size_t row = 0; row < catalogue.size(); ++row) {
+        if (&catalogue[row] != &test)
+            continue;
+        std::unique_ptr<TestWindow> window = kWindows[row](services_);
+        // A window class out of its place in the table would show another test.
+        if (&window->test() != &test)
+            throw std::logic_error(std::string(test.window) + ": its place in the window table " +
+                                   "holds the window of " + std::string(window->test().window));
+        window->testSwitch = this;
+        return window;
+    }
+    throw std::logic_error(std::string(test.window) + ": not a row of the test catalogue");
 }
 
-void TestWindows::start() {
+void WindowHost::start() {
     current_ = create(testCatalogue().front());
     current_->show();
 }
 
-void TestWindows::open(const TestDescriptor& target) {
+void WindowHost::open(const TestDescriptor& target) {
     std::unique_ptr<TestWindow> window = create(target);
-    if (!window)
-        return;
     if (current_)
         retired_.push_back(std::move(current_));
     current_ = std::move(window);
@@ -74,11 +71,11 @@ void TestWindows::open(const TestDescriptor& target) {
     current_->show();
 }
 
-void TestWindows::dropReplacedLater() {
+void WindowHost::dropReplacedLater() {
     // The replaced window went to the retired ones when its successor opened.
     QTimer::singleShot(0, QCoreApplication::instance(), [this] { dropRetired(); });
 }
 
-void TestWindows::dropRetired() { retired_.clear(); }
+void WindowHost::dropRetired() { retired_.clear(); }
 
 } // namespace kviz

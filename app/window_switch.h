@@ -10,15 +10,16 @@
 
 namespace kviz {
 
-class TestWindows : public TestSwitch {
+class WindowHost : public TestSwitch {
 public:
-    explicit TestWindows(Services services);
-    ~TestWindows() override;
+    explicit WindowHost(Services services);
+    ~WindowHost() override;
 
     // Loads and shows the window the program starts with.
     void start();
     TestWindow* current() const { return current_.get(); }
 
+    // The target must be a row of the test catalogue; anything else throws std::logic_error.
     void open(const TestDescriptor& target) override;
     void dropReplacedLater() override;
 

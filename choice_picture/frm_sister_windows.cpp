@@ -11,7 +11,7 @@ WindowLayout frmZnacikojedajuovlsaobrlica::windowLayout() {
 }
 
 frmZnacikojedajuovlsaobrlica::frmZnacikojedajuovlsaobrlica(Services services)
-    : TestWindow(services, catalogueRow("frmZnacikojedajuovlsaobrlica"), windowLayout()) {}
+    : TestWindow(services, catalogueRow(TestId::OfficerSignals), windowLayout()) {}
 
 WindowLayout frmSlisaobrznaksaponudjABCDodg::windowLayout() {
     WindowLayout layout;
@@ -21,6 +21,6 @@ WindowLayout frmSlisaobrznaksaponudjABCDodg::windowLayout() {
 }
 
 frmSlisaobrznaksaponudjABCDodg::frmSlisaobrznaksaponudjABCDodg(Services services)
-    : TestWindow(services, catalogueRow("frmSlisaobrznaksaponudjABCDodg"), windowLayout()) {}
+    : TestWindow(services, catalogueRow(TestId::SignPictures), windowLayout()) {}
 
 } // namespace kviz

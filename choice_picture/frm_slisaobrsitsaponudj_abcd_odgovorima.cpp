@@ -13,6 +13,6 @@ WindowLayout frmSlisaobrsitsaponudjABCDodgovorima::windowLayout() {
 }
 
 frmSlisaobrsitsaponudjABCDodgovorima::frmSlisaobrsitsaponudjABCDodgovorima(Services services)
-    : TestWindow(services, catalogueRow("frmSlisaobrsitsaponudjABCDodgovorima"), windowLayout()) {}
+    : TestWindow(services, catalogueRow(TestId::SituationPictures), windowLayout()) {}
 
 } // namespace kviz

@@ -40,11 +40,9 @@ ChoiceTextWindow::ChoiceTextWindow(Services services, const TestDescriptor& test
     : TestWindow(services, test, std::move(layout)) {}
 
 frmSuvapitsaponudjABCDodgovorima::frmSuvapitsaponudjABCDodgovorima(Services services)
-    : ChoiceTextWindow(services, catalogueRow("frmSuvapitsaponudjABCDodgovorima"),
-                       textLayout(false)) {}
+    : ChoiceTextWindow(services, catalogueRow(TestId::TheoryChoice), textLayout(false)) {}
 
 frmSuvapitizPrvepomocisaponudjABCDodg::frmSuvapitizPrvepomocisaponudjABCDodg(Services services)
-    : ChoiceTextWindow(services, catalogueRow("frmSuvapitizPrvepomocisaponudjABCDodg"),
-                       textLayout(true)) {}
+    : ChoiceTextWindow(services, catalogueRow(TestId::FirstAidChoice), textLayout(true)) {}
 
 } // namespace kviz

@@ -30,7 +30,8 @@ WindowLayout intersectionsLayout() {
 } // namespace
 
 frmRaskrsnice::frmRaskrsnice(Services services)
-    : KeyedAnswerWindow(services, catalogueRow("frmRaskrsnice"), intersectionsLayout(), kBoxes, 2) {
+    : KeyedAnswerWindow(services, catalogueRow(TestId::Junctions), intersectionsLayout(), kBoxes,
+                        2) {
     imgSlika = &add<Image>("imgSlika", surface());
     imgSlika->setBounds(960, 1080, 7335, 3855);
     static constexpr int kLefts[kBoxes] = {6384, 6776, 7168, 7560, 7950, 8336, 8736, 9113};

@@ -27,8 +27,8 @@ constexpr int kVerdictTops[3] = {1603, 2404, 3189};
 } // namespace
 
 frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
-    : KeyedAnswerWindow(services, catalogueRow("frmSaobracajniznaci15znakova"),
-                        fifteenSignsLayout(), kBoxes, 3) {
+    : KeyedAnswerWindow(services, catalogueRow(TestId::FifteenSigns), fifteenSignsLayout(), kBoxes,
+                        3) {
     imgslika = &add<Image>("imgslika", surface());
     imgslika->setBounds(110, 1055, 9128, 2355);
     imgTekst = &add<Image>("imgTekst", surface());
@@ -129,8 +129,8 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
         if (!continuingAnswer)
             box->setText(QString());
     const QString folder = QString::fromStdString(basKvizomat.pictureFolder);
-    imgslika->loadPicture(folder + QString::number(task) + "sz15.JPG");
-    imgTekst->loadPicture(folder + QString::number(task) + "tz15.JPG");
+    imgslika->loadPicture(folder + QString::fromStdString(pictureFileName(test(), task)));
+    imgTekst->loadPicture(folder + QString::fromStdString(secondPictureFileName(test(), task)));
     ReadKeys();
     SplitStoredAnswer();
 

@@ -272,9 +272,9 @@ QString TypedTextWindow::AnsweringHelpText() const {
 }
 
 frmSuvapitanjasaunosenjemodgovora::frmSuvapitanjasaunosenjemodgovora(Services services)
-    : TypedTextWindow(services, catalogueRow("frmSuvapitanjasaunosenjemodgovora"), false) {}
+    : TypedTextWindow(services, catalogueRow(TestId::TheoryTyped), false) {}
 
 frmPrvaPomocpitanjasaunosenjemodgovora::frmPrvaPomocpitanjasaunosenjemodgovora(Services services)
-    : TypedTextWindow(services, catalogueRow("frmPrvaPomocpitanjasaunosenjemodgovora"), true) {}
+    : TypedTextWindow(services, catalogueRow(TestId::FirstAidTyped), true) {}
 
 } // namespace kviz

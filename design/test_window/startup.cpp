@@ -39,8 +39,8 @@ void TestWindow::SetFolders() {
         basKvizomat.programFolder = folderWithSeparator(program);
     basKvizomat.testFolder = subfolder(program, test_.testWord);
     if (test_.pictureRule != PictureRule::None)
-        basKvizomat.pictureFolder = subfolder(basKvizomat.testFolder, "JPGSLIKE");
-    basKvizomat.questionFolder = subfolder(basKvizomat.testFolder, "pitiodg");
+        basKvizomat.pictureFolder = subfolder(basKvizomat.testFolder, kPictureFolder);
+    basKvizomat.questionFolder = subfolder(basKvizomat.testFolder, kQuestionFolder);
 }
 
 void TestWindow::SetLoadDefaults() {

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <stdexcept>
+
 namespace kviz {
 namespace {
 
@@ -29,7 +31,7 @@ protected:
     TestWindow& current() { return *windows.current(); }
     void press(TestWindow& w, int ascii) { w.Form_KeyPress(ascii); }
 
-    TestWindows windows{fakes.services()};
+    WindowHost windows{fakes.services()};
 };
 
 TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
@@ -138,41 +140,25 @@ TEST_F(Switching, OwnImageOnlyBeeps) {
     EXPECT_EQ(std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.2"), 0u);
 }
 
-// Each toolbar image of a test opens that test's window, whose own menu item is checked.
+// Each toolbar image of a test opens that test's window, whose own menu item is checked. The
+// window the program starts with comes last.
 TEST_F(Switching, EveryTestHasItsWindow) {
-    struct Row {
-        int image;
-        const char* menuItem;
-        const char* window;
-        const char* caption;
-    };
-    const Row rows[] = {
-        {2, "mnuTestsuvapitsaponudjodg", "frmSuvapitsaponudjABCDodgovorima",
-         "Suva pitanja sa ponudjenim ABCD odgovorima"},
-        {3, "mnuTestSuvapitsaunosodg", "frmSuvapitanjasaunosenjemodgovora",
-         "Suva pitanja sa unosenjem odgovora"},
-        {4, "mnuTestSuvapitizppsaponudjodg", "frmSuvapitizPrvepomocisaponudjABCDodg",
-         "Suva pitanja iz Prve pomoci sa ponudjenim ABCD odgovorima"},
-        {5, "mnuTestSuvapitizPPsaunosodg", "frmPrvaPomocpitanjasaunosenjemodgovora",
-         "Prva Pomoc pitanja sa unosenjem odgovora"},
-        {6, "mnuTestSaobracajniznaci15znakova", "frmSaobracajniznaci15znakova",
-         "Saobracajni znaci 15 znakova"},
-        {7, "mnuTestZnacikojedajuovlsaobrlica", "frmZnacikojedajuovlsaobrlica",
-         "Znaci koje daju ovlascena saobracajna lica"},
-        {8, "mnuTestSlsaobrznaksaponudjodg", "frmSlisaobrznaksaponudjABCDodg",
-         "Slike saobracajnih znakova sa ponudjenim ABCD odgovorima"},
-        {9, "mnuTestRaskrsnice", "frmRaskrsnice", "Raskrsnice"},
-        {1, "mnuTestSliksaobrsitsaponudjodg", "frmSlisaobrsitsaponudjABCDodgovorima",
-         "Slike saobracajnih situacija sa ponudjenim ABCD odgovorima"},
-    };
-    for (const Row& row : rows) {
-        current().imgtoolbar[static_cast<std::size_t>(row.image - 1)]->onClick();
-        EXPECT_EQ(current().test().window, row.window) << row.image;
-        EXPECT_EQ(current().caption(), row.caption) << row.image;
-        EXPECT_TRUE(current().findMenu(row.menuItem)->checked()) << row.image;
-        EXPECT_FALSE(current().findMenu(row.menuItem)->enabled()) << row.image;
+    const auto& catalogue = testCatalogue();
+    for (std::size_t i = 1; i <= catalogue.size(); ++i) {
+        const std::size_t index = i % catalogue.size();
+        const TestDescriptor& row = catalogue[index];
+        SCOPED_TRACE(row.window);
+        current().imgtoolbar[static_cast<std::size_t>(row.toolbarImage - 1)]->onClick();
+        EXPECT_EQ(&current().test(), &row);
+        EXPECT_EQ(current().caption().toStdString(), row.caption);
+        EXPECT_TRUE(current().testMenuItems[index]->checked());
+        EXPECT_FALSE(current().testMenuItems[index]->enabled());
     }
     EXPECT_EQ(fakes.beeper.count, 0);
+    // A test that is not in the catalogue has no window: the switch says so and keeps the window.
+    const TestDescriptor stranger = catalogue[1];
+    EXPECT_THROW(windows.open(stranger), std::logic_error);
+    EXPECT_EQ(&current().test(), &catalogue[0]);
     QCoreApplication::processEvents();
 }
 

@@ -77,7 +77,7 @@ TEST_F(Settings, HelpLineClickInAnotherWindowSwitchesItOff) {
     writeBank("ssitabcd", "ssitabcd.pit", testing::choiceBank("1", {testing::testQuestion(1)}));
     WindowLayout layout;
     layout.helpLineStart = 3100;
-    TestWindow w(services(), catalogueRow("frmSlisaobrsitsaponudjABCDodgovorima"), layout);
+    TestWindow w(services(), catalogueRow(TestId::SituationPictures), layout);
     w.show();
     w.lblPomocuprvomredu->onClick();
     EXPECT_FALSE(w.helpLineOn);

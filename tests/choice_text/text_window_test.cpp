@@ -177,7 +177,7 @@ TEST_F(TextWindows, EachWindowKeepsItsOwnProgress) {
     writeBank("ssitabcd", "ssitabcd.pit", choiceBank("1", {{"P", "*a) x", " b) y"}}));
     writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\nMIKA\r\n");
     fakes.dialogs.answers = {"mika"};
-    TestWindows windows(fakes.services());
+    WindowHost windows(fakes.services());
     windows.start();
     windows.current()->imgtoolbar[1]->onClick(); // text questions
     TestWindow* text = windows.current();

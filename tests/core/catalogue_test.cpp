@@ -2,7 +2,6 @@
 #include "core/folders.h"
 
 #include <gtest/gtest.h>
-#include <stdexcept>
 
 #include <set>
 
@@ -25,7 +24,8 @@ TEST(Catalogue, NineTestsEachWithItsOwnWordFolderImageAndMenuItem) {
 }
 
 TEST(Catalogue, StartupRow) {
-    const TestDescriptor& row = catalogueRow("frmSlisaobrsitsaponudjABCDodgovorima");
+    const TestDescriptor& row = testCatalogue().front();
+    EXPECT_EQ(row.window, "frmSlisaobrsitsaponudjABCDodgovorima");
     EXPECT_EQ(row.caption, "Slike saobracajnih situacija sa ponudjenim ABCD odgovorima");
     EXPECT_EQ(row.dataFile, "ssitabcd.pit");
     EXPECT_EQ(row.recordLength, 33);
@@ -34,15 +34,17 @@ TEST(Catalogue, StartupRow) {
 }
 
 TEST(Catalogue, PictureNames) {
-    const TestDescriptor& ssit = catalogueRow("frmSlisaobrsitsaponudjABCDodgovorima");
+    const TestDescriptor& ssit = catalogueRow(TestId::SituationPictures);
     EXPECT_EQ(pictureFileName(ssit, 1), "1ssit.JPG");
     EXPECT_EQ(pictureFileName(ssit, 2), "1ssit.JPG");
     EXPECT_EQ(pictureFileName(ssit, 3), "3ssit.JPG");
     EXPECT_EQ(pictureFileName(ssit, 4), "3ssit.JPG");
     EXPECT_EQ(pictureFileName(ssit, 12), "11ssit.JPG");
-    EXPECT_EQ(pictureFileName(catalogueRow("frmZnacikojedajuovlsaobrlica"), 12), "12zovl.JPG");
-    EXPECT_EQ(pictureFileName(catalogueRow("frmSuvapitsaponudjABCDodgovorima"), 3), "");
-    EXPECT_THROW(catalogueRow("frmNepoznat"), std::invalid_argument); // no silent first row
+    EXPECT_EQ(pictureFileName(catalogueRow(TestId::OfficerSignals), 12), "12zovl.JPG");
+    EXPECT_EQ(pictureFileName(catalogueRow(TestId::TheoryChoice), 3), "");
+    EXPECT_EQ(pictureForQuestion(PictureRule::None, 3), 0);
+    EXPECT_EQ(secondPictureFileName(catalogueRow(TestId::FifteenSigns), 3), "3tz15.JPG");
+    EXPECT_EQ(secondPictureFileName(catalogueRow(TestId::Junctions), 3), "");
 }
 
 TEST(Catalogue, ProgressFoldersInCreationOrder) {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <iterator>
 #include <sstream>
 
 using namespace bankgen;
@@ -25,13 +25,6 @@ int errorLine(const std::string& text, PictureStatements pictures = PictureState
         return error.line();
     }
     return 0;
-}
-
-const BankInfo* findBank(std::string_view word) {
-    for (const auto& bank : knownBanks())
-        if (bank.word == word)
-            return &bank;
-    return nullptr;
 }
 
 } // namespace
@@ -122,113 +115,41 @@ TEST(BankSource, QuestionErrorsPointAtTheSourceLine) {
               "accepted");
 }
 
-TEST(BankTable, PictureNumbers) {
-    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 1), 1);
-    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 2), 1);
-    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 3), 3);
-    EXPECT_EQ(pictureForQuestion(PictureRule::PerPair, 20), 19);
-    EXPECT_EQ(pictureForQuestion(PictureRule::PerQuestion, 1), 1);
-    EXPECT_EQ(pictureForQuestion(PictureRule::PerQuestion, 12), 12);
-    EXPECT_EQ(pictureForQuestion(PictureRule::None, 5), 0);
-}
-
-// The names below are where the trainer looks for each bank.
-TEST(BankTable, NamesLayoutsAndPictureFiles) {
+// Each bank is where the trainer looks for its row of the catalogue; the pictures are drawn at
+// the size the window shows them.
+TEST(BankTable, OneBankPerTestWhereTheTrainerReadsIt) {
     struct Expected {
-        const char* word;
-        PictureRule rule;
-        const char* firstPicture;
-        const char* picture12; // picture shown with question 12
+        kviz::TestId test;
+        QuestionKind kind;
+        PictureSize pictureSize;
+        PictureSize secondSize;
     };
     const Expected expected[] = {
-        {"ssitabcd", PictureRule::PerPair, "1ssit.JPG", "11ssit.JPG"},
-        {"znovlica", PictureRule::PerQuestion, "1zovl.JPG", "12zovl.JPG"},
-        {"slsaobzn", PictureRule::PerQuestion, "1sszn.JPG", "12sszn.JPG"},
+        {kviz::TestId::SituationPictures, QuestionKind::Choice, kStandardPicture, {}},
+        {kviz::TestId::OfficerSignals, QuestionKind::Choice, kStandardPicture, {}},
+        {kviz::TestId::SignPictures, QuestionKind::Choice, kStandardPicture, {}},
+        {kviz::TestId::Junctions, QuestionKind::Order, {489, 257}, {}},
+        {kviz::TestId::FifteenSigns, QuestionKind::Matching, {609, 157}, {609, 152}},
+        {kviz::TestId::TheoryChoice, QuestionKind::Choice, {}, {}},
+        {kviz::TestId::FirstAidChoice, QuestionKind::Choice, {}, {}},
+        {kviz::TestId::TheoryTyped, QuestionKind::Cloze, {}, {}},
+        {kviz::TestId::FirstAidTyped, QuestionKind::Cloze, {}, {}},
     };
+    ASSERT_EQ(knownBanks().size(), std::size(expected));
     for (const auto& e : expected) {
-        SCOPED_TRACE(e.word);
-        const BankInfo* bank = findBank(e.word);
-        ASSERT_NE(bank, nullptr);
-        EXPECT_EQ(bank->layout.recordLength, 33);
-        EXPECT_EQ(bank->layout.recordsPerQuestion, 16);
-        EXPECT_EQ(bank->pictures, e.rule);
-        EXPECT_EQ(bankFilePath(*bank), std::string(e.word) + "/pitiodg/" + e.word + ".pit");
-        EXPECT_EQ(pictureDirPath(*bank), std::string(e.word) + "/JPGSLIKE");
-        EXPECT_EQ(pictureFileName(*bank, 1), e.firstPicture);
-        EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 12)), e.picture12);
-    }
-}
-
-TEST(BankTable, TextBanks) {
-    for (const char* word : {"suvaabcd", "ppomabcd"}) {
-        SCOPED_TRACE(word);
-        const BankInfo* bank = findBank(word);
-        ASSERT_NE(bank, nullptr);
-        EXPECT_EQ(bank->sourceFile, std::string(word) + ".txt");
-        EXPECT_EQ(bank->layout.recordLength, 73);
-        EXPECT_EQ(bank->layout.recordsPerQuestion, 13);
-        EXPECT_EQ(bank->pictures, PictureRule::None);
-        EXPECT_EQ(bankFilePath(*bank), std::string(word) + "/pitiodg/" + word + ".pit");
-    }
-    EXPECT_EQ(knownBanks().size(), 9u);
-}
-
-TEST(BankTable, OnlyTheTypedAnswerBanksAreCloze) {
-    const std::set<std::string_view> cloze{"suvaodg", "ppomodg"};
-    for (const auto& bank : knownBanks()) {
-        SCOPED_TRACE(bank.word);
-        if (!cloze.count(bank.word)) {
-            const auto expected = bank.word == "raskrsn"    ? QuestionKind::Order
-                                  : bank.word == "saobzn15" ? QuestionKind::Matching
-                                                            : QuestionKind::Choice;
-            EXPECT_EQ(bank.kind, expected);
-            continue;
-        }
-        EXPECT_EQ(bank.kind, QuestionKind::Cloze);
-        EXPECT_EQ(bank.sourceFile, std::string(bank.word) + ".txt");
-        EXPECT_EQ(bank.layout.recordLength, 73);
-        EXPECT_EQ(bank.layout.recordsPerQuestion, 13);
-        EXPECT_EQ(bank.pictures, PictureRule::None);
+        const BankInfo& bank = knownBanks()[static_cast<std::size_t>(e.test)];
+        const kviz::TestDescriptor& row = kviz::catalogueRow(e.test);
+        SCOPED_TRACE(row.testWord);
+        EXPECT_EQ(bank.sourceFile, std::string(row.testWord) + ".txt");
         EXPECT_EQ(bankFilePath(bank),
-                  std::string(bank.word) + "/pitiodg/" + std::string(bank.word) + ".pit");
-    }
-}
-
-// The junction bank keeps only answer keys, one digit a record, and has larger pictures.
-TEST(BankTable, JunctionBank) {
-    const BankInfo* bank = findBank("raskrsn");
-    ASSERT_NE(bank, nullptr);
-    EXPECT_EQ(bank->sourceFile, "raskrsn.txt");
-    EXPECT_EQ(bank->kind, QuestionKind::Order);
-    EXPECT_EQ(bank->layout.recordLength, 5);
-    EXPECT_EQ(bank->layout.recordsPerQuestion, 8);
-    EXPECT_EQ(bank->pictures, PictureRule::PerQuestion);
-    EXPECT_EQ(bankFilePath(*bank), "raskrsn/pitiodg/raskrsn.odg");
-    EXPECT_EQ(pictureDirPath(*bank), "raskrsn/JPGSLIKE");
-    EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 1)), "1rask.JPG");
-    EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 12)), "12rask.JPG");
-    EXPECT_EQ(bank->pictureSize, (PictureSize{489, 257}));
-}
-
-// The fifteen-signs bank keeps answer keys only and shows two pictures with each task.
-TEST(BankTable, FifteenSignsBank) {
-    const BankInfo* bank = findBank("saobzn15");
-    ASSERT_NE(bank, nullptr);
-    EXPECT_EQ(bank->layout.recordLength, 5);
-    EXPECT_EQ(bank->layout.recordsPerQuestion, 20);
-    EXPECT_EQ(bankFilePath(*bank), "saobzn15/pitiodg/saobzn15.odg");
-    EXPECT_EQ(pictureFileName(*bank, pictureForQuestion(bank->pictures, 3)), "3sz15.JPG");
-    EXPECT_EQ(secondPictureFileName(*bank, pictureForQuestion(bank->pictures, 3)), "3tz15.JPG");
-    EXPECT_EQ(bank->pictureSize, (PictureSize{609, 157}));
-    EXPECT_EQ(bank->secondSize, (PictureSize{609, 152}));
-    EXPECT_EQ(secondPictureFileName(*findBank("raskrsn"), 1), "");
-}
-
-TEST(BankTable, BanksDoNotShareFolders) {
-    std::set<std::string_view> words;
-    std::set<std::string_view> sources;
-    for (const auto& bank : knownBanks()) {
-        EXPECT_TRUE(words.insert(bank.word).second) << bank.word;
-        EXPECT_TRUE(sources.insert(bank.sourceFile).second) << bank.sourceFile;
+                  std::string(row.testWord) + "/pitiodg/" + std::string(row.dataFile));
+        EXPECT_EQ(pictureDirPath(bank), std::string(row.testWord) + "/JPGSLIKE");
+        EXPECT_EQ(bank.layout.recordLength, row.recordLength);
+        EXPECT_EQ(bank.layout.recordsPerQuestion, row.recordsPerQuestion);
+        EXPECT_EQ(bank.kind, e.kind);
+        EXPECT_EQ(bank.pictureSize, e.pictureSize);
+        EXPECT_EQ(bank.secondSize, e.secondSize);
+        EXPECT_EQ(pictureFileName(bank, 3), kviz::pictureFileName(row, 3));
+        EXPECT_EQ(secondPictureFileName(bank, 3), kviz::secondPictureFileName(row, 3));
     }
 }
