@@ -1,7 +1,11 @@
-# make run   builds and starts the trainer on the sample banks
-# make test  builds and runs every test
+# make run            builds and starts the trainer on the sample banks
+# make test           builds and runs every test
+# make test-sanitize  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# WERROR=ON turns compiler warnings into errors (.ci/run sets it).
 BUILD ?= build
+BUILD_ASAN ?= build-asan
 JOBS ?= $(shell nproc)
+WERROR ?= OFF
 
 .PHONY: all deps configure build run test test-sanitize clean
 
@@ -11,10 +15,10 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVIZ_WERROR=$(WERROR)
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	$(BUILD)/bin/kvizomat
@@ -23,9 +27,10 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
-	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVIZ_SANITIZE=ON >/dev/null
-	@cmake --build build-asan -j $(JOBS)
-	cd build-asan && ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVIZ_SANITIZE=ON \
+	    -DKVIZ_WERROR=$(WERROR)
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -2,11 +2,9 @@
 #include "platform/canvas.h"
 #include "tests/platform/recording_form.h"
 
-#include <QBackingStore>
 #include <QFontInfo>
 #include <QPainter>
 #include <QRegion>
-#include <QScreen>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -29,27 +27,6 @@ int inkedPixels(const QImage& image) {
 }
 
 bool allWhite(const QImage& image) { return inkedPixels(image) == 0; }
-
-TEST(Canvas, OnAnX11ScreenTheWindowKeepsWhatItShowsFromOneRepaintToTheNext) {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        GTEST_SKIP() << "needs an X server: QT_QPA_PLATFORM=xcb xvfb-run ...";
-    FakeServices fakes;
-    RecordingForm form(fakes.services(), 3000, 1500);
-    form.canvas().setScale(15, 15);
-    ASSERT_TRUE(showActive(form));
-    QWidget* window = form.window();
-    for (QColor color : {Qt::red, Qt::blue}) {
-        form.canvas().filledBox(10, 10, 19, 19, color);
-        form.canvas().print("DA");
-        QTest::qWait(50); // the repaint
-        // What the window holds between repaints goes to the screen as it is.
-        window->backingStore()->flush(QRegion(window->rect()));
-        const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
-        EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
-                  window->grab().toImage().convertToFormat(QImage::Format_RGB32))
-            << color.name().toStdString();
-    }
-}
 
 TEST(Canvas, WhatIsDrawnStaysInTheBackBufferAndOnTheWindow) {
     FakeServices fakes;
