@@ -1,4 +1,5 @@
 // The intersections test: keys, live scoring, the verdict, counting and the stored answers.
+#include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_raskrsnice.h"
 #include "typed_picture/frm_saobracajni_znaci15.h"
@@ -310,41 +311,7 @@ TEST_F(Intersections, PageKeysStepAndEscLeavesAMode) {
     for (TestWindow* w :
          {static_cast<TestWindow*>(intersections.get()), static_cast<TestWindow*>(&fifteen)}) {
         w->show(); // one window on screen at a time
-        QApplication::setActiveWindow(w->window());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w->window())) << w->caption().toStdString();
-        auto key = [&](Qt::Key k) {
-            QWidget* target = w->window()->focusWidget();
-            QTest::keyClick(target != nullptr ? target : w->window(), k);
-        };
-        const struct {
-            const char* step;
-            Qt::Key key;            // or
-            CommandButton* pressed; // a button pressed
-            int question;
-            bool inMode;
-        } steps[] = {
-            {"PageDown", Qt::Key_PageDown, nullptr, 2, false},
-            {"PageUp", Qt::Key_PageUp, nullptr, 1, false},
-            {"review", {}, w->cmdPregled, 1, true},
-            {"PageDown in the review", Qt::Key_PageDown, nullptr, 2, true},
-            {"Esc", Qt::Key_Escape, nullptr, 1, false},
-            {"demonstration", {}, w->cmdBrziPregled, 1, true},
-            {"PageDown in it", Qt::Key_PageDown, nullptr, 2, true},
-            {"PageDown again", Qt::Key_PageDown, nullptr, 3, true},
-            {"PageUp in it", Qt::Key_PageUp, nullptr, 2, true},
-            {"Esc in it", Qt::Key_Escape, nullptr, 1, true}, // it ends at the next tick
-        };
-        for (const auto& step : steps) {
-            if (step.pressed != nullptr)
-                step.pressed->press();
-            else
-                key(step.key);
-            EXPECT_EQ(w->questionIndex, step.question) << step.step << w->caption().toStdString();
-            EXPECT_EQ(w->reviewMode || w->quickReviewMode, step.inMode)
-                << step.step << w->caption().toStdString();
-        }
-        w->tmrTimer1_Timer();
-        EXPECT_FALSE(w->quickReviewMode) << w->caption().toStdString();
+        testing::pageKeysStepAndEscLeavesAMode(*w);
         w->window()->hide();
     }
 }

@@ -1,5 +1,6 @@
 // The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
 // progress rows, review and demonstration.
+#include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_text/frm_typed_text.h"
 
@@ -224,38 +225,8 @@ TEST_F(TypedText, AnotherWindowLeavesTheAnswerBeingTyped) {
 }
 
 TEST_F(TypedText, PageKeysStepAndEscLeavesAMode) {
-    for (bool firstAid : {false, true}) {
-        auto w = open(3, firstAid);
-        activate(*w);
-        const struct {
-            const char* step;
-            Qt::Key key;            // or
-            CommandButton* pressed; // a button pressed
-            int question;
-            bool inMode;
-        } steps[] = {
-            {"PageDown", Qt::Key_PageDown, nullptr, 2, false},
-            {"PageUp", Qt::Key_PageUp, nullptr, 1, false},
-            {"review", {}, w->cmdPregled, 1, true},
-            {"PageDown in the review", Qt::Key_PageDown, nullptr, 2, true},
-            {"Esc", Qt::Key_Escape, nullptr, 1, false},
-            {"demonstration", {}, w->cmdBrziPregled, 1, true},
-            {"PageDown in it", Qt::Key_PageDown, nullptr, 2, true},
-            {"PageDown again", Qt::Key_PageDown, nullptr, 3, true},
-            {"PageUp in it", Qt::Key_PageUp, nullptr, 2, true},
-            {"Esc in it", Qt::Key_Escape, nullptr, 1, true}, // it ends at the next tick
-        };
-        for (const auto& step : steps) {
-            if (step.pressed != nullptr)
-                step.pressed->press();
-            else
-                press(*w, step.key);
-            EXPECT_EQ(w->questionIndex, step.question) << step.step << firstAid;
-            EXPECT_EQ(w->reviewMode || w->quickReviewMode, step.inMode) << step.step << firstAid;
-        }
-        w->tmrTimer1_Timer();
-        EXPECT_FALSE(w->quickReviewMode) << firstAid;
-    }
+    for (bool firstAid : {false, true})
+        testing::pageKeysStepAndEscLeavesAMode(*open(3, firstAid));
 }
 
 // Pixels in which two pictures of the surface differ.
