@@ -158,9 +158,7 @@ TEST_F(Candidates, CancelledPromptKeepsTheSelection) {
 }
 
 TEST_F(Candidates, PickWithoutEnterChangesNothing) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
-    fakes.dialogs.answers = {"ana"};
-    auto w = start(3);
+    auto w = startAsAna(3, "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
     ASSERT_EQ(w->candidatePosition, 1);
     key(*w, 'b');
     w->cmbKandidat_GotFocus();
@@ -176,9 +174,7 @@ TEST_F(Candidates, PickWithoutEnterChangesNothing) {
 }
 
 TEST_F(Candidates, ChoosingAnotherCandidateSavesTheOneAtWorkAndStartsClean) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
-    fakes.dialogs.answers = {"ana"};
-    auto w = start(3);
+    auto w = startAsAna(3, "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
     key(*w, 'b');
     w->ShowNextQuestion();
     key(*w, 'a');
@@ -298,9 +294,7 @@ TEST_F(Candidates, ANewNameIsNotGivenTheFileUnderItsPosition) {
 // When the work of the candidate at work cannot be saved, another candidate is not chosen: the
 // window stays with the candidate and the answers.
 TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
-    fakes.dialogs.answers = {"ana"};
-    auto w = start(3);
+    auto w = startAsAna(3, "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
     key(*w, 'b');
     w->ShowNextQuestion();
     const auto anasFile = stateRoot() / "SSITABCD" / "BrZadPit.1";

@@ -33,9 +33,11 @@ protected:
         writeBank("ssitabcd", "ssitabcd.pit", choiceBank(std::to_string(questions), bank));
         return startWindow();
     }
-    // Starts with the list "NOVI KANDIDAT", "ANA", and ANA named at the start-up prompt.
-    std::unique_ptr<TestWindow> startAsAna(int questions = 5) {
-        writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    // Starts with the list "NOVI KANDIDAT", "ANA" (or the list given), and ANA named at the
+    // start-up prompt.
+    std::unique_ptr<TestWindow> startAsAna(int questions = 5,
+                                           const std::string& list = "NOVI KANDIDAT\r\nANA\r\n") {
+        writeCandidateList(list);
         fakes.dialogs.answers = {"ana"};
         return start(questions);
     }
