@@ -1,13 +1,13 @@
 // One copy of the program at a time for a state folder: two copies would write the candidate
-// list and the progress files over each other. The running copy holds a lock file in the state
-// folder for its whole run; a copy that finds the lock held by a running program says so and
-// does not start. A lock left by a copy that ended without releasing it (its process no
-// longer runs) is taken over.
+// list and the progress files over each other. The running copy holds a lock on the state
+// folder itself for its whole run, which the system drops when the process ends. Nothing is
+// written for it, so no file left in the folder and no full or read-only disk decides whether a
+// copy starts.
 #pragma once
 
+#include "platform/files.h"
 #include "platform/services.h"
 
-#include <QLockFile>
 #include <memory>
 
 namespace kviz {
@@ -17,13 +17,13 @@ public:
     explicit SingleCopy(Services services) : services_(services) {}
 
     // Creates the state folder when it is missing and locks it until this object ends. False,
-    // after telling the user, when another running copy holds the lock. A state folder where
-    // no lock file can be written is no refusal: no copy can write its files there either.
+    // after telling the user, while another copy holds the lock. A state folder that cannot be
+    // had at all is no refusal: no copy can keep its files there.
     bool claim();
 
 private:
     Services services_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<files::FolderLock> lock_;
 };
 
 } // namespace kviz

@@ -9,6 +9,7 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -232,5 +233,27 @@ std::optional<std::uintmax_t> lengthCreatingIfMissing(const fs::path& path) {
 #endif
     return fileLength(path);
 }
+
+#ifdef _WIN32
+FolderLock::FolderLock(const fs::path&) {}
+FolderLock::~FolderLock() {}
+#else
+FolderLock::FolderLock(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        descriptor_ = fd;
+        return;
+    }
+    heldElsewhere_ = errno == EWOULDBLOCK;
+    ::close(fd);
+}
+
+FolderLock::~FolderLock() {
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+#endif
 
 } // namespace kviz::files

@@ -63,4 +63,23 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 // when the file cannot be probed (a missing folder, no access, a link to nothing).
 std::optional<std::uintmax_t> lengthCreatingIfMissing(const std::filesystem::path& path);
 
+// A lock on a folder that this process holds until the object ends, and that the system drops
+// when the process ends, however it ends. It writes nothing, so it needs no space or write
+// access, and nothing of it is left behind.
+class FolderLock {
+public:
+    // Tries to take the lock on an existing folder, without waiting.
+    explicit FolderLock(const std::filesystem::path& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    // Another process, or another lock of this one, holds the folder.
+    bool heldElsewhere() const { return heldElsewhere_; }
+
+private:
+    int descriptor_ = -1;
+    bool heldElsewhere_ = false;
+};
+
 } // namespace kviz::files

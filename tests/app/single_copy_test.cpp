@@ -3,10 +3,10 @@
 #include "platform/fakes.h"
 #include "tests/support/temp_folder.h"
 
-#include <QCoreApplication>
-#include <QSysInfo>
-#include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,73 +14,78 @@ namespace kviz {
 namespace {
 
 using testing::TempFolder;
-using namespace std::chrono_literals;
+namespace fs = std::filesystem;
 
-class SingleCopyTest : public ::testing::Test {
-protected:
-    SingleCopyTest() { fakes.locations.root = dir / "KVIZOMAT"; }
-
-    std::vector<std::string> stateFiles() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir / "KVIZOMAT"))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
-
-    TempFolder dir;
-    FakeServices fakes;
-};
-
-TEST_F(SingleCopyTest, ASecondCopyIsRefusedWhileTheFirstRuns) {
-    auto first = std::make_unique<SingleCopy>(fakes.services());
-    ASSERT_TRUE(first->claim()); // the state folder is created for the lock
-    EXPECT_EQ(fakes.dialogs.calls.size(), 0u);
-
-    SingleCopy second(fakes.services());
-    EXPECT_FALSE(second.claim());
-    ASSERT_EQ(fakes.dialogs.calls.size(), 1u);
-    const DialogCall& told = fakes.dialogs.calls[0];
-    EXPECT_EQ(told.kind, DialogCall::Kind::Message);
-    EXPECT_EQ(told.text, "Program je vec pokrenut.");
-    EXPECT_EQ(told.title, "Greska");
-    EXPECT_EQ(told.icon, MessageIcon::Critical);
-    EXPECT_EQ(stateFiles(), std::vector<std::string>{"Kvizomat.lck"});
-
-    first.reset();
-    EXPECT_TRUE(SingleCopy(fakes.services()).claim());
-    EXPECT_EQ(fakes.dialogs.calls.size(), 1u);
-}
-
-// A lock file that a copy wrote a day ago and holds no other lock on: it blocks as long as the
-// copy's process runs, and not once that process has ended.
-TEST_F(SingleCopyTest, AnOldLockBlocksOnlyWhileItsProcessRuns) {
-    const pid_t ended = fork();
-    ASSERT_GE(ended, 0);
-    if (ended == 0)
-        _exit(0);
-    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+// Whatever was left in the state folder, a copy starts when no other runs, and is refused
+// exactly while another copy, in this process or another, holds the folder.
+TEST(SingleCopyTest, ACopyIsRefusedExactlyWhileAnotherRuns) {
     const struct {
         const char* name;
-        pid_t pid;
-        bool refused;
-    } rows[] = {{"running", getpid(), true}, {"ended", ended, false}};
+        std::function<void(const fs::path&)> leave;
+    } rows[] = {
+        {"nothing", [](const fs::path&) {}},
+        {"an empty lock file", [](const fs::path& f) { testing::writeBytes(f, ""); }},
+        {"text that is no lock", [](const fs::path& f) { testing::writeBytes(f, "x\n"); }},
+        {"another host's lock",
+         [](const fs::path& f) { testing::writeBytes(f, "1\nkvizomat\nelsewhere\n"); }},
+        {"a folder", [](const fs::path& f) { fs::create_directories(f / "in"); }},
+        {"a link to the folder", [](const fs::path& f) { fs::create_directory_symlink(".", f); }},
+        {"a dangling link", [](const fs::path& f) { fs::create_symlink("gone", f); }},
+        {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+    };
     for (const auto& row : rows) {
-        TempFolder state;
-        fakes.locations.root = state.path();
-        fakes.dialogs.calls.clear();
-        const auto lock = state / "Kvizomat.lck";
-        testing::writeBytes(lock, std::to_string(row.pid) + "\n" +
-                                      QCoreApplication::applicationName().toStdString() + "\n" +
-                                      QSysInfo::machineHostName().toStdString() + "\n");
-        std::filesystem::last_write_time(lock, std::filesystem::last_write_time(lock) - 24h);
+        SCOPED_TRACE(row.name);
+        TempFolder dir;
+        FakeServices fakes;
+        fakes.locations.root = dir / "KVIZOMAT";
+        fs::create_directories(fakes.locations.root);
+        row.leave(fakes.locations.root / "Kvizomat.lck");
 
-        SingleCopy copy(fakes.services());
-        EXPECT_EQ(copy.claim(), !row.refused) << row.name;
-        EXPECT_EQ(fakes.dialogs.calls.size(), row.refused ? 1u : 0u) << row.name;
-        if (!row.refused) { // and now holds it
-            EXPECT_FALSE(SingleCopy(fakes.services()).claim()) << row.name;
-        }
+        auto first = std::make_unique<SingleCopy>(fakes.services());
+        EXPECT_TRUE(first->claim());
+        EXPECT_EQ(fakes.dialogs.calls.size(), 0u);
+        SingleCopy second(fakes.services());
+        EXPECT_FALSE(second.claim());
+        ASSERT_EQ(fakes.dialogs.calls.size(), 1u);
+        const DialogCall& told = fakes.dialogs.calls[0];
+        EXPECT_EQ(told.kind, DialogCall::Kind::Message);
+        EXPECT_EQ(told.text, "Program je vec pokrenut.");
+        EXPECT_EQ(told.title, "Greska");
+        EXPECT_EQ(told.icon, MessageIcon::Critical);
+        first.reset();
+        EXPECT_TRUE(SingleCopy(fakes.services()).claim());
     }
+}
+
+// A copy in another process: refused while it runs, a new copy starts once it is killed. The
+// lock needs no space and writes nothing, so a folder without write access changes nothing.
+TEST(SingleCopyTest, AnotherProcessHoldsTheFolderUntilItEnds) {
+    TempFolder dir;
+    FakeServices fakes;
+    fakes.locations.root = dir / "KVIZOMAT";
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        SingleCopy copy(fakes.services());
+        const char held = copy.claim() ? 'y' : 'n';
+        (void)!::write(ready[1], &held, 1);
+        ::pause();
+        _exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    EXPECT_EQ(held, 'y');
+    fs::permissions(fakes.locations.root, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(SingleCopy(fakes.services()).claim());
+    ::kill(other, SIGKILL);
+    ASSERT_EQ(waitpid(other, nullptr, 0), other);
+    EXPECT_TRUE(SingleCopy(fakes.services()).claim());
+    EXPECT_TRUE(fs::is_empty(fakes.locations.root)); // nothing was left behind
+    fs::permissions(fakes.locations.root, fs::perms::owner_all);
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 
 } // namespace
