@@ -406,6 +406,19 @@ QStringList ComboBox::items() const {
 // ---- Image and PictureBox ---------------------------------------------------------------
 
 namespace {
+// No picture of a bank comes near this size; a larger file is a picture that cannot be loaded,
+// and no more of it than this is ever read, so it never holds up the window.
+constexpr qint64 kLargestPicture = 32 * 1024 * 1024;
+
+// The file's bytes when it holds at most kLargestPicture of them; empty otherwise.
+QByteArray readBounded(QFile& file) {
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (qint64 got; bytes.size() <= kLargestPicture && (got = file.read(chunk, sizeof chunk)) > 0;)
+        bytes.append(chunk, got);
+    return bytes.size() > kLargestPicture ? QByteArray() : bytes;
+}
+
 // What tells one state of a picture file from another: its path, length and time of change.
 // Empty when no regular file stands at the path. It is taken at every question, so with one
 // call.
@@ -428,15 +441,16 @@ QString pictureStamp(const QString& path) {
 }
 
 // The bytes of the regular file at the path, and its stamp as it was read. A FIFO, a device
-// or a folder there (or a link to one) is refused at once and nothing is read from it, so a
-// picture never holds up the window. Empty stamp when nothing was read.
+// or a folder there (or a link to one), and a file larger than any picture, are refused at once
+// and nothing is read from them, so a picture never holds up the window. Empty stamp when
+// nothing was read.
 QByteArray readRegularFile(const QString& path, QString& stamp) {
     stamp.clear();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return QByteArray();
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kLargestPicture) {
         ::close(fd);
         return QByteArray();
     }
@@ -446,7 +460,7 @@ QByteArray readRegularFile(const QString& path, QString& stamp) {
         return QByteArray();
     }
     stamp = stampOf(path, info);
-    return file.readAll();
+    return readBounded(file);
 }
 #else
 QString pictureStamp(const QString& path) {
@@ -464,7 +478,7 @@ QByteArray readRegularFile(const QString& path, QString& stamp) {
     QFile file(path);
     if (stamp.isEmpty() || !file.open(QIODevice::ReadOnly))
         return QByteArray();
-    return file.readAll();
+    return readBounded(file);
 }
 #endif
 

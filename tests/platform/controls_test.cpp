@@ -555,7 +555,8 @@ TEST_F(PictureTest, FileChangedAfterItWasReadAheadIsReadAgain) {
 }
 
 // What stands at a picture's path and is no regular file (a FIFO, a device, a folder, or a
-// link to one) is no picture: nothing is read from it, and the picture shown before stays. A
+// link to one), or a picture file larger than 32 MiB, is no picture: nothing is read from it,
+// and the picture shown before stays. A
 // FIFO without a writer would hold a reader up until one comes; one comes here after two
 // seconds, so that such a wait fails the test rather than hanging it.
 TEST_F(PictureTest, WhatIsNoRegularFileIsNoPictureAndHoldsNothingUp) {
@@ -571,8 +572,9 @@ TEST_F(PictureTest, WhatIsNoRegularFileIsNoPictureAndHoldsNothingUp) {
                 ::close(fd);
         }
     });
+    ASSERT_TRUE(QFile::resize(write("huge.png", Qt::blue), 32 * 1024 * 1024 + 1));
     const QString red = write("1.png", Qt::red);
-    for (const char* name : {"fifo.png", "link.png", "device.png", "folder.png"}) {
+    for (const char* name : {"fifo.png", "link.png", "device.png", "folder.png", "huge.png"}) {
         const QString path = folder.filePath(name);
         ASSERT_TRUE(box.loadPicture(red));
         QElapsedTimer timer;
