@@ -18,15 +18,18 @@ bool setAsideProgressFile(const std::filesystem::path& path) {
         return true;
     if (status.type() == fs::file_type::regular && fs::file_size(path, ec) == 0 && !ec)
         return true;
-    for (int n = 1; n < 1000; ++n) {
+    // The counter has no ceiling: a free name is always found, however many are taken.
+    for (std::uintmax_t n = 1;; ++n) {
         fs::path aside = path;
         aside += n == 1 ? std::string(".bak") : ".bak" + std::to_string(n);
-        if (fs::symlink_status(aside, ec).type() != fs::file_type::not_found)
-            continue;
-        fs::rename(path, aside, ec);
-        return !ec;
+        const fs::file_type taken = fs::symlink_status(aside, ec).type();
+        if (taken == fs::file_type::not_found) {
+            fs::rename(path, aside, ec);
+            return !ec;
+        }
+        if (ec)
+            return false; // the folder cannot be looked into
     }
-    return false;
 }
 
 std::vector<std::string> progressHeader(int lastQuestion, std::int32_t answered,

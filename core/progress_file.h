@@ -21,7 +21,7 @@ std::string progressFileName(int position);
 // Moves a progress file that nobody in the candidate list owns out of the way of the name that
 // takes its position: it goes to the first free name of "<file>.bak", "<file>.bak2", ..., which
 // nothing reads as progress. An empty file, or none, stays as it is. False when a file that
-// holds something is still in place.
+// holds something is still in place (the folder cannot be written, for one).
 bool setAsideProgressFile(const std::filesystem::path& path);
 
 // The three header lines.

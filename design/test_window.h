@@ -36,6 +36,7 @@
 
 #include <QColor>
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -260,6 +261,11 @@ public:
     // The list position of the selected entry; -1 for none, and while the list on disk could
     // not be read, since a position there could name another's file.
     int ListPosition() const;
+    // The files under a new name's position that could not be set aside so far, after one more
+    // try at each. While one lies in the way the list is not saved.
+    std::vector<std::filesystem::path> FilesStillInTheWay();
+    // The name at work is the new-candidate placeholder, in any letter case.
+    bool IsNewCandidateName() const;
     // Makes the selected entry the candidate whose progress the window keeps. Choosing
     // another candidate first saves the one at work, when it has a list position of 1 or more,
     // and starts the window afresh; work done before any name was chosen carries over. When
@@ -456,6 +462,9 @@ public:
     // The candidate list existed at the load but could not be read: the window never writes it,
     // nor a progress file under a position.
     bool candidateListUnreadable = false;
+    // Files under the position of a name new to the list that could not be set aside: they are
+    // another's, and are neither read nor written over.
+    std::set<std::filesystem::path> filesInTheWay;
     // Progress is loaded at the first activation only; later activations redraw.
     bool activatedOnce = false;
     // The end of work has begun; nothing starts it again.

@@ -36,9 +36,23 @@ void TestWindow::SelectOrAddCandidate() {
     if (cmbKandidat->listCount() == entries || ListPosition() < 1)
         return;
     // A new name starts with no progress in any test. A file under its position was left by a
-    // name the list no longer holds: it is nobody's, and is kept aside unread.
-    for (std::string_view folder : progressFoldersInCreationOrder())
-        setAsideProgressFile(stateRoot() / folder / progressFileName(ListPosition()));
+    // name the list no longer holds: it is nobody's, and is kept aside unread. One that cannot be
+    // moved yet stays in the way of the name: it is neither read nor written over.
+    for (std::string_view folder : progressFoldersInCreationOrder()) {
+        const auto path = stateRoot() / folder / progressFileName(ListPosition());
+        if (!setAsideProgressFile(path))
+            filesInTheWay.insert(path);
+    }
+}
+
+std::vector<std::filesystem::path> TestWindow::FilesStillInTheWay() {
+    std::erase_if(filesInTheWay,
+                  [](const std::filesystem::path& path) { return setAsideProgressFile(path); });
+    return {filesInTheWay.begin(), filesInTheWay.end()};
+}
+
+bool TestWindow::IsNewCandidateName() const {
+    return basic::upper(basKvizomat.candidateName).find(kNewCandidate) != std::string::npos;
 }
 
 int TestWindow::ListPosition() const {

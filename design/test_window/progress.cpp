@@ -12,10 +12,10 @@ namespace kviz {
 
 bool TestWindow::SaveSession(const QString& consequence) {
     lblPomocuprvomredu->setVisible(false);
-    // The name is asked while the candidate is the new-candidate entry, in any letter case: a
-    // cancelled prompt leaves "Novi kandidat". A name given here names the work at hand.
-    if (basic::upper(basKvizomat.candidateName).find(kNewCandidate) != std::string::npos &&
-        AskCandidateName())
+    // The work at hand belongs to the entry chosen. Only work of the new-candidate entry (or of
+    // none) is given a name here, and only while no name was given: a cancelled prompt leaves
+    // "Novi kandidat", which asks again. A name given here takes that work.
+    if (candidatePosition <= 0 && IsNewCandidateName() && AskCandidateName())
         candidatePosition = ListPosition();
     TallyAnswer(); // the question on screen counts before it is saved
     return SaveWork(consequence);
@@ -23,29 +23,32 @@ bool TestWindow::SaveSession(const QString& consequence) {
 
 bool TestWindow::SaveWork(const QString& consequence) {
     const auto failed = SaveListAndProgress();
-    // Only a candidate with a list position has work that a file keeps.
+    // The work of a candidate with a list position is kept by a file, and so would be that of a
+    // named candidate while the list cannot be read; other work is nobody's.
+    const bool owned = candidatePosition >= 1 || (candidateListUnreadable && !IsNewCandidateName());
     const auto templatePath = progressFolder() / progressFileName(0);
-    const bool kept = candidatePosition < 1 || std::all_of(failed.begin(), failed.end(),
-                                                           [&](const std::filesystem::path& p) {
-                                                               return p == templatePath;
-                                                           });
+    const bool kept =
+        !owned || std::all_of(failed.begin(), failed.end(),
+                              [&](const std::filesystem::path& p) { return p == templatePath; });
     ReportFailedSaves(failed, kept ? QString() : consequence);
     return kept;
 }
 
 std::vector<std::filesystem::path> TestWindow::SaveListAndProgress() {
-    std::vector<std::filesystem::path> failed;
     // A list that could not be read at the load holds only the names given since: written, it
-    // would hand the positions of the names it lost to others.
+    // would hand the positions of the names it lost to others. Nor is a new name written while
+    // another's file still lies under its position.
+    std::vector<std::filesystem::path> failed = FilesStillInTheWay();
     std::vector<std::string> names;
     for (const QString& entry : cmbKandidat->items())
         names.push_back(toCp1250(entry));
     const bool listSaved =
-        !candidateListUnreadable && files::writeLines(candidateListPath(), names);
+        !candidateListUnreadable && failed.empty() && files::writeLines(candidateListPath(), names);
     if (!listSaved)
-        failed.push_back(candidateListPath());
+        failed.insert(failed.begin(), candidateListPath());
     for (auto& path : SaveProgress(listSaved))
-        failed.push_back(path);
+        if (std::find(failed.begin(), failed.end(), path) == failed.end())
+            failed.push_back(path);
     return failed;
 }
 
@@ -101,7 +104,11 @@ void TestWindow::LoadProgress() {
         return;
     TallyAnswer(); // what was answered here before the load still counts
     const auto path = progressFolder() / progressFileName(candidatePosition);
-    auto length = files::lengthCreatingIfMissing(path);
+    // Another's file under a new name's position is no progress of the name's.
+    const auto inTheWay = FilesStillInTheWay();
+    auto length = std::find(inTheWay.begin(), inTheWay.end(), path) != inTheWay.end()
+                      ? std::nullopt
+                      : files::lengthCreatingIfMissing(path);
     if (length && *length > 0) {
         // A file that cannot be read counts as one without saved progress.
         if (auto lines = files::readLines(path)) {

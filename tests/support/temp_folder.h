@@ -20,6 +20,21 @@ private:
     std::filesystem::path path_;
 };
 
+// Keeps a folder from being written to while it lives, even for root (by the immutable flag,
+// which needs a file system that has it); writable() says whether it worked.
+class UnwritableFolder {
+public:
+    explicit UnwritableFolder(std::filesystem::path folder);
+    ~UnwritableFolder() { release(); }
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+    void release();
+    bool writable() const;
+
+private:
+    std::filesystem::path folder_;
+};
+
 // Whole-file helpers that compare bytes.
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
