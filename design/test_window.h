@@ -470,7 +470,7 @@ public:
     // The end of work has begun; nothing starts it again.
     bool ending = false;
     // At the working-time limit the user chose to keep the window with work that could not be
-    // saved; the limit does not end it again.
+    // saved; that limit does not end it again, a limit chosen since does.
     bool endDeclinedAtLimit = false;
     // The question on screen when a review or the demonstration began.
     int savedQuestionIndex = 0;

@@ -40,11 +40,12 @@ bool TestWindow::EndWork(bool withTable) {
         return true;
     ending = true;
     tmrTimer1->setEnabled(false);
+    const bool helpLineShown = lblPomocuprvomredu->visible();
     if (!SaveSession() && !EndWithoutSaving()) {
         // The work stays on screen, to be saved once the cause is mended.
         ending = false;
         tmrTimer1->setEnabled(true);
-        ShowHelpLine();
+        lblPomocuprvomredu->setVisible(helpLineShown);
         return false;
     }
     if (withTable)

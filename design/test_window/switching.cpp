@@ -15,8 +15,10 @@ void TestWindow::TestItem_Click(std::size_t catalogueRow) {
 void TestWindow::WindowSwitch(const TestDescriptor& target) {
     if (testSwitch == nullptr)
         return; // a window on its own, as in the tests of one window
+    const bool helpLineShown = lblPomocuprvomredu->visible();
     if (!SaveSession("Test nije promenjen.")) {
-        ShowHelpLine(); // the window stays, with the work that could not be saved
+        // The window stays as it was, with the work that could not be saved.
+        lblPomocuprvomredu->setVisible(helpLineShown);
         return;
     }
     tmrTimer1->setEnabled(false); // no tick of this window runs once it is replaced

@@ -50,6 +50,7 @@ void TestWindow::ChooseWorkLimit(MenuItem* item, int minutes) {
     if (!item->checked())
         item->setChecked(true);
     workLimitMinutes = minutes;
+    endDeclinedAtLimit = false; // a new limit, reached, ends the work again
     ProgressBar1->setMax(minutes);
     ShowElapsedTime();
     // The six items are one group: the chosen one alone stays checked.

@@ -114,17 +114,20 @@ TEST_F(Switching, WorkThatCannotBeSavedKeepsTheWindow) {
     const auto perasFile = stateRoot() / "SSITABCD" / "BrZadPit.2";
     std::filesystem::remove(perasFile);
     std::filesystem::create_directories(perasFile); // it cannot be written
-    first->testMenuItems[1]->choose();
+    first->mnuPodesavanjaPomocuprvomredu->choose(); // the help line off, but for the review's
+    first->cmdPregled->press();
+    first->imgtoolbar[1]->onClick();
     EXPECT_EQ(&current(), first);
     EXPECT_FALSE(first->unloaded());
     EXPECT_TRUE(first->tmrTimer1->enabled());
     EXPECT_TRUE(first->lblPomocuprvomredu->visible());
+    EXPECT_EQ(first->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
     EXPECT_EQ(basKvizomat.answeredCount, 1);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
               "\nNije moguce sacuvati:\n" + QString::fromStdString(perasFile.string()) +
                   "\n\nTest nije promenjen.");
     std::filesystem::remove(perasFile); // space freed: the switch goes through
-    first->testMenuItems[1]->choose();
+    first->imgtoolbar[1]->onClick();
     EXPECT_TRUE(first->unloaded());
     EXPECT_EQ(readBytes(perasFile).substr(0, 43),
               "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");

@@ -402,7 +402,9 @@ TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
         [&] {
             fakes.clock.now = w->workStartTime + 360 * 60;
             w->tmrTimer1_Timer();
-            w->tmrTimer1_Timer(); // asked once: the user ends the kept window
+            w->tmrTimer1_Timer();   // asked once: the user ends the kept window ...
+            w->vremerada->choose(); // ... or chooses a limit, which asks again once reached
+            w->tmrTimer1_Timer();
         },
     };
     for (const auto& end : ends) {
@@ -418,7 +420,7 @@ TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
         EXPECT_TRUE(w->tmrTimer1->enabled());
         EXPECT_EQ(w->answerLetters[1], 'b');
     }
-    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1 + 4);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1 + 5);
     fakes.dialogs.answers = {"da"};
     w->mnuTestKrajrada_Click();
     EXPECT_EQ(fakes.programEnd.count, 1);
