@@ -31,6 +31,10 @@ TEST_F(Candidates, FirstStartAsksForTheNameAtEverySaveTillOneIsGiven) {
     EXPECT_EQ(ask->position, QPoint(2700, 2200));
     EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
     EXPECT_FALSE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
+    // The template stays blank, so the next new candidate starts clean.
+    const std::string blank =
+        "1 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n\r\n\r\n\r\n";
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.0"), blank);
     fakes.dialogs.answers = {"pera"};
     w->SaveSession(); // the cancelled name is the new candidate still
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 2);
@@ -42,8 +46,7 @@ TEST_F(Candidates, FirstStartAsksForTheNameAtEverySaveTillOneIsGiven) {
               std::string("2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n1 Tacnih odgovora\r\n"
                           "bT\r\n\0\0\r\n\0\0\r\n",
                           74));
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.0"),
-              "1 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.0"), blank);
 }
 
 TEST_F(Candidates, LaterStartAsksAndLoadsTheChosenCandidate) {
