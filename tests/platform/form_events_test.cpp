@@ -248,142 +248,136 @@ TEST_F(FormEvents, EnterCancelledInFormKeyPressDoesNotPressTheButton) {
 // The mouse goes through the window, as the window system would deliver it, so that Qt
 // itself turns two quick clicks into a double click.
 
-class FormMouse : public FormEvents {
-protected:
-    QWindow* handle() { return form.window()->windowHandle(); }
-    QPoint at(QPoint surfacePixels) { return form.surface()->mapTo(form.window(), surfacePixels); }
-    QStringList mouseEvents() const {
-        return form.only({"MouseDown", "MouseUp", "Click", "DblClick"});
-    }
-};
-
-TEST_F(FormMouse, MouseUpComesBeforeClick) {
-    ASSERT_TRUE(showActive(form));
-    QTest::mouseClick(handle(), Qt::LeftButton, {}, at({50, 50}));
-    EXPECT_EQ(mouseEvents(), QStringList({"MouseDown 1", "MouseUp 1", "Click"}));
-}
-
-TEST_F(FormMouse, DoubleClickGivesOneClickThenOneDoubleClick) {
-    ASSERT_TRUE(showActive(form));
-    QTest::mouseDClick(handle(), Qt::LeftButton, {}, at({50, 50}));
-
-    QStringList events = mouseEvents();
-    const QStringList withSecondDown{"MouseDown 1", "MouseUp 1", "Click",
-                                     "MouseDown 1", "DblClick",  "MouseUp 1"};
-    const QStringList withoutSecondDown{"MouseDown 1", "MouseUp 1", "Click", "DblClick",
-                                        "MouseUp 1"};
-    EXPECT_TRUE(events == withSecondDown || events == withoutSecondDown)
-        << events.join(", ").toStdString();
-}
-
-TEST(FormMouseOnControls, DoubleClickOnAControlGoesToItAloneAndNoLaterClickIsLost) {
-    struct Row {
-        const char* name;
-        std::function<Control&(Form&, QStringList&)> make;
-        QStringList expected;
+// Sequences of presses, releases and double clicks, on the surface and on a control, and the
+// procedures that each must reach, in order. Only the left button makes double clicks: a quick
+// second press of another button is a press with its click of its own. A double click is a
+// click and then a double click, and a press after it starts a new click. The form's surface
+// asks for no context menu.
+TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
+    enum Target {
+        OnSurface,
+        OnButton,
+        OnLabel,
+        OnImage,
+        OnImageWithDblClick,
+        OnProgressBar,
+        OnDisabledLabel
+    };
+    struct Step {
+        char what; // 'c' click, 'd' double click, 'p' press, 'r' release, 's' click beside
         Qt::MouseButton button = Qt::LeftButton;
+        Qt::KeyboardModifiers modifiers = {};
     };
-    auto clicks = [](Control& c, QStringList& events) -> Control& {
-        c.onClick = [&events] { events << "ctl Click"; };
-        return c;
-    };
-    const Row rows[] = {
-        {"label",
-         [&](Form& f, QStringList& e) -> Control& {
-             return clicks(f.add<Label>("ctl", f.surface(), "label"), e);
-         },
-         {"ctl Click"}},
-        {"picture box",
-         [&](Form& f, QStringList& e) -> Control& {
-             return clicks(f.add<PictureBox>("ctl", f.surface()), e);
-         },
-         {"ctl Click"}},
-        // An image without a double-click callback acts like a button.
-        {"image",
-         [&](Form& f, QStringList& e) -> Control& {
-             return clicks(f.add<Image>("ctl", f.surface()), e);
-         },
-         {"ctl Click", "ctl Click"}},
-        {"image with a double-click callback",
-         [&](Form& f, QStringList& e) -> Control& {
-             auto& image = f.add<Image>("ctl", f.surface());
-             image.onDblClick = [&e] { e << "ctl DblClick"; };
-             return clicks(image, e);
-         },
-         {"ctl Click", "ctl DblClick"}},
-        {"button",
-         [&](Form& f, QStringList& e) -> Control& {
-             return clicks(f.add<CommandButton>("ctl", f.surface(), "OK"), e);
-         },
-         {"ctl Click", "ctl Click"}},
-        // Controls without a click of their own take the presses too.
-        {"progress bar",
-         [&](Form& f, QStringList&) -> Control& { return f.add<ProgressBar>("ctl", f.surface()); },
-         {}},
-        {"disabled label without a click",
-         [&](Form& f, QStringList&) -> Control& {
-             auto& label = f.add<Label>("ctl", f.surface(), "label");
-             label.setEnabled(false);
-             return label;
-         },
-         {}},
-        // Only the left button makes double clicks.
-        {"image with a double-click callback, right button",
-         [&](Form& f, QStringList& e) -> Control& {
-             auto& image = f.add<Image>("ctl", f.surface());
-             image.onDblClick = [&e] { e << "ctl DblClick"; };
-             image.onMouseUp = [&e](int button, int, double, double) {
-                 e << QString("ctl MouseUp %1").arg(button);
-             };
-             return image;
-         },
+    const Qt::MouseButton right = Qt::RightButton;
+    const QStringList clickL{"MouseDown 1", "MouseUp 1", "Click"};
+    const QStringList clickR{"MouseDown 2", "MouseUp 2", "Click"};
+    const QStringList dblClickL = clickL + QStringList{"MouseDown 1", "DblClick", "MouseUp 1"};
+    const struct {
+        const char* name;
+        Target target;
+        std::vector<Step> steps;
+        QStringList expected;
+        bool withClick = true; // the control has a click procedure
+    } rows[] = {
+        {"left click", OnSurface, {{'c'}}, clickL},
+        {"left press and release apart", OnSurface, {{'p'}, {'r'}}, clickL},
+        {"shift and left click",
+         OnSurface,
+         {{'c', Qt::LeftButton, Qt::ShiftModifier}},
+         {"MouseDown 1 shift 1", "MouseUp 1 shift 1", "Click"}},
+        {"left double click", OnSurface, {{'d'}}, dblClickL},
+        {"a click after a double click", OnSurface, {{'d'}, {'c'}}, dblClickL + clickL},
+        {"ctrl and left double click",
+         OnSurface,
+         {{'d', Qt::LeftButton, Qt::ControlModifier}},
+         {"MouseDown 1 shift 2", "MouseUp 1 shift 2", "Click", "MouseDown 1 shift 2", "DblClick",
+          "MouseUp 1 shift 2"}},
+        {"right click", OnSurface, {{'c', right}}, clickR},
+        {"right double click", OnSurface, {{'d', right}}, clickR + clickR},
+        {"right click after a left double click",
+         OnSurface,
+         {{'d'}, {'c', right}},
+         dblClickL + clickR},
+        // On a control the presses go to it alone; one without a double click of its own takes
+        // the second as a click, as a button does.
+        {"double click on a button, then a click beside it",
+         OnButton,
+         {{'d'}, {'s'}},
+         QStringList{"ctl Click", "ctl Click"} + clickL},
+        // Controls without a click of their own take the presses too, and lose no later click.
+        {"double click on a progress bar", OnProgressBar, {{'d'}, {'s'}}, clickL},
+        {"double click on a disabled label", OnDisabledLabel, {{'d'}, {'s'}}, clickL},
+        {"double click on a label", OnLabel, {{'d'}}, {"ctl Click"}},
+        {"double click on a toolbar image", OnImage, {{'d'}}, {"ctl Click", "ctl Click"}},
+        {"double click on an image with its own",
+         OnImageWithDblClick,
+         {{'d'}, {'c'}},
+         {"ctl MouseUp 1", "ctl Click", "ctl DblClick", "ctl MouseUp 1", "ctl MouseUp 1",
+          "ctl Click"}},
+        {"right double click on an image",
+         OnImageWithDblClick,
+         {{'d', right}},
          {"ctl MouseUp 2", "ctl MouseUp 2"},
-         Qt::RightButton},
+         false},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakeServices fakes;
         RecordingForm form(fakes.services());
-        Control& control = row.make(form, form.events);
-        control.setBounds(1500, 1500, 1500, 600);
-        ASSERT_TRUE(showActive(form));
-        QWindow* handle = form.window()->windowHandle();
-        QPoint onControl =
-            control.widget()->mapTo(form.window(), control.widget()->rect().center());
-        QPoint onSurface = form.surface()->mapTo(form.window(), QPoint(20, 20));
-
-        QTest::mouseDClick(handle, row.button, {}, onControl);
-        EXPECT_EQ(form.only({"ctl", "Click", "DblClick", "MouseDown", "MouseUp"}), row.expected);
-
-        form.events.clear();
-        QTest::mouseClick(handle, Qt::LeftButton, {}, onSurface, 600);
-        EXPECT_EQ(form.only({"Click", "DblClick"}), QStringList({"Click"}));
-    }
-}
-
-TEST_F(FormMouse, EachRightPressIsAClickOfItsOwnAndNoContextMenu) {
-    int contextMenus = 0;
-    struct Counter : QObject {
-        int* count;
-        explicit Counter(int* c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::ContextMenu)
-                ++*count;
-            return false;
+        QWidget* target = form.surface();
+        if (row.target != OnSurface) {
+            Control* control = nullptr;
+            if (row.target == OnButton)
+                control = &form.add<CommandButton>("ctl", form.surface(), "OK");
+            else if (row.target == OnLabel || row.target == OnDisabledLabel)
+                control = &form.add<Label>("ctl", form.surface(), "label");
+            else if (row.target == OnProgressBar)
+                control = &form.add<ProgressBar>("ctl", form.surface());
+            else
+                control = &form.add<Image>("ctl", form.surface());
+            control->setEnabled(row.target != OnDisabledLabel);
+            if (row.withClick && row.target != OnProgressBar && row.target != OnDisabledLabel)
+                control->onClick = [&form] { form.events << "ctl Click"; };
+            if (row.target == OnImageWithDblClick) {
+                auto* image = static_cast<Image*>(control);
+                image->onDblClick = [&form] { form.events << "ctl DblClick"; };
+                image->onMouseUp = [&form](int button, int, double, double) {
+                    form.events << QString("ctl MouseUp %1").arg(button);
+                };
+            }
+            control->setBounds(1500, 1500, 1500, 600);
+            target = control->widget();
         }
-    } counter(&contextMenus);
-    ASSERT_TRUE(showActive(form));
-    form.window()->installEventFilter(&counter);
-
-    QTest::mouseClick(handle(), Qt::RightButton, {}, at({50, 50}));
-    EXPECT_EQ(mouseEvents(), QStringList({"MouseDown 2", "MouseUp 2", "Click"}));
-
-    form.events.clear();
-    QTest::mouseDClick(handle(), Qt::RightButton, {}, at({50, 50}));
-    EXPECT_EQ(mouseEvents(), QStringList({"MouseDown 2", "MouseUp 2", "Click", "MouseDown 2",
-                                          "MouseUp 2", "Click"}));
-    EXPECT_EQ(contextMenus, 0) << "the context menu request went on to the window";
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        int contextMenus = 0;
+        struct Counter : QObject {
+            int* count;
+            explicit Counter(int* c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* e) override {
+                *count += e->type() == QEvent::ContextMenu;
+                return false;
+            }
+        } counter(&contextMenus);
+        ASSERT_TRUE(showActive(form));
+        form.window()->installEventFilter(&counter);
+        QWindow* handle = form.window()->windowHandle();
+        const QPoint at = target->mapTo(form.window(), target->rect().center());
+        const QPoint beside = form.surface()->mapTo(form.window(), QPoint(20, 20));
+        for (const Step& step : row.steps) {
+            if (step.what == 'c')
+                QTest::mouseClick(handle, step.button, step.modifiers, at);
+            else if (step.what == 'd')
+                QTest::mouseDClick(handle, step.button, step.modifiers, at);
+            else if (step.what == 's')
+                QTest::mouseClick(handle, step.button, step.modifiers, beside, 600);
+            else if (step.what == 'p')
+                QTest::mousePress(handle, step.button, step.modifiers, at);
+            else
+                QTest::mouseRelease(handle, step.button, step.modifiers, at, 300);
+        }
+        EXPECT_EQ(form.only({"ctl", "MouseDown", "MouseUp", "Click", "DblClick"}), row.expected);
+        EXPECT_EQ(contextMenus, 0);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
 }
 
 TEST(FormMouseScale, CoordinatesReachTheHandlersInTheUserScale) {

@@ -65,19 +65,22 @@ protected:
     void Form_KeyUp(int& keyCode, int shift) override {
         events << QString("Form_KeyUp %1 %2").arg(keyCode).arg(shift);
     }
-    void Form_MouseDown(int button, int, double x, double y) override {
-        events << QString("MouseDown %1").arg(button);
+    void Form_MouseDown(int button, int shift, double x, double y) override {
+        events << QString("MouseDown %1").arg(button) + shiftText(shift);
         mousePoints.emplace_back(x, y);
     }
     void Form_MouseMove(int button, int, double x, double y) override {
         events << QString("MouseMove %1").arg(button);
         mousePoints.emplace_back(x, y);
     }
-    void Form_MouseUp(int button, int, double x, double y) override {
-        events << QString("MouseUp %1").arg(button);
+    void Form_MouseUp(int button, int shift, double x, double y) override {
+        events << QString("MouseUp %1").arg(button) + shiftText(shift);
         mousePoints.emplace_back(x, y);
     }
     void Form_Click() override { events << "Click"; }
+    static QString shiftText(int shift) {
+        return shift != 0 ? QString(" shift %1").arg(shift) : QString();
+    }
     void Form_DblClick() override { events << "DblClick"; }
 };
 
