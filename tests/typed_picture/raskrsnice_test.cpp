@@ -37,28 +37,6 @@ protected:
         w->show();
         return w;
     }
-    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
-    void activate(frmRaskrsnice& w) {
-        fakes.keystrokes.onTab = [] {
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-            QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        };
-        QApplication::setActiveWindow(w.window());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
-    }
-    // Keys to the control with the focus: characters, and Enter for a line feed.
-    static void keys(frmRaskrsnice& w, const QString& typed) {
-        for (QChar c : typed) {
-            QWidget* target = w.window()->focusWidget();
-            if (c == '\n')
-                QTest::keyClick(target, Qt::Key_Return);
-            else
-                QTest::keyClicks(target, QString(c));
-        }
-    }
-    static void press(frmRaskrsnice& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-        QTest::keyClick(w.window()->focusWidget(), key, mods);
-    }
     static void type(frmRaskrsnice& w, const std::vector<QString>& boxes) {
         for (std::size_t i = 0; i < boxes.size(); ++i)
             w.txtOdgovor[i]->setText(boxes[i]);

@@ -37,28 +37,6 @@ protected:
             w.txtOdgovor[i]->setText(boxes[i]);
         w.txtOdgovor_KeyUp();
     }
-    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
-    void activate(frmSaobracajniznaci15znakova& w) {
-        fakes.keystrokes.onTab = [] {
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-            QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        };
-        w.window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w.window(); }));
-    }
-    static void press(frmSaobracajniznaci15znakova& w, Qt::Key key, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(w.window()->focusWidget(), key);
-    }
-    // Keys to the control with the focus: characters, and Enter for a line feed.
-    static void keys(frmSaobracajniznaci15znakova& w, const QString& typed) {
-        for (QChar c : typed) {
-            if (c == '\n')
-                press(w, Qt::Key_Return);
-            else
-                QTest::keyClicks(w.window()->focusWidget(), QString(c));
-        }
-    }
     static QString counts(frmSaobracajniznaci15znakova& w) {
         return w.lblUkupnoodgovora->caption() + ", " + w.lblTacnihodgovora->caption();
     }
@@ -109,7 +87,7 @@ TEST_F(FifteenSigns, CountsAreThoseOfTheTasksWithAVerdict) {
     EXPECT_EQ(counts(*w), "Ukupno odgovora: 1, Tacnih odgovora: 0");
     keys(*w, "3\n7\n");
     EXPECT_EQ(counts(*w), "Ukupno odgovora: 1, Tacnih odgovora: 1");
-    press(*w, Qt::Key_Return, 12); // through the unused boxes to the button: the verdict
+    keys(*w, QString(12, '\n')); // through the unused boxes to the button: the verdict
     EXPECT_EQ(verdicts(*w), QStringList(QList<QString>(15, "DA")));
     press(*w, Qt::Key_Return); // the next task
     keys(*w, "12\n3\n7");
@@ -245,7 +223,7 @@ TEST_F(FifteenSigns, EachDrawingShowsOnlyTheVerdictOfItsTask) {
     activate(*w);
     QTest::keyClicks(w->window()->focusWidget(), "9");
     press(*w, Qt::Key_Backspace);
-    press(*w, Qt::Key_Return, 15); // through every box to the button: the verdict
+    keys(*w, QString(15, '\n')); // through every box to the button: the verdict
     ASSERT_EQ(w->focusedControl(), w->CmdSledecepitanje);
     QStringList keys(QList<QString>(15, QString()));
     keys[0] = "12", keys[1] = "3", keys[2] = "7";

@@ -58,29 +58,6 @@ protected:
     static char result(TypedTextWindow& w, int q) {
         return w.resultLetters[static_cast<std::size_t>(q)];
     }
-    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
-    void activate(TypedTextWindow& w) {
-        fakes.keystrokes.onTab = [] {
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-            QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        };
-        QApplication::setActiveWindow(w.window());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
-    }
-    // A key to the control with the focus, or to the window when none has it.
-    static void press(TypedTextWindow& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-        QWidget* target = w.window()->focusWidget();
-        QTest::keyClick(target != nullptr ? target : w.window(), key, mods);
-    }
-    // Keys to the control with the focus: characters, and Enter for a line feed.
-    static void keys(TypedTextWindow& w, const QString& typed) {
-        for (QChar c : typed) {
-            if (c == '\n')
-                press(w, Qt::Key_Return);
-            else
-                QTest::keyClicks(w.window()->focusWidget(), QString(c));
-        }
-    }
     // The verdict texts on the surface.
     static QStringList verdicts(TypedTextWindow& w) {
         QStringList out;
