@@ -486,6 +486,10 @@ bool Form::handleKey(QWidget* receiver, QKeyEvent* event, bool press) {
     int keyCode = keyCodeIn;
     auto keyCancelled = [&] { return keyCodeIn != 0 && keyCode == 0; };
     if (!press) {
+        // A key held down is released once. Its repeats are presses; the releases that some
+        // systems send between them are no releases of the key.
+        if (event->isAutoRepeat())
+            return false;
         if (keyPreview) {
             Form_KeyUp(keyCode, shift);
             if (keyCancelled())

@@ -18,6 +18,7 @@
 //   opens a window never types into it or presses its buttons.
 // - GotFocus and LostFocus of the controls fire only when the focus moves between controls of
 //   this window.
+// - A key held down gives its press again with each repeat, and one release.
 #pragma once
 
 #include "platform/canvas.h"
