@@ -1,10 +1,12 @@
 // The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
 // progress rows, review and demonstration.
+#include "tests/support/box_menu.h"
 #include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_text/frm_typed_text.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QImage>
@@ -149,6 +151,18 @@ TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
     w->CmdSledecepitanje_GotFocus();
     EXPECT_EQ(texts(*w).back().text, "DA");
     EXPECT_EQ(texts(*w).back().color, QColor(10, 170, 10));
+}
+
+TEST_F(TypedText, AnAnswerGivenByTheBoxsMenuIsJudged) {
+    auto w = open(2);
+    activate(*w);
+    QApplication::clipboard()->setText("abc");
+    ASSERT_TRUE(testing::chooseFromBoxMenu(w->txtOdgovor[0]->widget(), "Nalepi"));
+    EXPECT_EQ(result(*w, 1), 'T');
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+    QTest::mouseClick(w->CmdSledecepitanje->widget(), Qt::LeftButton);
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->typedAnswers[1], "abc");
 }
 
 TEST_F(TypedText, CountsAreThoseOfTheStoredVerdicts) {
