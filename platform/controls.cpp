@@ -192,11 +192,15 @@ void Control::setLeft(int left) { setBounds(left, top_, width_, height_); }
 
 void Control::setVisible(bool visible) {
     visible_ = visible;
+    if (!visible)
+        form_.focusLeaves(this);
     widget_->setVisible(visible);
 }
 
 void Control::setEnabled(bool enabled) {
     enabled_ = enabled;
+    if (!enabled)
+        form_.focusLeaves(this);
     widget_->setEnabled(enabled);
 }
 

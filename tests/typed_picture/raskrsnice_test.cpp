@@ -1,10 +1,12 @@
 // The intersections test: keys, live scoring, the verdict, counting and the stored answers.
+#include "tests/support/box_menu.h"
 #include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_raskrsnice.h"
 #include "typed_picture/frm_saobracajni_znaci15.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QTest>
@@ -198,7 +200,7 @@ TEST_F(Intersections, AnotherWindowLeavesTheAnswerBeingTyped) {
     }
 }
 
-TEST_F(Intersections, EnterWalksTheBoxesBeforeQtSeesTheWindowActive) {
+TEST_F(Intersections, EnterWalksTheBoxesToTheVerdictBeforeQtSeesTheWindowActive) {
     // Right after a switch or a dialog Qt may name no active window while the keys reach one.
     Services system = services();
     system.keystrokes = systemServices().keystrokes;
@@ -206,9 +208,18 @@ TEST_F(Intersections, EnterWalksTheBoxesBeforeQtSeesTheWindowActive) {
     activate(*w);
     QApplication::setActiveWindow(nullptr);
     ASSERT_EQ(QApplication::focusWidget(), nullptr);
-    QTest::keyClicks(w->window()->focusWidget(), "4");
-    QTest::keyClick(w->window()->focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(w->window()->focusWidget(), w->txtOdgovor[1]->widget());
+    keys(*w, "4\n1\n2\n3\n"); // the verdict when the button takes the focus
+    EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje);
+    ASSERT_FALSE(texts(*w).empty());
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    keys(*w, "\n"); // Enter presses the button
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->focusedControl(), w->txtOdgovor[0]);
+    // An answer given by the box's menu alone is judged and counted.
+    QApplication::clipboard()->setText("3");
+    ASSERT_TRUE(testing::chooseFromBoxMenu(w->txtOdgovor[0]->widget(), "Nalepi"));
+    EXPECT_EQ(w->resultLetters[2], 'T');
+    EXPECT_EQ(basKvizomat.correctCount, 2);
 }
 
 TEST_F(Intersections, AWrongAnswerShownAgainChangesNothing) {
