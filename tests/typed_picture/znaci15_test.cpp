@@ -179,10 +179,21 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
         Control* clicked;    // or, with no header box either, F5
         ComboBox* headerBox; // takes the answer and Enter
         int task;
-        std::size_t box;
+        std::size_t box; // after a review or the demonstration, once it has ended
         QString question;
+        std::vector<Qt::Key> pressed = {};
     } rows[] = {
-        {"F5", "23", nullptr, nullptr, 2, 7, "23"},
+        {"F5", "23", nullptr, nullptr, 2, 7, "23", {Qt::Key_F5}},
+        {"review", "", nullptr, nullptr, 1, 5, "6", {Qt::Key_F9}},
+        {"review, on to the next task",
+         "",
+         nullptr,
+         nullptr,
+         2,
+         5,
+         "16",
+         {Qt::Key_F9, Qt::Key_PageDown}},
+        {"demonstration", "", w->cmdBrziPregled, nullptr, 1, 5, "6"},
         {"question box", "23", nullptr, w->cmbPitanje, 2, 7, "23"},
         {"go-to button", "23", w->CmdOdredjenoPitanje, nullptr, 2, 0, "16"},
         {"go-to image", "23", w->imgtoolbar[11], nullptr, 2, 0, "16"},
@@ -202,11 +213,16 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
             row.headerBox->setText("");
             keys(*w, row.answer + "\n");
         } else {
-            press(*w, Qt::Key_F5);
+            for (Qt::Key key : row.pressed)
+                press(*w, key);
         }
         EXPECT_EQ(w->questionIndex, row.task) << row.action;
-        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[row.box]) << row.action;
         EXPECT_EQ(w->cmbPitanje->text(), row.question) << row.action;
+        if (w->reviewMode || w->quickReviewMode) { // leaving brings back the box in use
+            press(*w, Qt::Key_Escape);
+            w->tmrTimer1_Timer();
+        }
+        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[row.box]) << row.action;
     }
     // Leaving the question box puts back the question of the box in use, not the task.
     w->JumpToQuestion(2);
