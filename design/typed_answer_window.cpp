@@ -86,6 +86,9 @@ void TypedAnswerWindow::FinishTypedDrawing() {
     ++drawings;
     if (!continuingAnswer) {
         FocusAnswerInput();
+        // In a review the boxes take nothing: Enter presses the next-question button.
+        if (reviewMode && focusedControl() == nullptr)
+            CmdSledecepitanje->setFocus();
         return;
     }
     continuingAnswer = false;

@@ -26,6 +26,7 @@
 #include <QValidator>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -191,11 +192,15 @@ void Control::setLeft(int left) { setBounds(left, top_, width_, height_); }
 
 void Control::setVisible(bool visible) {
     visible_ = visible;
+    if (!visible)
+        form_.focusLeaves(this);
     widget_->setVisible(visible);
 }
 
 void Control::setEnabled(bool enabled) {
     enabled_ = enabled;
+    if (!enabled)
+        form_.focusLeaves(this);
     widget_->setEnabled(enabled);
 }
 
@@ -293,6 +298,8 @@ TextBox::TextBox(Form& form, QString name, QWidget* parent, const QString& text)
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] {
         if (onChange)
             onChange();
+        if (!settingText_ && onUserChange)
+            onUserChange();
     });
 }
 
@@ -303,8 +310,17 @@ void TextBox::setForeColor(QColor color) {
 }
 
 QString TextBox::text() const { return edit_->text(); }
-void TextBox::setText(const QString& text) { edit_->setText(text); }
-void TextBox::setMaxLength(int length) { edit_->setMaxLength(length > 0 ? length : 32767); }
+void TextBox::setText(const QString& text) {
+    const bool outer = std::exchange(settingText_, true);
+    edit_->setText(text);
+    settingText_ = outer;
+}
+
+void TextBox::setMaxLength(int length) {
+    const bool outer = std::exchange(settingText_, true); // a longer text is cut
+    edit_->setMaxLength(length > 0 ? length : 32767);
+    settingText_ = outer;
+}
 
 // ---- CommandButton ----------------------------------------------------------------------
 

@@ -125,9 +125,13 @@ public:
     QLineEdit* lineEdit() const { return edit_; }
     // The text has changed, by typing or by setText; not when it stays the same.
     std::function<void()> onChange;
+    // The user has changed the text: by a key, the box's own menu, a paste with the middle
+    // button, a drop or Undo. Never for a text set by the program.
+    std::function<void()> onUserChange;
 
 private:
     QLineEdit* edit_;
+    bool settingText_ = false;
 };
 
 class CommandButton : public Control {

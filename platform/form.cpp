@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcutEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -313,6 +314,7 @@ void Form::show() {
     if (unloaded_)
         return;
     window_->show();
+    watchFocusOfInactiveWindow();
     if (loading_)
         return; // load() activates the window when the load has finished
     if (!shownOnce_) {
@@ -423,7 +425,25 @@ void Form::focusChanged(QWidget* old, QWidget* now) {
     (void)old;
     if (unloaded_ || now == nullptr || now->window() != window_)
         return; // a dialog, a drop-down list or another application took the focus
-    Control* control = controlOf(now);
+    focusMovedTo(controlOf(now));
+}
+
+void Form::watchFocusOfInactiveWindow() {
+    QWindow* handle = window_->windowHandle();
+    if (handle == nullptr || watchedHandle_ == handle)
+        return;
+    watchedHandle_ = handle;
+    // While Qt does not see the window as active (no window manager has activated it yet), the
+    // keys still reach its focused control and move the focus, but Qt reports the moves only
+    // to the window.
+    connect(handle, &QWindow::focusObjectChanged, this, [this](QObject* object) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!unloaded_ && !window_->isActiveWindow() && widget != nullptr && widget != window_)
+            focusMovedTo(controlOf(widget));
+    });
+}
+
+void Form::focusMovedTo(Control* control) {
     if (control == nullptr || control == focused_)
         return;
     Control* previous = focused_;
@@ -432,6 +452,20 @@ void Form::focusChanged(QWidget* old, QWidget* now) {
         previous->onLostFocus();
     if (focused_ == control && control->onGotFocus)
         control->onGotFocus();
+}
+
+void Form::focusLeaves(Control* control) {
+    QWidget* focus = window_->focusWidget();
+    if (focus == nullptr || controlOf(focus) != control)
+        return;
+    // The focus stays with no control rather than passing from one control to the next, each
+    // with its own GotFocus; the window goes on taking the keys.
+    focus->clearFocus();
+    if (focused_ != control)
+        return;
+    focused_ = nullptr;
+    if (control->onLostFocus)
+        control->onLostFocus();
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
@@ -486,6 +520,10 @@ bool Form::handleKey(QWidget* receiver, QKeyEvent* event, bool press) {
     int keyCode = keyCodeIn;
     auto keyCancelled = [&] { return keyCodeIn != 0 && keyCode == 0; };
     if (!press) {
+        // A key held down is released once. Its repeats are presses; the releases that some
+        // systems send between them are no releases of the key.
+        if (event->isAutoRepeat())
+            return false;
         if (keyPreview) {
             Form_KeyUp(keyCode, shift);
             if (keyCancelled())

@@ -17,7 +17,9 @@
 // - Repeats of a held key go only to the window that took its first press, so that a key that
 //   opens a window never types into it or presses its buttons.
 // - GotFocus and LostFocus of the controls fire only when the focus moves between controls of
-//   this window.
+//   this window, also while the system does not see the window as active. A control that is
+//   hidden or disabled with the focus loses it (LostFocus) to no other control.
+// - A key held down gives its press again with each repeat, and one release.
 #pragma once
 
 #include "platform/canvas.h"
@@ -25,6 +27,7 @@
 #include "platform/services.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QRegion>
 #include <QString>
 #include <memory>
@@ -135,6 +138,10 @@ private:
     void registerControl(Control* control);
     void unregisterControl(Control* control);
     void focusChanged(QWidget* old, QWidget* now);
+    void watchFocusOfInactiveWindow();
+    void focusMovedTo(Control* control);
+    // The control is hidden or disabled; if it has the focus, the focus leaves it.
+    void focusLeaves(Control* control);
     bool handleKey(QWidget* receiver, QKeyEvent* event, bool press);
     bool handleAmbiguousAccessKey(QObject* watched, QShortcutEvent* event);
     void closeRequested(bool& accept);
@@ -148,6 +155,7 @@ private:
     std::vector<Control*> registered_;
     std::vector<std::unique_ptr<MenuItem>> menus_;
     Control* focused_ = nullptr;
+    QPointer<QObject> watchedHandle_; // the window handle whose focus moves are followed
     MousePointer pointer_ = MousePointer::Default;
     bool loaded_ = false;
     bool loading_ = false;

@@ -6,6 +6,8 @@
 #include "platform/basic.h"
 #include "platform/qt_text.h"
 
+#include <utility>
+
 namespace kviz {
 
 namespace {
@@ -268,6 +270,12 @@ void frmSaobracajniznaci15znakova::imgslika_DblClick() {
 void frmSaobracajniznaci15znakova::LockModeControls(bool locked) {
     for (Label* label : questionLabels)
         label->setEnabled(!locked);
+    // Leaving a review or the demonstration brings back the question of the box in use, and
+    // with it the box that gets the focus.
+    if (locked && !reviewMode && !quickReviewMode)
+        questionNumberBeforeMode_ = questionNumber;
+    else if (!locked && questionNumberBeforeMode_.has_value())
+        questionNumber = *std::exchange(questionNumberBeforeMode_, std::nullopt);
 }
 
 QString frmSaobracajniznaci15znakova::AnsweringHelpText() const {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kviz {
@@ -65,6 +66,7 @@ private:
     // Runs a shared action whose focus goes to the task's first box.
     void EndingInFirstBox(const std::function<void()>& action);
     bool firstBoxNext_ = false;
+    std::optional<int> questionNumberBeforeMode_; // until the mode's end brings it back
 };
 
 } // namespace kviz

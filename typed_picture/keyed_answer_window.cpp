@@ -18,6 +18,7 @@ TextBox& KeyedAnswerWindow::AddKeyedBox(QWidget* parent, int index) {
     TextBox& box = AddAnswerBox(parent, QString("txtOdgovor%1").arg(index));
     box.setMaxLength(boxWidth_);
     box.onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
+    box.onUserChange = [this] { txtOdgovor_KeyUp(); }; // the box's menu, a drop, Undo
     return box;
 }
 

@@ -2,6 +2,7 @@
 // inserts or completes entries, the picture read ahead, the progress bar's range and the pie
 // chart's slices.
 #include "tests/platform/recording_form.h"
+#include "tests/support/box_menu.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -439,7 +441,8 @@ TEST_F(Controls, TheContextMenusOfTheEditFieldsAndTheScrollBarSpeakSerbian) {
 // ---- TextBox ----------------------------------------------------------------------------
 
 TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
-    enum class Way { Paste, Type, SetText };
+    // The box's own menu takes the items given, one after another, on a box holding "ab".
+    enum class Way { Paste, Type, SetText, Menu, Drop };
     struct Row {
         const char* name;
         Way way;
@@ -457,6 +460,9 @@ TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
          "12"},
         {"typed letter beyond Windows-1250", Way::Type, QString::fromUtf8("a\u00f1b"), "ab"},
         {"set line break", Way::SetText, "5\r\n0", "50"},
+        {"pasted by the menu", Way::Menu, "Nalepi", "ab5"},
+        {"deleted by the menu, then undone", Way::Menu, "Izaberi sve|Obrisi|Opozovi", "ab"},
+        {"dropped", Way::Drop, "7", "7ab"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -467,6 +473,11 @@ TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
         ASSERT_TRUE(showActive(form));
         box.setFocus();
         ASSERT_EQ(QApplication::focusWidget(), box.widget());
+        int userChanges = 0;
+        box.onUserChange = [&userChanges] { ++userChanges; };
+        QMimeData dropped;
+        dropped.setText(row.input);
+        QGuiApplication::clipboard()->setText("5");
 
         switch (row.way) {
         case Way::Paste:
@@ -481,9 +492,22 @@ TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
         case Way::SetText:
             box.setText(row.input);
             break;
+        case Way::Menu:
+            box.setText("ab");
+            for (const QString& item : row.input.split('|'))
+                EXPECT_TRUE(chooseFromBoxMenu(box.widget(), item)) << item.toStdString();
+            break;
+        case Way::Drop:
+            box.setText("ab");
+            QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+            QApplication::sendEvent(box.widget(), &enter);
+            QApplication::sendEvent(box.widget(), &drop);
+            break;
         }
 
         EXPECT_EQ(box.text(), row.expected);
+        EXPECT_EQ(userChanges > 0, row.way != Way::SetText); // the user's changes only
     }
 }
 

@@ -38,7 +38,10 @@ TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
         Qt::Key key;
         QStringList expected;
         QString text;
+        int repeats = 0; // held down this many repeats
     };
+    const QStringList heldA{"Form_KeyDown 65 0", "txt KeyDown 65 0", "Form_KeyPress 97",
+                            "txt KeyPress 97"};
     // Keys that the text box does not take travel on to its parents; they are still seen once.
     const Row rows[] = {
         {"letter",
@@ -55,6 +58,9 @@ TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
          Qt::Key_F2,
          {"Form_KeyDown 113 0", "txt KeyDown 113 0", "Form_KeyUp 113 0", "txt KeyUp 113 0"},
          ""},
+        // Each repeat comes as a release and a press, as X11 sends it: one release in all.
+        {"held letter", Qt::Key_A,
+         heldA + heldA + heldA + QStringList{"Form_KeyUp 65 0", "txt KeyUp 65 0"}, "aaa", 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -68,7 +74,11 @@ TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
         box.setFocus();
         form.events.clear();
 
-        QTest::keyClick(box.widget(), row.key);
+        QTest::keyPress(box.widget(), row.key);
+        for (int i = 0; i < row.repeats; ++i)
+            for (bool press : {false, true})
+                QTest::simulateEvent(box.widget(), press, row.key, {}, "a", true);
+        QTest::keyRelease(box.widget(), row.key);
 
         EXPECT_EQ(form.events, row.expected);
         EXPECT_EQ(box.text(), row.text);

@@ -4,11 +4,17 @@
 
 #include "core/kvizomat_module.h"
 #include "platform/fakes.h"
+#include "platform/form.h"
 #include "tests/support/bank.h"
 #include "tests/support/qt_print.h"
 #include "tests/support/temp_folder.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace kviz::testing {
@@ -41,6 +47,34 @@ protected:
         QImage image(20, 20, QImage::Format_RGB32);
         image.fill(color);
         image.save(QString::fromStdString((folder / fileName).string()), "JPG");
+    }
+
+    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on in it.
+    void activate(Form& w) {
+        QPointer<QMainWindow> window = w.window();
+        fakes.keystrokes.onTab = [window] {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+            if (window != nullptr)
+                QApplication::sendEvent(target(*window), &tab);
+        };
+        QApplication::setActiveWindow(w.window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
+    }
+    // The control with the focus, or the window when none has it.
+    static QWidget* target(QWidget& window) {
+        return window.focusWidget() != nullptr ? window.focusWidget() : &window;
+    }
+    static void press(Form& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        QTest::keyClick(target(*w.window()), key, mods);
+    }
+    // Keys to the control with the focus: characters, and Enter for a line feed.
+    static void keys(Form& w, const QString& typed) {
+        for (QChar c : typed) {
+            if (c == '\n')
+                press(w, Qt::Key_Return);
+            else
+                QTest::keyClicks(target(*w.window()), QString(c));
+        }
     }
 
     void writeCandidateList(const std::string& bytes) {

@@ -1,10 +1,12 @@
 // The intersections test: keys, live scoring, the verdict, counting and the stored answers.
+#include "tests/support/box_menu.h"
 #include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_raskrsnice.h"
 #include "typed_picture/frm_saobracajni_znaci15.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QTest>
@@ -36,28 +38,6 @@ protected:
         auto w = std::make_unique<frmRaskrsnice>(with);
         w->show();
         return w;
-    }
-    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
-    void activate(frmRaskrsnice& w) {
-        fakes.keystrokes.onTab = [] {
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-            QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        };
-        QApplication::setActiveWindow(w.window());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
-    }
-    // Keys to the control with the focus: characters, and Enter for a line feed.
-    static void keys(frmRaskrsnice& w, const QString& typed) {
-        for (QChar c : typed) {
-            QWidget* target = w.window()->focusWidget();
-            if (c == '\n')
-                QTest::keyClick(target, Qt::Key_Return);
-            else
-                QTest::keyClicks(target, QString(c));
-        }
-    }
-    static void press(frmRaskrsnice& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-        QTest::keyClick(w.window()->focusWidget(), key, mods);
     }
     static void type(frmRaskrsnice& w, const std::vector<QString>& boxes) {
         for (std::size_t i = 0; i < boxes.size(); ++i)
@@ -220,7 +200,7 @@ TEST_F(Intersections, AnotherWindowLeavesTheAnswerBeingTyped) {
     }
 }
 
-TEST_F(Intersections, EnterWalksTheBoxesBeforeQtSeesTheWindowActive) {
+TEST_F(Intersections, EnterWalksTheBoxesToTheVerdictBeforeQtSeesTheWindowActive) {
     // Right after a switch or a dialog Qt may name no active window while the keys reach one.
     Services system = services();
     system.keystrokes = systemServices().keystrokes;
@@ -228,9 +208,18 @@ TEST_F(Intersections, EnterWalksTheBoxesBeforeQtSeesTheWindowActive) {
     activate(*w);
     QApplication::setActiveWindow(nullptr);
     ASSERT_EQ(QApplication::focusWidget(), nullptr);
-    QTest::keyClicks(w->window()->focusWidget(), "4");
-    QTest::keyClick(w->window()->focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(w->window()->focusWidget(), w->txtOdgovor[1]->widget());
+    keys(*w, "4\n1\n2\n3\n"); // the verdict when the button takes the focus
+    EXPECT_EQ(w->focusedControl(), w->CmdSledecepitanje);
+    ASSERT_FALSE(texts(*w).empty());
+    EXPECT_EQ(texts(*w).back().text, "DA");
+    keys(*w, "\n"); // Enter presses the button
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->focusedControl(), w->txtOdgovor[0]);
+    // An answer given by the box's menu alone is judged and counted.
+    QApplication::clipboard()->setText("3");
+    ASSERT_TRUE(testing::chooseFromBoxMenu(w->txtOdgovor[0]->widget(), "Nalepi"));
+    EXPECT_EQ(w->resultLetters[2], 'T');
+    EXPECT_EQ(basKvizomat.correctCount, 2);
 }
 
 TEST_F(Intersections, AWrongAnswerShownAgainChangesNothing) {

@@ -37,28 +37,6 @@ protected:
             w.txtOdgovor[i]->setText(boxes[i]);
         w.txtOdgovor_KeyUp();
     }
-    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
-    void activate(frmSaobracajniznaci15znakova& w) {
-        fakes.keystrokes.onTab = [] {
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-            QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        };
-        w.window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w.window(); }));
-    }
-    static void press(frmSaobracajniznaci15znakova& w, Qt::Key key, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(w.window()->focusWidget(), key);
-    }
-    // Keys to the control with the focus: characters, and Enter for a line feed.
-    static void keys(frmSaobracajniznaci15znakova& w, const QString& typed) {
-        for (QChar c : typed) {
-            if (c == '\n')
-                press(w, Qt::Key_Return);
-            else
-                QTest::keyClicks(w.window()->focusWidget(), QString(c));
-        }
-    }
     static QString counts(frmSaobracajniznaci15znakova& w) {
         return w.lblUkupnoodgovora->caption() + ", " + w.lblTacnihodgovora->caption();
     }
@@ -109,7 +87,7 @@ TEST_F(FifteenSigns, CountsAreThoseOfTheTasksWithAVerdict) {
     EXPECT_EQ(counts(*w), "Ukupno odgovora: 1, Tacnih odgovora: 0");
     keys(*w, "3\n7\n");
     EXPECT_EQ(counts(*w), "Ukupno odgovora: 1, Tacnih odgovora: 1");
-    press(*w, Qt::Key_Return, 12); // through the unused boxes to the button: the verdict
+    keys(*w, QString(12, '\n')); // through the unused boxes to the button: the verdict
     EXPECT_EQ(verdicts(*w), QStringList(QList<QString>(15, "DA")));
     press(*w, Qt::Key_Return); // the next task
     keys(*w, "12\n3\n7");
@@ -201,10 +179,21 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
         Control* clicked;    // or, with no header box either, F5
         ComboBox* headerBox; // takes the answer and Enter
         int task;
-        std::size_t box;
+        std::size_t box; // after a review or the demonstration, once it has ended
         QString question;
+        std::vector<Qt::Key> pressed = {};
     } rows[] = {
-        {"F5", "23", nullptr, nullptr, 2, 7, "23"},
+        {"F5", "23", nullptr, nullptr, 2, 7, "23", {Qt::Key_F5}},
+        {"review", "", nullptr, nullptr, 1, 5, "6", {Qt::Key_F9}},
+        {"review, on to the next task",
+         "",
+         nullptr,
+         nullptr,
+         2,
+         5,
+         "16",
+         {Qt::Key_F9, Qt::Key_PageDown}},
+        {"demonstration", "", w->cmdBrziPregled, nullptr, 1, 5, "6"},
         {"question box", "23", nullptr, w->cmbPitanje, 2, 7, "23"},
         {"go-to button", "23", w->CmdOdredjenoPitanje, nullptr, 2, 0, "16"},
         {"go-to image", "23", w->imgtoolbar[11], nullptr, 2, 0, "16"},
@@ -224,11 +213,16 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
             row.headerBox->setText("");
             keys(*w, row.answer + "\n");
         } else {
-            press(*w, Qt::Key_F5);
+            for (Qt::Key key : row.pressed)
+                press(*w, key);
         }
         EXPECT_EQ(w->questionIndex, row.task) << row.action;
-        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[row.box]) << row.action;
         EXPECT_EQ(w->cmbPitanje->text(), row.question) << row.action;
+        if (w->reviewMode || w->quickReviewMode) { // leaving brings back the box in use
+            press(*w, Qt::Key_Escape);
+            w->tmrTimer1_Timer();
+        }
+        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[row.box]) << row.action;
     }
     // Leaving the question box puts back the question of the box in use, not the task.
     w->JumpToQuestion(2);
@@ -245,7 +239,7 @@ TEST_F(FifteenSigns, EachDrawingShowsOnlyTheVerdictOfItsTask) {
     activate(*w);
     QTest::keyClicks(w->window()->focusWidget(), "9");
     press(*w, Qt::Key_Backspace);
-    press(*w, Qt::Key_Return, 15); // through every box to the button: the verdict
+    keys(*w, QString(15, '\n')); // through every box to the button: the verdict
     ASSERT_EQ(w->focusedControl(), w->CmdSledecepitanje);
     QStringList keys(QList<QString>(15, QString()));
     keys[0] = "12", keys[1] = "3", keys[2] = "7";

@@ -1,10 +1,12 @@
 // The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
 // progress rows, review and demonstration.
+#include "tests/support/box_menu.h"
 #include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_text/frm_typed_text.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QImage>
@@ -57,29 +59,6 @@ protected:
     }
     static char result(TypedTextWindow& w, int q) {
         return w.resultLetters[static_cast<std::size_t>(q)];
-    }
-    // Shows the window as the active one, with Enter's Tab keystroke moving the focus on.
-    void activate(TypedTextWindow& w) {
-        fakes.keystrokes.onTab = [] {
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-            QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        };
-        QApplication::setActiveWindow(w.window());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
-    }
-    // A key to the control with the focus, or to the window when none has it.
-    static void press(TypedTextWindow& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-        QWidget* target = w.window()->focusWidget();
-        QTest::keyClick(target != nullptr ? target : w.window(), key, mods);
-    }
-    // Keys to the control with the focus: characters, and Enter for a line feed.
-    static void keys(TypedTextWindow& w, const QString& typed) {
-        for (QChar c : typed) {
-            if (c == '\n')
-                press(w, Qt::Key_Return);
-            else
-                QTest::keyClicks(w.window()->focusWidget(), QString(c));
-        }
     }
     // The verdict texts on the surface.
     static QStringList verdicts(TypedTextWindow& w) {
@@ -172,6 +151,18 @@ TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
     w->CmdSledecepitanje_GotFocus();
     EXPECT_EQ(texts(*w).back().text, "DA");
     EXPECT_EQ(texts(*w).back().color, QColor(10, 170, 10));
+}
+
+TEST_F(TypedText, AnAnswerGivenByTheBoxsMenuIsJudged) {
+    auto w = open(2);
+    activate(*w);
+    QApplication::clipboard()->setText("abc");
+    ASSERT_TRUE(testing::chooseFromBoxMenu(w->txtOdgovor[0]->widget(), "Nalepi"));
+    EXPECT_EQ(result(*w, 1), 'T');
+    EXPECT_EQ(basKvizomat.correctCount, 1);
+    QTest::mouseClick(w->CmdSledecepitanje->widget(), Qt::LeftButton);
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->typedAnswers[1], "abc");
 }
 
 TEST_F(TypedText, CountsAreThoseOfTheStoredVerdicts) {
@@ -403,8 +394,10 @@ TEST_F(TypedText, ReviewShowsTheStoredAnswersAndAClickMovesOn) {
     EXPECT_EQ(w->txtOdgovor[0]->text(), "abc");
     EXPECT_FALSE(w->txtOdgovor[0]->enabled());
     const auto drawn = texts(*w);
-    for (std::size_t k = 0; k + 1 < drawn.size(); ++k) // the question greyed
-        EXPECT_EQ(drawn[k].color, QColor(128, 128, 128)) << drawn[k].text.toStdString();
+    for (const DrawOp& line : drawn) // the question greyed, the verdict as stored
+        EXPECT_EQ(line.color,
+                  line.fontName == "MS Serif" ? QColor(10, 170, 10) : QColor(128, 128, 128))
+            << line.text.toStdString();
     EXPECT_EQ(drawn.back().text, "DA");
     EXPECT_EQ(drawn.back().color, QColor(10, 170, 10));
     w->Form_Click();
