@@ -115,6 +115,19 @@ void TypedAnswerWindow::TallyAnswer() {
     ShowCounts();
 }
 
+void TypedAnswerWindow::RecordTypedAnswer(std::string answer, bool given, bool right) {
+    if (isBlank(answer)) {
+        typedAnswer().clear();
+        if (resultLetter() == 'T')
+            resultLetter() = 'N';
+    } else {
+        typedAnswer() = std::move(answer);
+        if (given)
+            resultLetter() = right ? 'T' : 'N';
+    }
+    TallyAnswer();
+}
+
 void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x, double y) {
     Canvas& c = canvas();
     c.setFont("MS Serif", 14, true);

@@ -73,6 +73,10 @@ protected:
     TextBox& AddAnswerBox(QWidget* parent, const QString& name);
     // Stores the boxes' texts as the answer of the question on screen.
     virtual void StoreTypedAnswer() = 0;
+    // Records the answer being typed and its result, as every change of the boxes does, and
+    // counts again: a blank answer leaves the result as it was, except that an answer taken back
+    // is right no more.
+    void RecordTypedAnswer(std::string answer, bool given, bool right);
     bool questionOnScreen() const { return questionIndex >= 1 && questionIndex <= questionCount; }
     std::string& typedAnswer() { return typedAnswers[static_cast<std::size_t>(questionIndex)]; }
     char& resultLetter() { return resultLetters[static_cast<std::size_t>(questionIndex)]; }

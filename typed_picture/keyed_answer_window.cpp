@@ -59,15 +59,8 @@ void KeyedAnswerWindow::txtOdgovor_KeyUp() {
     if (!firstAttemptOpen || !questionOnScreen() || reviewMode || quickReviewMode)
         return;
     bool allRight = true;
-    const std::string answer = answerFromBoxes(answerGiven, allRight);
-    if (isBlank(answer)) {
-        typedAnswer().clear(); // nothing typed: the result stays as it was
-        return;
-    }
-    typedAnswer() = answer;
-    if (answerGiven)
-        resultLetter() = allRight ? 'T' : 'N';
-    TallyAnswer();
+    std::string answer = answerFromBoxes(answerGiven, allRight);
+    RecordTypedAnswer(std::move(answer), answerGiven, allRight);
 }
 
 void KeyedAnswerWindow::StoreTypedAnswer() {

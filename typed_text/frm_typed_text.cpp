@@ -179,15 +179,7 @@ void TypedTextWindow::txtOdgovor_KeyUp() {
         return;
     const std::string typed = boxText();
     answerGiven = !typed.empty();
-    const bool match = typed == clozeAnswer;
-    typedAnswer() = answerField(typed);
-    if (isBlank(typedAnswer())) {
-        typedAnswer().clear(); // nothing typed: the result stays as it was
-        return;
-    }
-    if (answerGiven)
-        resultLetter() = match ? 'T' : 'N';
-    TallyAnswer();
+    RecordTypedAnswer(answerField(typed), answerGiven, typed == clozeAnswer);
 }
 
 void TypedTextWindow::txtOdgovor_Change() {

@@ -157,9 +157,16 @@ TEST_F(TypedText, AnAnswerGivenByTheBoxsMenuIsJudged) {
     auto w = open(2);
     activate(*w);
     QApplication::clipboard()->setText("abc");
-    ASSERT_TRUE(testing::chooseFromBoxMenu(w->txtOdgovor[0]->widget(), "Nalepi"));
+    QWidget* box = w->txtOdgovor[0]->widget();
+    ASSERT_TRUE(testing::chooseFromBoxMenu(box, "Nalepi"));
     EXPECT_EQ(result(*w, 1), 'T');
     EXPECT_EQ(basKvizomat.correctCount, 1);
+    // Taken back by the menu, the answer is right no more.
+    ASSERT_TRUE(testing::chooseFromBoxMenu(box, "Izaberi sve"));
+    ASSERT_TRUE(testing::chooseFromBoxMenu(box, "Obrisi"));
+    EXPECT_EQ(result(*w, 1), 'N');
+    EXPECT_EQ(basKvizomat.correctCount, 0);
+    ASSERT_TRUE(testing::chooseFromBoxMenu(box, "Nalepi"));
     QTest::mouseClick(w->CmdSledecepitanje->widget(), Qt::LeftButton);
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_EQ(w->typedAnswers[1], "abc");
