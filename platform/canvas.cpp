@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QRegion>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -51,6 +52,9 @@ template <typename F> void Canvas::inBands(const QRect& area, F&& each) const {
 void Canvas::paintOn(QPainter& painter, const QRect& area) const {
     // In runs of rows that hold pixels or stand for the back colour, of at most 64 device
     // rows each (see inBands).
+    // A form made larger than its design shows the back colour beyond the surface.
+    for (const QRect& beyond : QRegion(area) - QRect(QPoint(0, 0), size_))
+        painter.fillRect(beyond, backColor_);
     const qreal ratio = image_.devicePixelRatio();
     const QRect device = deviceArea(area);
     for (int top = device.top(); top <= device.bottom();) {

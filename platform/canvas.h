@@ -80,7 +80,7 @@ public:
     // same. The caller repaints the window.
     void setDevicePixelRatio(qreal ratio);
     // Copies an area of the surface, in pixels of the window, to the same place on a painter
-    // of the window.
+    // of the window; the part of the area beyond the surface gets the back colour.
     void paintOn(QPainter& painter, const QRect& area) const;
     const std::vector<DrawOp>& log() const { return log_; }
 
