@@ -109,6 +109,18 @@ QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
     return font;
 }
 
+double Canvas::fittingSize(const QString& name, bool bold, const QString& text, int extraPixels,
+                           int roomTwips) {
+    double size = 12;
+    for (; size > 8.25; size -= 0.75) {
+        const double pixels =
+            QFontMetricsF(screenFont(name, size, bold)).horizontalAdvance(text) + extraPixels;
+        if (pixels * kTwipsPerPixel <= roomTwips)
+            break;
+    }
+    return size;
+}
+
 void Canvas::setBackColor(QColor color) {
     backColor_ = color;
     rowFilled_.assign(rowFilled_.size(), false); // every row stands for the new colour

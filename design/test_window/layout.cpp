@@ -4,7 +4,6 @@
 #include "core/kvizomat_module.h"
 
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -43,15 +42,7 @@ QPixmap toolbarPicture(int image) {
 // The largest type of the header font, from 12 points down to 8.25, in which the text and the
 // extra pixels around it fit in the room (twips); the smallest one when none does.
 double fittingSize(const QString& text, int extraPixels, int roomTwips) {
-    double size = 12;
-    for (; size > 8.25; size -= 0.75) {
-        const double pixels =
-            QFontMetricsF(Canvas::screenFont(kHeaderFont, size, true)).horizontalAdvance(text) +
-            extraPixels;
-        if (pixels * Canvas::kTwipsPerPixel <= roomTwips)
-            break;
-    }
-    return size;
+    return Canvas::fittingSize(kHeaderFont, true, text, extraPixels, roomTwips);
 }
 
 // Lets a header box widen to show its whole text, as a label with auto size does: never
