@@ -479,10 +479,10 @@ public:
     std::filesystem::path stateRoot() { return services().locations->stateRoot(); }
     std::filesystem::path candidateListPath() { return stateRoot() / "Kandidat.ime"; }
 
-    static constexpr QColor kBlack{0, 0, 0};
+    static inline const QColor kBlack{colours::kBlack};
     static inline const QColor kGrey{colours::kGrey};
     static inline const QColor kLightRed{colours::kLightRed};
-    static constexpr QColor kWhite{255, 255, 255};
+    static inline const QColor kWhite{colours::kWhite};
     QColor correctColor() const;
 
 protected:

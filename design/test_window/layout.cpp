@@ -26,7 +26,7 @@ QPixmap toolbarPicture(int image) {
     static const char* symbols[19] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "<",
                                       ">", "?", "T", "P", "D", "V", "K", "X", "!"};
     QPixmap pixmap(20, 20);
-    pixmap.fill(QColor(224, 224, 224));
+    pixmap.fill(QColor(colours::kToolbarGrey));
     QPainter painter(&pixmap);
     QColor face = image <= 9 ? QColor(0, 0, 160) : QColor(0, 110, 0);
     if (image == 18)
@@ -111,13 +111,13 @@ void TestWindow::buildControls() {
 
     Picture1 = &add<PictureBox>("Picture1", client);
     Picture1->setBounds(0, 0, 9540, 360);
-    Picture1->setBackColor(QColor(224, 224, 224));
+    Picture1->setBackColor(QColor(colours::kToolbarGrey));
     QWidget* strip1 = Picture1->container();
 
     for (const FillerLabel& spec : layout_.fillerLabels) {
         auto& filler = add<Label>(QString("Label%1").arg(spec.number), strip1, QString());
         filler.setBounds(spec.left, spec.top, spec.width, 420);
-        filler.setBackColor(QColor(224, 224, 224));
+        filler.setBackColor(QColor(colours::kToolbarGrey));
         fillerLabels.push_back(&filler);
     }
 
