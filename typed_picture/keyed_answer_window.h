@@ -8,6 +8,7 @@
 // threes, any other in twos, so rows of either kind come back into the boxes they came from.
 #pragma once
 
+#include "core/help_texts.h"
 #include "design/typed_answer_window.h"
 
 #include <string>
@@ -34,9 +35,7 @@ public:
     static double numberOf(std::string_view text);
 
 protected:
-    QString AnsweringHelpLine() const override {
-        return "Upisite odgovarajuci broj i pritisnite Enter.";
-    }
+    QString AnsweringHelpLine() const override { return kTypeTheNumber; }
     // Adds an answer box that takes at most boxWidth characters.
     TextBox& AddKeyedBox(QWidget* parent, int index);
     // Stores the boxes as the answer, except during a review or the demonstration.

@@ -1,6 +1,7 @@
 // The controls, menus and toolbar of a test window, placed as designed (twips).
 #include "design/test_window.h"
 
+#include "core/help_texts.h"
 #include "core/kvizomat_module.h"
 
 #include <QComboBox>
@@ -171,8 +172,7 @@ void TestWindow::buildControls() {
     Picture3 = &add<PictureBox>("Picture3", client);
     Picture3->setBounds(0, 5576, 9528, 229);
     Picture3->setBackColor(Qt::white);
-    lblPomocuprvomredu = &add<Label>("lblPomocuprvomredu", Picture3->container(),
-                                     "Upisite odgovarajuci broj i pritisnite Enter.");
+    lblPomocuprvomredu = &add<Label>("lblPomocuprvomredu", Picture3->container(), kTypeTheNumber);
     lblPomocuprvomredu->setBounds(2900, 0, 3585, 180);
     lblPomocuprvomredu->setAutoSize(true);
 
