@@ -75,7 +75,7 @@ void frmSkracenatabela::Form_Load() {
 }
 
 void frmSkracenatabela::Form_KeyPress(int& keyAscii) {
-    if (keyAscii == 27)
+    if (keyAscii == keys::Escape)
         cmdIzlaz_Click();
 }
 
