@@ -32,6 +32,9 @@ struct TestDescriptor {
     std::string_view progressFolder; // under the state root
     int toolbarImage;
     std::string_view testMenuItem;
+    // The test word of the test whose window this one opens without the hourglass pointer; the
+    // pointer keeps its shape while that window loads. Empty: every switch shows the hourglass.
+    std::string_view switchWithoutHourglass;
 };
 
 // The tests, in the order of the catalogue's rows. A window finds its row by one of these.

@@ -13,5 +13,11 @@ inline constexpr std::uint32_t kLightRed = 0xFF0000;
 inline constexpr std::uint32_t kGrey = 0x808080;
 // The face of the results table and the About windows.
 inline constexpr std::uint32_t kLightGrey = 0xC0C0C0;
+// The toolbar strip of a test window and the faces of its pictures.
+inline constexpr std::uint32_t kToolbarGrey = 0xE0E0E0;
+// The text of a question while it is answered, and the frames round texts and answer boxes.
+inline constexpr std::uint32_t kBlack = 0x000000;
+// The paper of a test window: what a frame is wiped out with.
+inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 } // namespace kviz::colours

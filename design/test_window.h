@@ -1,9 +1,9 @@
 // TestWindow: the shared design of the nine test windows.
 //
 // Each test window is an instance of this class with its catalogue row; a window class adds
-// only what differs (layout constants, the procedures it replaces). The procedures keep the
-// names that the trainer has always used for them, and the file in design/test_window/ that
-// defines each one is named by its concern:
+// only what differs (layout constants, the procedures it replaces). Each procedure bears the
+// trainer's name for it (ShowQuestion, TallyAnswer, cmdReset_Click), and the file in
+// design/test_window/ that defines it is named by its concern:
 //
 //   layout.cpp        the controls, menus and toolbar, placed as designed
 //   startup.cpp       Form_Load, Form_Activate, the question file and its count
@@ -24,9 +24,11 @@
 // How the pieces connect: the load opens the question file and sets the defaults; every
 // activation draws the question (ShowQuestion) and loads the chosen candidate's progress.
 // ShowQuestion records the answer bands (topA..topD, textBottom, answersBottom) and the state
-// of the question on screen, which answering, counting and the frames then use. A question is
-// counted once, when the window draws another question in its place (TallyAnswer, called by
-// ShowQuestion) or just before a save; redrawing the same question keeps its counting state.
+// of the question on screen, which answering, counting and the frames then use. In a
+// multiple-choice window a question is counted once, when the window draws another question in
+// its place (TallyAnswer, called by ShowQuestion) or just before a save; redrawing the same
+// question keeps its counting state. The typed windows count by verdict: their TallyAnswer sets
+// both counts from the stored verdicts, and runs whenever a verdict is recorded as well.
 #pragma once
 
 #include "core/catalogue.h"
@@ -488,10 +490,10 @@ public:
     std::filesystem::path stateRoot() { return services().locations->stateRoot(); }
     std::filesystem::path candidateListPath() { return stateRoot() / "Kandidat.ime"; }
 
-    static constexpr QColor kBlack{0, 0, 0};
+    static inline const QColor kBlack{colours::kBlack};
     static inline const QColor kGrey{colours::kGrey};
     static inline const QColor kLightRed{colours::kLightRed};
-    static constexpr QColor kWhite{255, 255, 255};
+    static inline const QColor kWhite{colours::kWhite};
     QColor correctColor() const;
 
 protected:

@@ -198,7 +198,7 @@ void TypedAnswerWindow::Form_DblClick() {
 }
 
 void TypedAnswerWindow::Form_KeyPress(int& keyAscii) {
-    if (keyAscii == 13) {
+    if (keyAscii == keys::Return) {
         // Enter on a focused button presses it; elsewhere it moves on to the next tab stop.
         if (dynamic_cast<CommandButton*>(focusedControl()) != nullptr)
             return;
@@ -206,7 +206,7 @@ void TypedAnswerWindow::Form_KeyPress(int& keyAscii) {
         services().keystrokes->sendTab();
         return;
     }
-    if (keyAscii == 27 && (quickReviewMode || reviewMode))
+    if (keyAscii == keys::Escape && (quickReviewMode || reviewMode))
         cmdKrajrada_Click();
 }
 

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QRegion>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -51,6 +52,9 @@ template <typename F> void Canvas::inBands(const QRect& area, F&& each) const {
 void Canvas::paintOn(QPainter& painter, const QRect& area) const {
     // In runs of rows that hold pixels or stand for the back colour, of at most 64 device
     // rows each (see inBands).
+    // A form made larger than its design shows the back colour beyond the surface.
+    for (const QRect& beyond : QRegion(area) - QRect(QPoint(0, 0), size_))
+        painter.fillRect(beyond, backColor_);
     const qreal ratio = image_.devicePixelRatio();
     const QRect device = deviceArea(area);
     for (int top = device.top(); top <= device.bottom();) {
@@ -103,6 +107,18 @@ QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+double Canvas::fittingSize(const QString& name, bool bold, const QString& text, int extraPixels,
+                           int roomTwips) {
+    double size = 12;
+    for (; size > 8.25; size -= 0.75) {
+        const double pixels =
+            QFontMetricsF(screenFont(name, size, bold)).horizontalAdvance(text) + extraPixels;
+        if (pixels * kTwipsPerPixel <= roomTwips)
+            break;
+    }
+    return size;
 }
 
 void Canvas::setBackColor(QColor color) {

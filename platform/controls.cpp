@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QValidator>
 #include <cmath>
@@ -344,6 +345,18 @@ void CommandButton::press() {
 
 // ---- ComboBox ---------------------------------------------------------------------------
 
+namespace {
+// Shows each entry of a combo box's list on one row, with a line end inside the entry shown as
+// a blank. The entries keep their text.
+class OneRowEntries : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale&) const override {
+        return value.toString().replace(u'\r', u' ').replace(u'\n', u' ');
+    }
+};
+} // namespace
+
 ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& text)
     : Control(form, std::move(name), new QComboBox(parent)),
       combo_(static_cast<QComboBox*>(widget())) {
@@ -353,6 +366,7 @@ ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& tex
     combo_->lineEdit()->setAutoFillBackground(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
     combo_->setCompleter(nullptr);
+    combo_->setItemDelegate(new OneRowEntries(combo_));
     // When the field loses the focus or takes Enter, Qt selects the entry whose text matches
     // the field. The selection changes only when the user chooses an entry.
     QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);

@@ -163,7 +163,8 @@ private:
     bool unloaded_ = false;
 };
 
-// The key codes the key handlers receive: the virtual-key numbers of the keys.
+// The key codes the key handlers receive: the virtual-key numbers of the keys. Back, Tab, Return,
+// Escape and Space are also the characters the key-press handlers receive for those keys.
 namespace keys {
 constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33, PageDown = 34,
               End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46, F1 = 112;

@@ -80,15 +80,12 @@ frmOAutoru::frmOAutoru(Services services) : Form(services, 4680, 3195) {
     Label3->setFont("MS Sans Serif", 12, false);
     Label3->setAutoSize(true);
     // The window opens at its design size; the client area follows it when it is made larger
-    // or smaller, grey like the rest.
+    // or smaller, and the surface's back colour fills it whole.
     const QSize designed = window()->sizeHint();
     QWidget* client = surface();
     client->setMinimumSize(0, 0);
     client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window()->resize(designed);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(colours::kLightGrey));
-    client->setPalette(palette);
 }
 
 } // namespace kviz

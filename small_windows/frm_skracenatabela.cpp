@@ -9,9 +9,10 @@ namespace kviz {
 
 namespace {
 const QColor kLightGrey(colours::kLightGrey);
+constexpr int kClientWidth = 5475; // twips
 } // namespace
 
-frmSkracenatabela::frmSkracenatabela(Services services) : Form(services, 5475, 5490) {
+frmSkracenatabela::frmSkracenatabela(Services services) : Form(services, kClientWidth, 5490) {
     setCaption("Skracena tabela sa rezultatima testa");
     setPosition(2070, 435);
     canvas().setBackColor(kLightGrey);
@@ -55,7 +56,13 @@ void frmSkracenatabela::Form_Load() {
     MSChart1->setVisible(true);
     lblTacnodg->setCaption(QString("Tacnih odgovora: %1").arg(correct));
     lblNetacodg->setCaption(QString("Netacnih odgovora: %1").arg(wrong));
-    lblKandidatskrtabela->setCaption(" " + fromCp1250(basKvizomat.candidateName));
+    // A name too wide for the room up to the window's right margin, as wide as the left one,
+    // is shown in a smaller type.
+    const QString name = " " + fromCp1250(basKvizomat.candidateName);
+    const int room = kClientWidth - Label1->left() - lblKandidatskrtabela->left();
+    lblKandidatskrtabela->setFont("MS Sans Serif",
+                                  Canvas::fittingSize("MS Sans Serif", true, name, 0, room), true);
+    lblKandidatskrtabela->setCaption(name);
     if (answered == 0) {
         // Nothing counted: no shares and no grade to show.
         services().beeper->beep();
@@ -68,7 +75,7 @@ void frmSkracenatabela::Form_Load() {
 }
 
 void frmSkracenatabela::Form_KeyPress(int& keyAscii) {
-    if (keyAscii == 27)
+    if (keyAscii == keys::Escape)
         cmdIzlaz_Click();
 }
 

@@ -134,7 +134,7 @@ void frmRaskrsnice::CmdSledecepitanje_GotFocus() {
 }
 
 QString frmRaskrsnice::AnsweringHelpText() const {
-    return QString::fromStdString(typedHelpText("Upisite odgovarajuci broj i pritisnite Enter."));
+    return QString::fromStdString(typedHelpText(kTypeTheNumber));
 }
 
 } // namespace kviz

@@ -245,7 +245,7 @@ void frmSaobracajniznaci15znakova::JumpToQuestion(int task) {
 }
 
 void frmSaobracajniznaci15znakova::cmbPitanje_KeyPress(int& keyAscii) {
-    if (keyAscii != 13)
+    if (keyAscii != keys::Return)
         return;
     const double q = basic::roundHalfEven(basic::leadingNumber(toCp1250(cmbPitanje->text())));
     if (q >= 1 && q <= questionCountTotal()) {
@@ -279,10 +279,10 @@ void frmSaobracajniznaci15znakova::LockModeControls(bool locked) {
 }
 
 QString frmSaobracajniznaci15znakova::AnsweringHelpText() const {
-    return QString::fromStdString(
-        typedHelpText("Upisite odgovarajuci broj i pritisnite Enter.\n\n\nZa povratak na "
-                      "prethodno polje pritisnite Shift+Tab\n\nili kliknite misom u "
-                      "odgovarajuce polje."));
+    return QString::fromStdString(typedHelpText(
+        std::string(kTypeTheNumber) +
+        "\n\n\nZa povratak na prethodno polje pritisnite Shift+Tab\n\nili kliknite misom u "
+        "odgovarajuce polje."));
 }
 
 } // namespace kviz

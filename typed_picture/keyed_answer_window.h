@@ -2,12 +2,13 @@
 // the answer-key file while it is typed, and kept as one answer in fields of equal width.
 //
 // A box takes at most boxWidth characters (2 for the intersections, 3 for the fifteen signs).
-// An answer is kept in fields of two characters, as the progress files have always held it,
+// An answer is kept in fields of two characters, the fields of the typed progress rows,
 // while every box holds at most two; when a box holds three, every field of that answer is
 // three wide. A stored answer exactly three times as long as the boxes in use is split in
 // threes, any other in twos, so rows of either kind come back into the boxes they came from.
 #pragma once
 
+#include "core/help_texts.h"
 #include "design/typed_answer_window.h"
 
 #include <string>
@@ -34,12 +35,10 @@ public:
     static double numberOf(std::string_view text);
 
 protected:
-    QString AnsweringHelpLine() const override {
-        return "Upisite odgovarajuci broj i pritisnite Enter.";
-    }
+    QString AnsweringHelpLine() const override { return kTypeTheNumber; }
     // Adds an answer box that takes at most boxWidth characters.
     TextBox& AddKeyedBox(QWidget* parent, int index);
-    // Stores the boxes as the answer, except during a review or the demonstration.
+    // Stores the boxes' texts, in fields of one width, as the answer of the question on screen.
     void StoreTypedAnswer() override;
     // The boxes in use: those before the first key whose number is 0.
     int usedBoxes() const;

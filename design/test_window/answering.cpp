@@ -103,7 +103,7 @@ bool TestWindow::HotZoneClick() {
 }
 
 void TestWindow::Form_KeyPress(int& keyAscii) {
-    if (keyAscii == 27) {
+    if (keyAscii == keys::Escape) {
         if (quickReviewMode || reviewMode)
             cmdKrajrada_Click();
         return;

@@ -95,7 +95,7 @@ void TestWindow::cmbKandidat_GotFocus() {
 }
 
 void TestWindow::cmbKandidat_KeyPress(int& keyAscii) {
-    if (keyAscii != 13)
+    if (keyAscii != keys::Return)
         return;
     const QString text = printableCp1250(cmbKandidat->text());
     if (text.isEmpty()) {

@@ -13,8 +13,8 @@ bool TestWindow::BeginQuestionDrawing(bool& newVisit, bool& countedOnLeave) {
     QString number = QString::number(questionIndex);
     cmbPitanje->setText(number);
     ShowQuestionNumber(number + ".");
-    // A new number moves the scroll bar, whose change handler draws the new question at once
-    // (and counts the question left); the drawing is then complete.
+    // A new number moves the scroll bar, whose change handler draws the new question at once;
+    // that drawing counts the question left, and this one is then complete.
     const int drawingsBefore = drawings;
     VScrollzapitanje->setValue(questionIndex);
     if (drawings != drawingsBefore)

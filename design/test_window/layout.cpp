@@ -1,10 +1,10 @@
 // The controls, menus and toolbar of a test window, placed as designed (twips).
 #include "design/test_window.h"
 
+#include "core/help_texts.h"
 #include "core/kvizomat_module.h"
 
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -27,7 +27,7 @@ QPixmap toolbarPicture(int image) {
     static const char* symbols[19] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "<",
                                       ">", "?", "T", "P", "D", "V", "K", "X", "!"};
     QPixmap pixmap(20, 20);
-    pixmap.fill(QColor(224, 224, 224));
+    pixmap.fill(QColor(colours::kToolbarGrey));
     QPainter painter(&pixmap);
     QColor face = image <= 9 ? QColor(0, 0, 160) : QColor(0, 110, 0);
     if (image == 18)
@@ -43,15 +43,7 @@ QPixmap toolbarPicture(int image) {
 // The largest type of the header font, from 12 points down to 8.25, in which the text and the
 // extra pixels around it fit in the room (twips); the smallest one when none does.
 double fittingSize(const QString& text, int extraPixels, int roomTwips) {
-    double size = 12;
-    for (; size > 8.25; size -= 0.75) {
-        const double pixels =
-            QFontMetricsF(Canvas::screenFont(kHeaderFont, size, true)).horizontalAdvance(text) +
-            extraPixels;
-        if (pixels * Canvas::kTwipsPerPixel <= roomTwips)
-            break;
-    }
-    return size;
+    return Canvas::fittingSize(kHeaderFont, true, text, extraPixels, roomTwips);
 }
 
 // Lets a header box widen to show its whole text, as a label with auto size does: never
@@ -120,13 +112,13 @@ void TestWindow::buildControls() {
 
     Picture1 = &add<PictureBox>("Picture1", client);
     Picture1->setBounds(0, 0, 9540, 360);
-    Picture1->setBackColor(QColor(224, 224, 224));
+    Picture1->setBackColor(QColor(colours::kToolbarGrey));
     QWidget* strip1 = Picture1->container();
 
     for (const FillerLabel& spec : layout_.fillerLabels) {
         auto& filler = add<Label>(QString("Label%1").arg(spec.number), strip1, QString());
         filler.setBounds(spec.left, spec.top, spec.width, 420);
-        filler.setBackColor(QColor(224, 224, 224));
+        filler.setBackColor(QColor(colours::kToolbarGrey));
         fillerLabels.push_back(&filler);
     }
 
@@ -180,8 +172,7 @@ void TestWindow::buildControls() {
     Picture3 = &add<PictureBox>("Picture3", client);
     Picture3->setBounds(0, 5576, 9528, 229);
     Picture3->setBackColor(Qt::white);
-    lblPomocuprvomredu = &add<Label>("lblPomocuprvomredu", Picture3->container(),
-                                     "Upisite odgovarajuci broj i pritisnite Enter.");
+    lblPomocuprvomredu = &add<Label>("lblPomocuprvomredu", Picture3->container(), kTypeTheNumber);
     lblPomocuprvomredu->setBounds(2900, 0, 3585, 180);
     lblPomocuprvomredu->setAutoSize(true);
 

@@ -97,7 +97,7 @@ void TestWindow::cmbPitanje_GotFocus() {
 }
 
 void TestWindow::cmbPitanje_KeyPress(int& keyAscii) {
-    if (keyAscii != 13)
+    if (keyAscii != keys::Return)
         return;
     const double n = basic::roundHalfEven(basic::leadingNumber(toCp1250(cmbPitanje->text())));
     if (n >= 1 && n <= questionCount) {

@@ -23,9 +23,12 @@ void TestWindow::WindowSwitch(const TestDescriptor& target) {
     }
     tmrTimer1->setEnabled(false); // no tick of this window runs once it is replaced
     questionFile_.close();
-    setMousePointer(MousePointer::Hourglass);
+    const bool hourglass = target.testWord != test_.switchWithoutHourglass;
+    if (hourglass)
+        setMousePointer(MousePointer::Hourglass);
     testSwitch->open(target);
-    setMousePointer(MousePointer::Default);
+    if (hourglass)
+        setMousePointer(MousePointer::Default);
     unload();
     testSwitch->dropReplacedLater();
 }

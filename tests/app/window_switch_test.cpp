@@ -31,7 +31,15 @@ protected:
     TestWindow& current() { return *windows.current(); }
     void press(TestWindow& w, int ascii) { w.Form_KeyPress(ascii); }
 
-    WindowHost windows{fakes.services()};
+    // Keeps the pointer of the window a switch replaces, as it is while the target loads.
+    struct Host : WindowHost {
+        using WindowHost::WindowHost;
+        void open(const TestDescriptor& target) override {
+            pointerWhileLoading = current()->mousePointer();
+            WindowHost::open(target);
+        }
+        MousePointer pointerWhileLoading = MousePointer::Default;
+    } windows{fakes.services()};
 };
 
 TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
@@ -156,6 +164,9 @@ TEST_F(Switching, EveryTestHasItsWindow) {
         EXPECT_EQ(current().caption().toStdString(), row.caption);
         EXPECT_TRUE(current().testMenuItems[index]->checked());
         EXPECT_FALSE(current().testMenuItems[index]->enabled());
+        // Only the switch from the text-questions window to the first-aid one keeps the pointer.
+        EXPECT_EQ(windows.pointerWhileLoading,
+                  row.testWord == "ppomodg" ? MousePointer::Default : MousePointer::Hourglass);
     }
     EXPECT_EQ(fakes.beeper.count, 0);
     // A test that is not in the catalogue has no window: the switch says so and keeps the window.

@@ -2,7 +2,9 @@
 #include "small_windows/frm_skracenatabela.h"
 #include "tests/choice_picture/picture_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 
 namespace kviz {
 namespace {
@@ -347,13 +349,16 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
 
 TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
     // Bytes that Windows-1250 leaves undefined, a name written in UTF-8 by another program, and
-    // a lone line end inside a name, which moves no later name.
+    // lone line ends inside a name, which move no later name and show as blanks on its one row.
     const std::string list =
-        "NOVI KANDIDAT\r\nA\x81\x83\x88\x90\x98\r\nANA\nX\r\n\xc4\x90or\xc4\x91\x65\r\n";
+        "NOVI KANDIDAT\r\nA\x81\x83\x88\x90\x98\r\nAN\rA\nX\r\n\xc4\x90or\xc4\x91\x65\r\n";
     writeCandidateList(list);
     fakes.dialogs.answers = {"mika"};
     auto w = start(3);
     EXPECT_EQ(w->candidatePosition, 4);
+    const QAbstractItemView* rows = w->cmbKandidat->comboBox()->view();
+    for (int row = 1; row < 5; ++row)
+        EXPECT_EQ(rows->sizeHintForRow(row), rows->sizeHintForRow(0)) << row;
     w->SaveSession();
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), list + "MIKA\r\n");
 }

@@ -123,9 +123,10 @@ TEST_F(Counting, Reset) {
         w->ShowNextQuestion();
         key(*w, 'a'); // question 2 answered, still on screen
         fakes.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-        w->cmdReset_Click();
+        QTest::mouseClick(w->cmdReset->widget(), Qt::LeftButton);
         const DialogCall* call = fakes.dialogs.last(DialogCall::Kind::Input);
         ASSERT_NE(call, nullptr) << c.name;
+        EXPECT_TRUE(w->lblPomocuprvomredu->visible()) << c.name; // back after the box
         EXPECT_EQ(call->title, "Reset");
         EXPECT_EQ(call->defaultAnswer, "Ne");
         EXPECT_EQ(call->text, "Da li zelite da postavite\nUkupno odgovora i\nTacnih odgovora na "

@@ -1,5 +1,5 @@
 // The About windows through real events: "O Programu" closes by its button, the maker's window
-// opens at its design size and can then be made smaller as well as larger.
+// opens at its design size and can then be made smaller as well as larger, grey all over.
 #include "platform/fakes.h"
 #include "small_windows/frm_oprogramu.h"
 
@@ -37,6 +37,8 @@ TEST(AboutWindows, TheMakersWindowOpensAtItsDesignSizeAndResizesBothWays) {
         QApplication::processEvents();
         EXPECT_EQ(about.window()->size(), asked);
         EXPECT_EQ(about.surface()->size(), designed + change);
+        const QImage shown = about.surface()->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(shown.width() - 1, shown.height() - 1), QColor(192, 192, 192));
         about.window()->resize(about.window()->size() - change);
     }
 }

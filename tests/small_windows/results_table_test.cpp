@@ -117,12 +117,15 @@ TEST_F(ResultsTable, OneShareIsAWholeCircleWithoutARadius) {
 }
 
 TEST_F(ResultsTable, LabelsShowTheirLongestTextsWhole) {
-    auto table = open(9999, 0, "MMMMMMMMMMMMMMMMMMMM");
+    auto table = open(9999, 0, "WWWWWWWWWWWWWWWWWWWW"); // the widest name a prompt takes
     for (Label* label : {table->lblKandidatskrtabela, table->lblOcNijepolPoluskrtab,
-                         table->lblNetacodg, table->lblTacnodg})
+                         table->lblNetacodg, table->lblTacnodg}) {
         EXPECT_GE(label->widget()->width(),
                   QFontMetrics(label->widget()->font()).horizontalAdvance(label->caption()))
             << label->caption().toStdString();
+        EXPECT_LE(label->widget()->geometry().right(), table->surface()->width() - 1)
+            << label->caption().toStdString();
+    }
     auto right = open(9999, 9999, "ANA");
     EXPECT_GE(right->lblTacnodg->widget()->width(),
               QFontMetrics(right->lblTacnodg->widget()->font())
