@@ -110,9 +110,9 @@ QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
 }
 
 double Canvas::fittingSize(const QString& name, bool bold, const QString& text, int extraPixels,
-                           int roomTwips) {
+                           int roomTwips, double smallest) {
     double size = 12;
-    for (; size > 8.25; size -= 0.75) {
+    for (; size > smallest; size -= 0.75) {
         const double pixels =
             QFontMetricsF(screenFont(name, size, bold)).horizontalAdvance(text) + extraPixels;
         if (pixels * kTwipsPerPixel <= roomTwips)

@@ -87,10 +87,11 @@ public:
     // The installed font that stands in for a font name the windows ask for ("MS Sans Serif",
     // "MS Serif"), with its size in points taken as pixels at 96 dots per inch.
     static QFont screenFont(const QString& name, double sizePoints, bool bold);
-    // The largest size of the font, from 12 points down to 8.25 in steps of 0.75, in which the
-    // text and the extra pixels around it fit in the room (twips); 8.25 when none does.
+    // The largest size of the font, from 12 points down to the smallest in steps of 0.75, in
+    // which the text and the extra pixels around it fit in the room (twips); the smallest when
+    // none does.
     static double fittingSize(const QString& name, bool bold, const QString& text, int extraPixels,
-                              int roomTwips);
+                              int roomTwips, double smallest = 8.25);
 
 signals:
     // A part of the surface, in pixels of the window, has changed.

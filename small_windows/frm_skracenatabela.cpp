@@ -57,11 +57,11 @@ void frmSkracenatabela::Form_Load() {
     lblTacnodg->setCaption(QString("Tacnih odgovora: %1").arg(correct));
     lblNetacodg->setCaption(QString("Netacnih odgovora: %1").arg(wrong));
     // A name too wide for the room up to the window's right margin, as wide as the left one,
-    // is shown in a smaller type.
+    // is shown in a smaller type, as small as it takes: a name typed into the list is not cut.
     const QString name = " " + fromCp1250(basKvizomat.candidateName);
     const int room = kClientWidth - Label1->left() - lblKandidatskrtabela->left();
-    lblKandidatskrtabela->setFont("MS Sans Serif",
-                                  Canvas::fittingSize("MS Sans Serif", true, name, 0, room), true);
+    lblKandidatskrtabela->setFont(
+        "MS Sans Serif", Canvas::fittingSize("MS Sans Serif", true, name, 0, room, 0.75), true);
     lblKandidatskrtabela->setCaption(name);
     if (answered == 0) {
         // Nothing counted: no shares and no grade to show.
