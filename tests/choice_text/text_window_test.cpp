@@ -142,8 +142,16 @@ TEST_F(TextWindows, DemonstrationDrawsOneMoreQuestionBeforeItStops) {
     w->cmdBrziPregled->press();
     w->tmrTimer1_Timer(); // question 1 marked
     EXPECT_EQ(ops(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topB + 4));
-    w->Form_Click();      // a stop request
+    w->Form_Click();    // a stop request
+    QStringList marked; // the questions marked "DA" in the demonstration's grey look
+    QObject::connect(&w->canvas(), &Canvas::changed, [&] {
+        const DrawOp& last = w->canvas().log().back();
+        if (w->quickReviewMode && last.kind == DrawOp::Kind::Text && last.text == "DA" &&
+            !marked.contains(QString::number(w->questionIndex)))
+            marked << QString::number(w->questionIndex);
+    });
     w->tmrTimer1_Timer(); // question 2 drawn and marked, then the end
+    EXPECT_EQ(marked, QStringList{"2"});
     EXPECT_FALSE(w->quickReviewMode);
     EXPECT_EQ(w->questionIndex, 1);
 }

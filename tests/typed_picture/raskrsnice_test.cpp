@@ -1,6 +1,5 @@
 // The intersections test: keys, live scoring, the verdict, counting and the stored answers.
 #include "tests/support/box_menu.h"
-#include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_raskrsnice.h"
 #include "typed_picture/frm_saobracajni_znaci15.h"
@@ -286,23 +285,6 @@ TEST_F(Intersections, HelpText) {
     w->mnuPomocPomoczaaktivniprogram->choose();
     EXPECT_TRUE(fakes.dialogs.last(DialogCall::Kind::Message)
                     ->text.startsWith("\nUpisite odgovarajuci broj i pritisnite Enter.\n\n\n"));
-}
-
-TEST_F(Intersections, PageKeysStepAndEscLeavesAMode) {
-    // Both picture windows, with three questions (tasks) each.
-    std::string signs = record("3", 5);
-    for (int r = 0; r < 3 * 20; ++r)
-        signs += record("5", 5);
-    writeBank("saobzn15", "saobzn15.odg", signs);
-    std::filesystem::create_directories(stateRoot() / "SAOBZN15");
-    auto intersections = open(kFour);
-    frmSaobracajniznaci15znakova fifteen(services());
-    for (TestWindow* w :
-         {static_cast<TestWindow*>(intersections.get()), static_cast<TestWindow*>(&fifteen)}) {
-        w->show(); // one window on screen at a time
-        testing::pageKeysStepAndEscLeavesAMode(*w);
-        w->window()->hide();
-    }
 }
 
 TEST_F(Intersections, WithNoQuestionTheHelpLineSaysHowToAnswer) {

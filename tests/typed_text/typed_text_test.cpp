@@ -1,7 +1,6 @@
 // The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
 // progress rows, review and demonstration.
 #include "tests/support/box_menu.h"
-#include "tests/support/mode_keys.h"
 #include "tests/support/window_fixture.h"
 #include "typed_text/frm_typed_text.h"
 
@@ -220,11 +219,6 @@ TEST_F(TypedText, AnotherWindowLeavesTheAnswerBeingTyped) {
             EXPECT_EQ(verdicts(*w), QStringList{"DA"}) << key << firstAid;
         }
     EXPECT_EQ(fakes.dialogs.calls.size(), 6u); // the help box, the results table, About
-}
-
-TEST_F(TypedText, PageKeysStepAndEscLeavesAMode) {
-    for (bool firstAid : {false, true})
-        testing::pageKeysStepAndEscLeavesAMode(*open(3, firstAid));
 }
 
 // Pixels in which two pictures of the surface differ.
