@@ -140,6 +140,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         {"a double click in the review",
          onSurface(Qt::LeftButton, true),
          {"4R", "4R", "4R", "4R", "1R"}},
+        {"a click on the picture in the review", onPicture(false), {"5R", "-", "-", "4R", "1R"}},
         {"Esc", key(Qt::Key_Escape), {"8", "7", "7", "7", "1"}},
         {"menu review from 1",
          menu(w.mnuPreglrespitanjaProd1pitdokraja),
@@ -178,6 +179,8 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
          tick(onSurface(Qt::RightButton, false)),
          {"1", "1", "1", "1", "1"}},
         {"Demo again", click(w.cmdBrziPregled), {"1D", "1D", "1D", "1D", "1D"}},
+        {"a click on the picture in it, and a tick", tick(onPicture(false)),
+         {"1", "-", "-", "2D", "2D"}},
         {"Esc in it, and a tick", tick(key(Qt::Key_Escape)), {"1", "1", "1", "1", "1"}},
         {"image 18 in a demonstration, and a tick",
          [&] {

@@ -318,19 +318,8 @@ TEST_F(Answering, NoAnswerWhileAReviewRuns) {
     clickAt(*w, 7000, w->topA);
     EXPECT_TRUE(w->stopRequested);
     EXPECT_EQ(w->answerLetters[1], '\0');
-}
-
-TEST_F(Answering, ReviewClicksStepOrStop) {
-    auto w = start();
-    w->reviewMode = true;
-    clickAt(*w, 7000, w->topB); // a click in the review shows the next question
-    EXPECT_EQ(w->questionIndex, 2);
-    w->picSlika_Click();
-    EXPECT_EQ(w->questionIndex, 3);
-    w->Form_DblClick();
-    EXPECT_TRUE(w->stopRequested);
     w->Form_MouseMove(0, 0, 1234, 4321);
-    EXPECT_NE(w->mouseX, 1234); // no position is kept during a review
+    EXPECT_NE(w->mouseX, 1234); // no position is kept during a mode
 }
 
 TEST_F(Answering, EscOutsideTheReviewsDoesNothing) {

@@ -151,24 +151,6 @@ TEST_F(Demonstration, WaitsForItsStartBoxWhileTheTickGoesOn) {
     EXPECT_EQ(fakes.programEnd.count, 0);
 }
 
-TEST_F(Demonstration, ClickOrPictureStopsItAtTheNextTick) {
-    auto w = start(5);
-    for (int way = 0; way < 3; ++way) {
-        w->cmdBrziPregled->press();
-        tick(*w);
-        if (way == 0)
-            w->Form_Click();
-        else if (way == 1)
-            w->picSlika_Click();
-        else
-            w->Form_DblClick();
-        EXPECT_TRUE(w->stopRequested);
-        tick(*w);
-        EXPECT_FALSE(w->quickReviewMode) << way;
-        EXPECT_TRUE(allEnabled(*w)) << way;
-    }
-}
-
 TEST_F(Demonstration, IzlazGivesTheWindowBackAtOnce) {
     auto w = start(5);
     key(*w, 'b');

@@ -183,7 +183,6 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
         QString question;
         std::vector<Qt::Key> pressed = {};
     } rows[] = {
-        {"F5", "23", nullptr, nullptr, 2, 7, "23", {Qt::Key_F5}},
         {"review", "", nullptr, nullptr, 1, 5, "6", {Qt::Key_F9}},
         {"review, on to the next task",
          "",
@@ -194,9 +193,6 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
          "16",
          {Qt::Key_F9, Qt::Key_PageDown}},
         {"demonstration", "", w->cmdBrziPregled, nullptr, 1, 5, "6"},
-        {"question box", "23", nullptr, w->cmbPitanje, 2, 7, "23"},
-        {"go-to button", "23", w->CmdOdredjenoPitanje, nullptr, 2, 0, "16"},
-        {"go-to image", "23", w->imgtoolbar[11], nullptr, 2, 0, "16"},
         {"candidate label", "ana", w->lblKandidat, nullptr, 1, 0, "1"},
         {"candidate image", "ana", w->imgtoolbar[16], nullptr, 1, 0, "1"},
         {"candidate box", "ana", nullptr, w->cmbKandidat, 1, 0, "1"},
