@@ -16,11 +16,10 @@ namespace {
 enum Kind { ChoicePicture, ChoiceText, TypedText, Junctions, FifteenSigns };
 
 Kind kindOf(const TestDescriptor& test) {
+    const bool picture = test.pictureRule != PictureRule::None;
     if (test.answerMode == AnswerMode::MultipleChoice)
-        return test.pictureRule == PictureRule::None ? ChoiceText : ChoicePicture;
-    if (test.pictureRule == PictureRule::None)
-        return TypedText;
-    return test.testWord == "raskrsn" ? Junctions : FifteenSigns;
+        return picture ? ChoicePicture : ChoiceText;
+    return !picture ? TypedText : test.testWord == "raskrsn" ? Junctions : FifteenSigns;
 }
 
 class Routes : public testing::WindowFixture, public ::testing::WithParamInterface<std::size_t> {
@@ -79,11 +78,9 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
                 QTest::mouseClick(w.window()->windowHandle(), button, {}, beside);
         };
     };
-    Control* picture = w.findControl("picSlika");
-    if (picture == nullptr)
-        picture = w.findControl("imgslika");
-    if (picture == nullptr)
-        picture = w.findControl("imgSlika");
+    Control* picture = nullptr;
+    for (const char* name : {"picSlika", "imgslika", "imgSlika"})
+        picture = picture != nullptr ? picture : w.findControl(name);
     const auto onPicture = [&](bool twice) {
         return [picture, twice] {
             if (twice)

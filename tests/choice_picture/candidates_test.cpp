@@ -1,4 +1,5 @@
 // The candidate list, the name prompt and the choice of a candidate.
+#include "platform/files.h"
 #include "small_windows/frm_skracenatabela.h"
 #include "tests/choice_picture/picture_window.h"
 
@@ -255,7 +256,6 @@ TEST_F(Candidates, TheEntryChosenOwnsTheWorkWhateverTheName) {
                           "bT\r\n\0\0\r\n\0\0\r\n",
                           74));
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork);
-    EXPECT_EQ(fakes.programEnd.count, 1);
 }
 
 TEST_F(Candidates, TheListIsOnDiskBeforeAFileUnderItsPosition) {
@@ -289,7 +289,7 @@ TEST_F(Candidates, ANewNameIsNotGivenTheFileUnderItsPosition) {
                                 ("BrZadPit.1.bak" + (n == 1 ? std::string() : std::to_string(n))),
                             "older");
     testing::UnwritableFolder locked(stateRoot() / "SSITABCD");
-    ASSERT_FALSE(locked.writable());
+    ASSERT_FALSE(files::writeLines(stateRoot() / "SSITABCD" / "probe", {}));
     fakes.dialogs.answers = {"", "marko"};
     auto w = start(3);
     w->mnuKandidat_Click();
@@ -306,7 +306,8 @@ TEST_F(Candidates, ANewNameIsNotGivenTheFileUnderItsPosition) {
                         (stateRoot() / "SSITABCD" / "BrZadPit.1").string())));
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork);
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\n");
-    locked.release(); // the folder can be written: ANA's file goes aside, MARKO's work is saved
+    locked.setWritable(
+        true); // the folder can be written: ANA's file goes aside, MARKO's work is saved
     EXPECT_TRUE(w->SaveSession());
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1.bak"), anasWork);
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),

@@ -30,43 +30,32 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ec);
 }
 
-namespace {
-void setImmutable(const std::filesystem::path& folder, bool on) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
+UnwritableFolder::UnwritableFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
+    setWritable(false);
+}
+
+void UnwritableFolder::setWritable(bool writable) {
+    // The immutable flag goes last on and first off: it keeps even the mode from changing.
+    const auto mode = [&] {
+        std::error_code ec;
+        std::filesystem::permissions(folder_,
+                                     writable ? std::filesystem::perms::owner_all
+                                              : std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_exec,
+                                     ec);
+    };
+    if (!writable)
+        mode();
+    const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
     int flags = 0;
-    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags = writable ? flags & ~FS_IMMUTABLE_FL : flags | FS_IMMUTABLE_FL;
         (void)::ioctl(fd, FS_IOC_SETFLAGS, &flags);
     }
-    ::close(fd);
-}
-} // namespace
-
-UnwritableFolder::UnwritableFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
-    using std::filesystem::perms;
-    std::filesystem::permissions(folder_, perms::owner_read | perms::owner_exec);
-    if (writable())
-        setImmutable(folder_, true);
-}
-
-void UnwritableFolder::release() {
-    if (folder_.empty())
-        return;
-    setImmutable(folder_, false);
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
-    folder_.clear();
-}
-
-bool UnwritableFolder::writable() const {
-    const auto probe = folder_ / ".probe";
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
+    if (fd >= 0)
+        ::close(fd);
+    if (writable)
+        mode();
 }
 
 std::string readBytes(const std::filesystem::path& path) {

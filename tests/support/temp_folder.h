@@ -20,16 +20,13 @@ private:
     std::filesystem::path path_;
 };
 
-// Keeps a folder from being written to while it lives, even for root (by the immutable flag,
-// which needs a file system that has it); writable() says whether it worked.
+// Keeps a folder from being written to while it lives, even by root (by the immutable flag,
+// where the file system has it), until setWritable(true).
 class UnwritableFolder {
 public:
     explicit UnwritableFolder(std::filesystem::path folder);
-    ~UnwritableFolder() { release(); }
-    UnwritableFolder(const UnwritableFolder&) = delete;
-    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
-    void release();
-    bool writable() const;
+    ~UnwritableFolder() { setWritable(true); }
+    void setWritable(bool writable);
 
 private:
     std::filesystem::path folder_;
