@@ -89,6 +89,13 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
                 QTest::mouseClick(picture->widget(), Qt::LeftButton);
         };
     };
+    const auto onText = [&] {
+        const double y = w.topA > 0 ? (1320 + w.topA - 360) / 2 : 1500;
+        const QPointF units(kind == ChoicePicture ? 7000 : 900, std::max(y, 1400.0));
+        QTest::mouseClick(
+            w.window()->windowHandle(), Qt::LeftButton, {},
+            w.surface()->mapTo(w.window(), w.canvas().pixelsFromUnits(units).toPoint()));
+    };
     struct Step {
         const char* route;
         std::function<void()> act;
@@ -185,6 +192,10 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
              tick(click(w.imgtoolbar[17]))();
          },
          {"1", "1", "1", "1", "1"}},
+        // Above the answers the question's text asks where to go; the typed text asks nothing.
+        // The first click after a right click in a demonstration is ignored.
+        {"a click on the question's text", asking("9", onText), {"1", "1", "1", "-", "-"}},
+        {"a click on the question's text, 9", asking("9", onText), {"9", "9", "1", "-", "-"}},
     };
     Control* const answerInput = w.findControl(
         kind == ChoicePicture || kind == ChoiceText ? "CmdSledecepitanje" : "txtOdgovor0");

@@ -218,31 +218,6 @@ TEST_F(Review, ShowsTheAnswersGreyAndComesBack) {
               "Kliknite misom na ponudjeni a), b), c) ili d) odgovor.");
 }
 
-// Esc leaves a review; a candidate chosen meanwhile comes back on their own question.
-TEST_F(Review, EscLeavesItOnTheQuestionOfTheCandidateChosenMeanwhile) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
-    std::filesystem::create_directories(stateRoot() / "SSITABCD");
-    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.2",
-                        "2 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n");
-    fakes.dialogs.answers = {"ana"};
-    auto w = start(5);
-    w->ShowNextQuestion();
-    w->ShowNextQuestion();
-    QApplication::setActiveWindow(w->window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
-    QTest::keyClick(w->window()->focusWidget(), Qt::Key_F9);
-    ASSERT_TRUE(w->reviewMode);
-    fakes.dialogs.answers = {"pera"};
-    QTest::mouseClick(w->imgtoolbar[16]->widget(), Qt::LeftButton);
-    EXPECT_EQ(w->candidatePosition, 2);
-    EXPECT_TRUE(w->reviewMode);
-    QTest::keyClick(w->window()->focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(w->reviewMode);
-    EXPECT_EQ(w->questionIndex, 2);
-    EXPECT_EQ(testing::readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 24),
-              "3 Broj zadnjeg pitanja\r\n");
-}
-
 TEST_F(Review, TheHoverFrameOptionComesBackAsItWas) {
     auto w = start(3);
     QApplication::setActiveWindow(w->window());

@@ -261,6 +261,14 @@ TEST_F(Intersections, DemonstrationShowsTheKeys) {
     w->tmrTimer1_Timer();
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_EQ(w->txtOdgovor[0]->text(), "3");
+    // A review shows the answers, and the boxes take no typing.
+    activate(*w);
+    press(*w, Qt::Key_Escape);
+    w->tmrTimer1_Timer();
+    press(*w, Qt::Key_F9);
+    keys(*w, "7");
+    EXPECT_EQ(w->txtOdgovor[0]->text(), "");
+    EXPECT_EQ(w->typedAnswers[1], "");
 }
 
 TEST_F(Intersections, HotZonesOfThisWindow) {

@@ -420,6 +420,13 @@ TEST_F(TypedText, ClicksOnlyHitTheHotZones) {
     w->Form_MouseMove(0, 0, 9946, 21); // left of the clock zone
     w->Form_Click();
     EXPECT_FALSE(w->lblTekucevreme->visible());
+    // A right click moves on, and the click it leaves behind is spent doing nothing.
+    activate(*w);
+    QTest::mouseClick(
+        w->window()->windowHandle(), Qt::RightButton, {},
+        w->surface()->mapTo(w->window(), w->canvas().pixelsFromUnits({60, 3700}).toPoint()));
+    EXPECT_EQ(w->questionIndex, 2);
+    EXPECT_EQ(w->clickMarker, 0);
 }
 
 TEST_F(TypedText, HelpText) {
