@@ -97,4 +97,38 @@ std::vector<std::string> progressRows(const std::vector<std::string>& lines, int
     return rows;
 }
 
+namespace {
+
+bool rowAnswered(const std::string& row) {
+    return !row.empty() && (row.back() == 'T' || row.back() == 'N');
+}
+
+} // namespace
+
+bool holdsAnswers(const std::vector<std::string>& lines) {
+    for (std::size_t k = 1; k < lines.size() && k < 3; ++k)
+        if (headerNumber(lines[k]) > 0)
+            return true;
+    return lines.size() > 3 && std::any_of(lines.begin() + 3, lines.end(), rowAnswered);
+}
+
+std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
+                                      const std::vector<std::string>& work, int questionCount) {
+    if (!holdsAnswers(work))
+        return saved;
+    const ProgressHeader mine = parseProgressHeader(work, questionCount);
+    const ProgressHeader theirs = parseProgressHeader(saved, questionCount);
+    std::vector<std::string> joined = progressHeader(
+        mine.lastQuestion.value_or(1), mine.answered.value_or(0) + theirs.answered.value_or(0),
+        mine.correct.value_or(0) + theirs.correct.value_or(0));
+    const auto workRows = progressRows(work, questionCount);
+    const auto savedRows = progressRows(saved, questionCount);
+    for (std::size_t q = 0; q < workRows.size(); ++q)
+        joined.push_back(q < savedRows.size() && rowAnswered(savedRows[q]) &&
+                                 !rowAnswered(workRows[q])
+                             ? savedRows[q]
+                             : workRows[q]);
+    return joined;
+}
+
 } // namespace kviz

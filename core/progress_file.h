@@ -53,4 +53,15 @@ ProgressHeader parseProgressHeader(const std::vector<std::string>& lines, int qu
 // The rows of questions 1 to N that the file holds; rows beyond N are left out.
 std::vector<std::string> progressRows(const std::vector<std::string>& lines, int questionCount);
 
+// True when the lines of a progress file hold an answer: a count above 0, or a row that ends in
+// the result letter "T" or "N".
+bool holdsAnswers(const std::vector<std::string>& lines);
+
+// Work joined to the saved progress of the candidate it is given to, as if the candidate had
+// been chosen before it began: the saved rows stay where the work left a question unanswered,
+// the work's answered rows take their questions, the counts add, and the last question is the
+// work's. Work without answers gives the saved progress as it stands.
+std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
+                                      const std::vector<std::string>& work, int questionCount);
+
 } // namespace kviz

@@ -31,6 +31,7 @@
 // both counts from the stored verdicts, and runs whenever a verdict is recorded as well.
 #pragma once
 
+#include "core/candidate_roster.h"
 #include "core/catalogue.h"
 #include "core/colours.h"
 #include "core/question_file.h"
@@ -123,7 +124,7 @@ public:
     virtual void dropReplacedLater() = 0;
 };
 
-class TestWindow : public Form {
+class TestWindow : public Form, public CandidateWork {
     Q_OBJECT
 public:
     TestWindow(Services services, const TestDescriptor& test, WindowLayout layout);
@@ -182,10 +183,7 @@ public:
     // Puts a text on the help line. While a header box has the focus, the help line gives the
     // box's instruction, and the text waits until the box loses the focus.
     void SetHelpLine(const QString& text);
-    // The name prompt; true when a name was given, which is then the selected entry.
-    virtual bool AskCandidateName();
-    virtual void LoadProgress();
-    // Fills cmbKandidat from the candidate list, as every load does.
+    // Reads the candidate list again into the roster, as every load does, and shows it.
     void LoadCandidateList();
 
     // Answering
@@ -258,23 +256,10 @@ public:
     void cmbKandidat_LostFocus();
     void lblKandidat_Click();
     void mnuKandidat_Click();
-    // Selects the entry equal to cmbKandidat's text, or appends the text as a new entry.
-    void SelectOrAddCandidate();
-    // The list position of the selected entry; -1 for none, and while the list on disk could
-    // not be read, since a position there could name another's file.
-    int ListPosition() const;
-    // The files under a new name's position that could not be set aside so far, after one more
-    // try at each. While one lies in the way the list is not saved.
-    std::vector<std::filesystem::path> FilesStillInTheWay();
-    // The name at work is the new-candidate placeholder, in any letter case.
-    bool IsNewCandidateName() const;
-    // Makes the selected entry the candidate whose progress the window keeps. Choosing
-    // another candidate first saves the one at work, when it has a list position of 1 or more,
-    // and starts the window afresh; work done before any name was chosen carries over. When
-    // that work cannot be saved, the candidate at work stays selected, with the work.
-    void ConfirmCandidate();
-    // Question 1, both counts 0, no answer.
-    void StartClean();
+    // The roster in cmbKandidat: its entries, the owner's entry selected and the name shown.
+    void ShowCandidates();
+    // The box, the counts, the grade and the question, after the roster changed the work.
+    void ShowProgress();
     // The question the candidate's work goes on with: the one on screen, or during a review or
     // the demonstration the one the mode returns to.
     int& WorkQuestion() {
@@ -284,29 +269,26 @@ public:
     virtual void ForgetAnswers();
 
     // Progress
-    // Saves the candidate list and this test's progress; asks for a name first when none was
-    // given. A failed save is reported; false when the work of the candidate at work could not be
-    // kept, and the report then ends with the consequence given.
+    // Saves the candidate list and this test's progress; asks for a name first when the work
+    // has no file of its own. A failed save is reported; false when work that has an owner
+    // could not be kept, and the report then ends with the consequence given.
     bool SaveSession(const QString& consequence = QString());
-    // Writes the list and the progress and reports what failed, as SaveSession does.
-    bool SaveWork(const QString& consequence);
-    // Writes the candidate list, then the template and the candidate's progress file; returns
-    // the files not written.
-    std::vector<std::filesystem::path> SaveListAndProgress();
-    // Writes the template and the candidate's progress file; returns the files not written. The
-    // candidate's file is written only when the list that gives its position is on disk.
-    virtual std::vector<std::filesystem::path> SaveProgress(bool listSaved);
-    // Names the files that could not be saved in a message box, when there are any, and what
-    // follows from it.
-    void ReportFailedSaves(const std::vector<std::filesystem::path>& failed,
-                           const QString& consequence);
+
+    // The work on screen, as the candidate roster asks it of the window.
+    std::string progressFolderName() const override { return std::string(test_.progressFolder); }
+    int progressQuestionCount() const override { return questionCount; }
+    std::vector<std::string> workLines() override;
+    void takeLines(const std::vector<std::string>& lines) override;
+    void startClean() override;
+    // The name prompt: the name typed, cut to 20 characters and in capitals.
+    std::optional<std::string> askName(const std::string& defaultAnswer) override;
+    // Names the files that could not be saved in a "Greska" box, and what follows from it.
+    void reportUnsaved(const std::vector<std::filesystem::path>& failed,
+                       const std::string& consequence) override;
     // This window's progress rows, from its answer tables.
     virtual std::vector<std::string> ProgressRows() const;
     // Takes the rows read from a progress file into the answer tables.
     virtual void ApplyProgressRows(const std::vector<std::string>& rows);
-    std::filesystem::path progressFolder() {
-        return stateRoot() / std::string(test_.progressFolder);
-    }
 
     // Working time
     virtual void tmrTimer1_Timer();
@@ -457,16 +439,6 @@ public:
     // The question whose visit the counting state describes; 0 when a new visit begins with
     // the next drawing.
     int visitQuestion = 0;
-    // The list position of the candidate whose progress the window keeps: the entry chosen
-    // by Enter, the name prompt or the load; -1 for none. A pick from the drop-down list that
-    // is not confirmed does not change it.
-    int candidatePosition = -1;
-    // The candidate list existed at the load but could not be read: the window never writes it,
-    // nor a progress file under a position.
-    bool candidateListUnreadable = false;
-    // Files under the position of a name new to the list that could not be set aside: they are
-    // another's, and are neither read nor written over.
-    std::set<std::filesystem::path> filesInTheWay;
     // Progress is loaded at the first activation only; later activations redraw.
     bool activatedOnce = false;
     // The end of work has begun; nothing starts it again.
@@ -488,7 +460,6 @@ public:
 
     // Where the question file and the progress files of this test lie.
     std::filesystem::path stateRoot() { return services().locations->stateRoot(); }
-    std::filesystem::path candidateListPath() { return stateRoot() / "Kandidat.ime"; }
 
     static inline const QColor kBlack{colours::kBlack};
     static inline const QColor kGrey{colours::kGrey};

@@ -399,6 +399,13 @@ void ComboBox::addItem(const QString& item) {
     }
 }
 
+void ComboBox::clear() {
+    const QString text = combo_->currentText();
+    combo_->clear();
+    listIndex_ = -1;
+    combo_->setEditText(text);
+}
+
 int ComboBox::listCount() const { return combo_->count(); }
 
 void ComboBox::setListIndex(int index) {

@@ -154,6 +154,8 @@ public:
     QString text() const;
     void setText(const QString& text);
     void addItem(const QString& item);
+    // Removes every entry; the field keeps its text.
+    void clear();
     int listCount() const;
     int listIndex() const { return listIndex_; }
     // Selects an entry and shows its text; -1 selects none and leaves the text.

@@ -1,4 +1,5 @@
 // Start-up and activation of a test window, and its question file.
+#include "core/candidate_roster.h"
 #include "core/folders.h"
 #include "core/kvizomat_module.h"
 #include "design/test_window.h"
@@ -59,27 +60,9 @@ void TestWindow::SetLoadDefaults() {
 }
 
 void TestWindow::LoadCandidateList() {
-    // A list that cannot be probed or read counts as empty, and is never written over.
-    candidateListUnreadable = files::unreadable(candidateListPath());
-    auto length = files::lengthCreatingIfMissing(candidateListPath());
-    std::optional<std::vector<std::string>> lines;
-    if (length && *length > 0)
-        lines = files::readLines(candidateListPath());
-    if (!lines || lines->empty()) {
-        basKvizomat.candidateName = kNewCandidate;
-        cmbKandidat->addItem(kNewCandidate);
-        candidatePosition = -1;
-        return;
-    }
-    for (const auto& line : *lines)
-        cmbKandidat->addItem(fromCp1250(line));
-    // The candidate at work, carried over from the window before, goes on with their own entry;
-    // a name the list does not hold leaves the first entry chosen.
-    const auto atWork = std::find(lines->begin(), lines->end(), basKvizomat.candidateName);
-    const bool known = !basKvizomat.candidateName.empty() && atWork != lines->end();
-    cmbKandidat->setText(fromCp1250(basKvizomat.candidateName));
-    candidatePosition = known ? static_cast<int>(atWork - lines->begin()) : 0;
-    cmbKandidat->setListIndex(candidatePosition);
+    candidateRoster.setStateRoot(stateRoot());
+    candidateRoster.open();
+    ShowCandidates();
 }
 
 void TestWindow::Form_Activate() {
@@ -94,17 +77,18 @@ void TestWindow::Form_Activate() {
     // the working clock started at the first activation alone.
     const bool first = !activatedOnce;
     activatedOnce = true;
-    bool progressLoaded = false;
-    if (basKvizomat.candidateName.empty()) {
-        if (helpLineOn)
-            lblPomocuprvomredu->setVisible(false);
-        lblPomocuprvomredu->setCaption(QString());
-        basKvizomat.candidateName = kNewCandidate;
-        cmbKandidat->setText(kNewCandidate);
-        if (AskCandidateName())
-            ConfirmCandidate();
-        LoadProgress();
-        progressLoaded = true;
+    if (first) {
+        // The name is asked while there is none; the owner's saved progress in this test joins
+        // the work.
+        const bool asking = basKvizomat.candidateName.empty();
+        if (asking) {
+            if (helpLineOn)
+                lblPomocuprvomredu->setVisible(false);
+            lblPomocuprvomredu->setCaption(QString());
+        }
+        candidateRoster.activate(*this);
+        if (asking || candidateRoster.ownerHasFile())
+            ShowProgress();
     }
     tmrTimer1->setInterval(1000);
     tmrTimer1->setEnabled(true);
@@ -113,8 +97,6 @@ void TestWindow::Form_Activate() {
     lblTekucevreme->setCaption(services().clock->timeOfDayText());
     if (helpLineOn)
         lblPomocuprvomredu->setVisible(true);
-    if (first && !progressLoaded && candidatePosition >= 1)
-        LoadProgress();
     VScrollzapitanje->setMin(1);
     VScrollzapitanje->setMax(questionCount);
 }

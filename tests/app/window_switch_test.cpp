@@ -44,7 +44,7 @@ protected:
 
 TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
     TestWindow* first = &current();
-    ASSERT_EQ(first->candidatePosition, 2);
+    ASSERT_EQ(candidateRoster.owner(), 2);
     press(*first, 'a');
     first->ShowNextQuestion();
     first->findMenu("mnuTestZnacikojedajuovlsaobrlica")->choose();
@@ -64,7 +64,7 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
     EXPECT_EQ(target.questionIndex, 1);
     EXPECT_EQ(target.questionCount, 2);
     EXPECT_EQ(target.cmbKandidat->listIndex(), 2);
-    EXPECT_EQ(target.candidatePosition, 2);
+    EXPECT_EQ(candidateRoster.owner(), 2);
     EXPECT_EQ(target.lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
     EXPECT_EQ(basKvizomat.answeredCount, 0);
     EXPECT_EQ(basKvizomat.candidateName, "PERA");
@@ -83,7 +83,7 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
 
     // Back in the first test, PERA's answers there come back.
     target.testMenuItems[0]->choose();
-    EXPECT_EQ(current().candidatePosition, 2);
+    EXPECT_EQ(candidateRoster.owner(), 2);
     EXPECT_EQ(current().questionIndex, 2);
     EXPECT_EQ(current().answerLetters[1], 'a');
     QCoreApplication::processEvents(); // the replaced windows are dropped
@@ -98,20 +98,25 @@ TEST_F(Switching, ACandidateAtPositionOneGoesOnToo) {
     int enter = 13;
     current().cmbKandidat_KeyPress(enter);
     current().findMenu("mnuTestZnacikojedajuovlsaobrlica")->choose();
-    EXPECT_EQ(current().candidatePosition, 1);
+    EXPECT_EQ(candidateRoster.owner(), 1);
     EXPECT_EQ(current().questionIndex, 2);
     EXPECT_EQ(basKvizomat.answeredCount, 1);
     QCoreApplication::processEvents();
 }
 
-TEST_F(Switching, ANameTheListDoesNotHoldLeavesTheFirstEntry) {
+// The entry that owns the work goes on in the target whatever the name reads: a cancelled
+// prompt keeps it, and a name new to the list goes on with its place.
+TEST_F(Switching, TheOwnerGoesOnWhateverTheName) {
     current().cmbKandidat->setText("mika");
     int enter = 13;
-    current().cmbKandidat_KeyPress(enter);       // MIKA joins the list at position 3 ...
-    basKvizomat.candidateName = "Novi kandidat"; // ... and a cancelled prompt leaves no name
+    current().cmbKandidat_KeyPress(enter); // MIKA joins the list at position 3
+    fakes.dialogs.answers = {};
+    current().mnuKandidat_Click();
     current().testMenuItems[1]->choose();
-    EXPECT_EQ(current().cmbKandidat->listIndex(), 0);
-    EXPECT_EQ(current().candidatePosition, 0);
+    EXPECT_EQ(current().cmbKandidat->listIndex(), 3);
+    EXPECT_EQ(current().cmbKandidat->text(), "MIKA");
+    EXPECT_EQ(basKvizomat.candidateName, "MIKA");
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\nPERA\r\nMIKA\r\n");
     QCoreApplication::processEvents();
 }
 

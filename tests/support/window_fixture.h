@@ -2,6 +2,7 @@
 // shared variables reset before each test.
 #pragma once
 
+#include "core/candidate_roster.h"
 #include "core/kvizomat_module.h"
 #include "platform/fakes.h"
 #include "platform/form.h"
@@ -23,6 +24,7 @@ class WindowFixture : public ::testing::Test {
 protected:
     WindowFixture() {
         basKvizomat = SharedVariables{};
+        candidateRoster.reset();
         fakes.locations.root = dir / "KVIZOMAT";
         fakes.locations.program = dir / "program";
         std::filesystem::create_directories(fakes.locations.program);
