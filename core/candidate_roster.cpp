@@ -27,8 +27,10 @@ void CandidateRoster::reset() {
     inTheWay_.clear();
 }
 
-int CandidateRoster::find(const std::string& name) const {
-    const auto at = std::find(entries_.begin(), entries_.end(), name);
+int CandidateRoster::find(const std::string& name, std::size_t from) const {
+    const auto at =
+        std::find(entries_.begin() + static_cast<std::ptrdiff_t>(std::min(from, entries_.size())),
+                  entries_.end(), name);
     return at == entries_.end() ? -1 : static_cast<int>(at - entries_.begin());
 }
 
@@ -68,14 +70,17 @@ void CandidateRoster::readList() {
     std::vector<std::string> read = empty ? std::vector<std::string>{kNewCandidate} : *lines;
     const std::string ownerName = owner_ >= 1 ? entries_[static_cast<std::size_t>(owner_)] : "";
     // The names not on disk wait at the end: those given since the last write, and the owner's
-    // when an edit outside took it off the list.
+    // when an edit outside took it off the list. The owner's work keeps a file of its own, so
+    // its name waits also when only the first line holds it.
     std::vector<std::string> waiting;
+    const auto onList = [&](const std::string& name) {
+        return std::find(read.begin() + 1, read.end(), name) != read.end() ||
+               std::find(waiting.begin(), waiting.end(), name) != waiting.end();
+    };
     for (std::size_t i = onDisk_; i < entries_.size(); ++i)
-        if (std::find(read.begin(), read.end(), entries_[i]) == read.end() &&
-            std::find(waiting.begin(), waiting.end(), entries_[i]) == waiting.end())
+        if (!onList(entries_[i]) && entries_[i] != read.front())
             waiting.push_back(entries_[i]);
-    if (owner_ >= 1 && std::find(read.begin(), read.end(), ownerName) == read.end() &&
-        std::find(waiting.begin(), waiting.end(), ownerName) == waiting.end())
+    if (owner_ >= 1 && !onList(ownerName))
         waiting.push_back(ownerName);
     const bool ownerStays = owner_ >= 1 && static_cast<std::size_t>(owner_) < read.size() &&
                             read[static_cast<std::size_t>(owner_)] == ownerName;
@@ -83,7 +88,7 @@ void CandidateRoster::readList() {
     entries_ = std::move(read);
     entries_.insert(entries_.end(), waiting.begin(), waiting.end());
     if (owner_ >= 1)
-        setOwner(ownerStays ? owner_ : find(ownerName));
+        setOwner(ownerStays ? owner_ : find(ownerName, 1));
     else
         setOwner(empty ? -1 : 0);
 }
@@ -99,8 +104,10 @@ bool CandidateRoster::takeSavedProgress(CandidateWork& work) {
     if (owner_ < 0)
         return true;
     if (static_cast<std::size_t>(owner_) >= onDisk_) {
-        ownerLoaded_ = true; // a name not on disk yet has no saved progress
-        return true;
+        // A name not on disk has no saved progress; while the list cannot be read, a name's
+        // place there is not known, and what it saved is taken once it is.
+        ownerLoaded_ = listReadable_;
+        return listReadable_;
     }
     const auto path = progressPath(work, owner_);
     const auto length = files::lengthCreatingIfMissing(path);
@@ -145,7 +152,7 @@ void CandidateRoster::activate(CandidateWork& work) {
 
 void CandidateRoster::choose(const std::string& name, CandidateWork& work) {
     readList();
-    if (find(name) == owner_ && owner_ >= 0) {
+    if (ownerHasFile() ? name == name_ : owner_ >= 0 && find(name) == owner_) {
         name_ = name; // the owner chosen again keeps the work done since the last save
         return;
     }

@@ -89,7 +89,8 @@ private:
     bool writeList();
     bool positionFree(std::size_t position);
     std::filesystem::path progressPath(const CandidateWork& work, int position) const;
-    int find(const std::string& name) const;
+    // The first entry from the one given on that holds the name; -1 for none.
+    int find(const std::string& name, std::size_t from = 0) const;
     int appendName(const std::string& name);
 
     std::string& name_;
