@@ -357,6 +357,15 @@ public:
 };
 } // namespace
 
+namespace {
+// Eats the wheel over a closed combo box, which would otherwise choose an entry unasked.
+class NoWheel : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Wheel; }
+};
+} // namespace
+
 ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& text)
     : Control(form, std::move(name), new QComboBox(parent)),
       combo_(static_cast<QComboBox*>(widget())) {
@@ -373,6 +382,7 @@ ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& tex
     combo_->setFocusPolicy(Qt::StrongFocus);
     combo_->setEditText(text);
     setFont("MS Sans Serif", 8.25, false);
+    combo_->installEventFilter(new NoWheel(combo_));
     QObject::connect(combo_, qOverload<int>(&QComboBox::activated), combo_,
                      [this](int index) { listIndex_ = index; });
 }

@@ -219,109 +219,6 @@ TEST_F(Candidates, ChoosingAnotherCandidateSavesTheOneAtWorkAndStartsClean) {
     EXPECT_EQ(w->answerLetters[2], 'a');
 }
 
-TEST_F(Candidates, ChoosingTheCandidateAtWorkAgainKeepsTheWork) {
-    auto w = startAsAna(3);
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    w->SaveSession();
-    key(*w, 'a'); // given after the save
-    int enter = 13;
-    w->cmbKandidat->setText("ana");
-    w->cmbKandidat_KeyPress(enter);
-    fakes.dialogs.answers = {"ANA"};
-    w->mnuKandidat_Click();
-    EXPECT_EQ(w->questionIndex, 2);
-    EXPECT_EQ(w->answerLetters[2], 'a');
-    w->ShowNextQuestion();
-    EXPECT_EQ(basKvizomat.answeredCount, 2);
-}
-
-// The entry chosen owns the work on screen, whatever the name reads: a cancelled prompt while
-// PERA is chosen leaves "Novi kandidat", and the end of work still saves PERA's work as hers
-// without asking, so no name typed there can take it.
-TEST_F(Candidates, TheEntryChosenOwnsTheWorkWhateverTheName) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
-    std::filesystem::create_directories(stateRoot() / "SSITABCD");
-    const std::string anasWork = progressBytes(
-        "4 Broj zadnjeg pitanja\r\n3 Ukupno odgovora\r\n3 Tacnih odgovora\r\n", {"bT", "aT", "bT"});
-    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1", anasWork);
-    fakes.dialogs.answers = {"pera"};
-    auto w = start(3);
-    ASSERT_EQ(candidateRoster.owner(), 2);
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    fakes.dialogs.answers = {};
-    w->mnuKandidat_Click();
-    ASSERT_EQ(basKvizomat.candidateName, "PERA");
-    fakes.dialogs.answers = {"ana"};
-    QApplication::setActiveWindow(w->window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
-    QTest::mouseClick(w->cmdKrajrada->widget(), Qt::LeftButton);
-    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 2); // nothing asked at the end
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.2"),
-              std::string("2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n1 Tacnih odgovora\r\n"
-                          "bT\r\n\0\0\r\n\0\0\r\n",
-                          74));
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork);
-}
-
-TEST_F(Candidates, TheListIsOnDiskBeforeAFileUnderItsPosition) {
-    auto w = start(3);
-    int enter = 13;
-    w->cmbKandidat->setText("ana");
-    w->cmbKandidat_KeyPress(enter);
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    w->cmbKandidat->setText("pera");
-    w->cmbKandidat_KeyPress(enter); // ANA's work is saved under position 1 ...
-    ASSERT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 24),
-              "2 Broj zadnjeg pitanja\r\n");
-    // ... which the list on disk gives to her; PERA joins it at his first save.
-    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\n");
-}
-
-// A name new to the list starts with no progress in any test: a file under its position, left
-// by a name taken off the list outside the program, is kept aside unread under a free name.
-// One that cannot be moved yet is neither shown nor written over, and the list does not give
-// the name its position until it is moved.
-TEST_F(Candidates, ANewNameIsNotGivenTheFileUnderItsPosition) {
-    writeCandidateList("NOVI KANDIDAT\r\n");
-    const std::string anasWork = "3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n";
-    for (const char* folder : {"SSITABCD", "RASKRSN"}) {
-        std::filesystem::create_directories(stateRoot() / folder);
-        testing::writeBytes(stateRoot() / folder / "BrZadPit.1", anasWork);
-    }
-    for (int n = 1; n < 1000; ++n)
-        testing::writeBytes(stateRoot() / "RASKRSN" /
-                                ("BrZadPit.1.bak" + (n == 1 ? std::string() : std::to_string(n))),
-                            "older");
-    testing::UnwritableFolder locked(stateRoot() / "SSITABCD");
-    ASSERT_FALSE(files::writeLines(stateRoot() / "SSITABCD" / "probe", {}));
-    fakes.dialogs.answers = {"", "marko"};
-    auto w = start(3);
-    w->mnuKandidat_Click();
-    EXPECT_EQ(candidateRoster.owner(), 1);
-    EXPECT_EQ(w->questionIndex, 1);
-    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    EXPECT_FALSE(w->SaveSession());
-    EXPECT_EQ(readBytes(stateRoot() / "RASKRSN" / "BrZadPit.1.bak1000"), anasWork);
-    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "RASKRSN" / "BrZadPit.1"));
-    EXPECT_TRUE(fakes.dialogs.last(DialogCall::Kind::Message)
-                    ->text.contains(QString::fromStdString(
-                        (stateRoot() / "SSITABCD" / "BrZadPit.1").string())));
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork);
-    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\n");
-    locked.setWritable(
-        true); // the folder can be written: ANA's file goes aside, MARKO's work is saved
-    EXPECT_TRUE(w->SaveSession());
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1.bak"), anasWork);
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),
-              "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
-    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nMARKO\r\n");
-}
-
 // When the work of the candidate at work cannot be saved, another candidate is not chosen: the
 // window stays with the candidate and the answers.
 TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
@@ -355,6 +252,28 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
     EXPECT_EQ(readBytes(anasFile).substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
 }
 
+// Work done before a name was given joins that candidate's saved work, as if she had been chosen
+// before it began: her answers stay where it left a question open, its answers take theirs, the
+// counts add, and it goes on at the question on screen.
+TEST_F(Candidates, ANameGivenLaterJoinsTheCandidatesSavedWork) {
+    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+    std::filesystem::create_directories(stateRoot() / "SSITABCD");
+    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1",
+                        progressBytes("3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n1 Tacnih "
+                                      "odgovora\r\n",
+                                      {"aN", "aT", std::string(2, '\0')}));
+    fakes.dialogs.answers = {""};
+    auto w = start(3);
+    activate(*w);
+    press(*w, Qt::Key_B);
+    press(*w, Qt::Key_PageDown);
+    fakes.dialogs.answers = {"ana"};
+    QTest::mouseClick(w->cmdKrajrada->widget(), Qt::LeftButton);
+    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
+              progressBytes("2 Broj zadnjeg pitanja\r\n3 Ukupno odgovora\r\n2 Tacnih odgovora\r\n",
+                            {"bT", "aT", std::string(2, '\0')}));
+}
+
 TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
     // Bytes that Windows-1250 leaves undefined, a name written in UTF-8 by another program, and
     // lone line ends inside a name, which move no later name and show as blanks on its one row.
@@ -369,41 +288,6 @@ TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
         EXPECT_EQ(rows->sizeHintForRow(row), rows->sizeHintForRow(0)) << row;
     w->SaveSession();
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), list + "MIKA\r\n");
-}
-
-TEST_F(Candidates, AFileThatCannotBeReadIsNeverReplaced) {
-    // The list: a folder stands in its place, so the window starts with an empty list.
-    std::filesystem::create_directories(stateRoot() / "Kandidat.ime");
-    std::filesystem::create_directories(stateRoot() / "SSITABCD");
-    const std::string anasWork = "3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n";
-    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1", anasWork);
-    auto w = start(3);
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    // While the list cannot be read no name has a position, so no file is read for it ...
-    int enter = 13;
-    w->cmbKandidat->setText("fuzz");
-    w->cmbKandidat_KeyPress(enter);
-    EXPECT_EQ(w->questionIndex, 2);
-    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 1");
-    EXPECT_FALSE(w->SaveSession()); // FUZZ's work is not kept, which the end of work asks about
-    EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / "Kandidat.ime"));
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork); // ... nor written
-    const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->title, "Greska");
-    EXPECT_EQ(box->text,
-              "\nNije moguce sacuvati:\n" +
-                  QString::fromStdString((stateRoot() / "Kandidat.ime").string()) + "\n" +
-                  QString::fromStdString((stateRoot() / "SSITABCD" / "BrZadPit.1").string()));
-    // Mended, the list is read again at the save, and FUZZ joins it after the names it holds.
-    std::filesystem::remove(stateRoot() / "Kandidat.ime");
-    testing::writeBytes(stateRoot() / "Kandidat.ime", "NOVI KANDIDAT\r\nANA\r\n");
-    EXPECT_TRUE(w->SaveSession());
-    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\nFUZZ\r\n");
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"), anasWork);
-    EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.2").substr(0, 43),
-              "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
 }
 
 // A progress file that cannot be written is reported, and the end of work asks whether to end

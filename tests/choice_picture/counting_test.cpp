@@ -116,7 +116,7 @@ TEST_F(Counting, Reset) {
         {"cancel", {}, false},
     };
     for (const auto& c : cases) {
-        basKvizomat = SharedVariables{};
+        startProgramAgain();
         fakes.dialogs.calls.clear();
         auto w = start(5);
         key(*w, 'b');

@@ -30,7 +30,7 @@ TEST_F(ProgressWithAna, SaveAndReloadInANewWindow) {
         w->ShowNextQuestion();
         w->SaveSession();
     }
-    basKvizomat = SharedVariables{};
+    startProgramAgain();
     fakes.dialogs.answers = {"ana"};
     auto w = start(5);
     EXPECT_EQ(w->questionIndex, 4);
@@ -136,7 +136,7 @@ TEST_F(ProgressWithAna, BlankRowsAfterAResetLoadAsBlanks) {
     w->SaveSession();
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
               "2 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n  \r\n  \r\n");
-    basKvizomat = SharedVariables{};
+    startProgramAgain();
     fakes.dialogs.answers = {"ana"};
     auto again = start(2);
     EXPECT_EQ(again->answerLetters[1], ' ');
@@ -187,35 +187,6 @@ TEST_F(ProgressWithAna, FailedSaveIsReported) {
     EXPECT_TRUE(box->text.contains("Kandidat.ime"));
     EXPECT_TRUE(box->text.contains("BrZadPit.0"));
     EXPECT_TRUE(box->text.contains("BrZadPit.1"));
-}
-
-TEST_F(ProgressWithAna, NewCandidateCreatesAnEmptyFileAndKeepsTheState) {
-    auto w = start(3);
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    w->ShowNextQuestion();
-    fakes.dialogs.answers = {"ana"};
-    w->mnuKandidat->choose();
-    ASSERT_EQ(candidateRoster.owner(), 1);
-    // Nothing is read or made for a name until the list gives it its position.
-    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
-    EXPECT_EQ(w->questionIndex, 3);
-    EXPECT_EQ(w->answerLetters[1], 'b');
-    EXPECT_EQ(basKvizomat.answeredCount, 1);
-    EXPECT_EQ(basKvizomat.correctCount, 1);
-    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: POLOZIO(100%)");
-}
-
-TEST_F(Progress, SaveWithNoCandidateWritesTheTemplateOnly) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
-    fakes.dialogs.answers = {"", ""}; // cancelled at the start and at the save
-    auto w = start(3);
-    key(*w, 'b');
-    w->SaveSession();
-    EXPECT_EQ(candidateRoster.owner(), 0);
-    EXPECT_TRUE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.0"));
-    EXPECT_FALSE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
-    EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 #include <chrono>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -354,10 +355,20 @@ TEST_F(ComboBoxTest, AddingEntriesKeepsTheSelectionAndTheText) {
     EXPECT_EQ(combo.listCount(), 2);
 }
 
-TEST_F(ComboBoxTest, ArrowKeyChoosesTheNextEntry) {
+// The wheel over a closed box, with the focus or without it, chooses nothing.
+TEST_F(ComboBoxTest, ArrowKeyChoosesTheNextEntryAndTheWheelNone) {
     combo.addItem("Petar");
     combo.addItem("Milan");
-    focus();
+    ASSERT_TRUE(showActive(form));
+    for (int turn = 0; turn < 2; ++turn) {
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, combo.widget()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo.widget(), &wheel);
+        EXPECT_EQ(combo.listIndex(), -1);
+        EXPECT_EQ(combo.text(), "");
+        focus();
+    }
     QTest::keyClick(combo.widget(), Qt::Key_Down);
     EXPECT_EQ(combo.listIndex(), 0);
     EXPECT_EQ(combo.text(), "Petar");

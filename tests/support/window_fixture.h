@@ -23,11 +23,16 @@ namespace kviz::testing {
 class WindowFixture : public ::testing::Test {
 protected:
     WindowFixture() {
-        basKvizomat = SharedVariables{};
-        candidateRoster.reset();
+        startProgramAgain();
         fakes.locations.root = dir / "KVIZOMAT";
         fakes.locations.program = dir / "program";
         std::filesystem::create_directories(fakes.locations.program);
+    }
+
+    // The shared values and the candidate roster as a new run of the program finds them.
+    static void startProgramAgain() {
+        basKvizomat = SharedVariables{};
+        candidateRoster.reset();
     }
 
     Services services() { return fakes.services(); }

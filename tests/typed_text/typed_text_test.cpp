@@ -339,7 +339,7 @@ TEST_F(TypedText, ProgressRowsRoundTrip) {
               std::string("1 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n0 Tacnih odgovora\r\n"
                           "\0\r\nx N\r\n\0\r\n",
                           73));
-    basKvizomat = SharedVariables{};
+    startProgramAgain();
     fakes.dialogs.answers = {"ana"};
     auto w = open(3);
     EXPECT_EQ(result(*w, 1), '\0');
