@@ -30,29 +30,30 @@ const std::vector<std::string> kNames = {"ANA", "PERA", "MIKA", "IVA", "NOVI KAN
 const char* const kNobody = "#nobody"; // the owner of a file left under a free position
 const char* const kAnyone = "#anyone"; // a token from before an edit of the list outside
 
-// The work on screen: a row per question; an answer is a token "a<number>" and its result.
+// The tokens of a file's rows or the screen's, by question.
+std::map<int, std::string> tokensOf(const std::vector<std::string>& lines) {
+    std::map<int, std::string> tokens;
+    const auto rows = progressRows(lines, kQuestions);
+    for (std::size_t q = 0; q < rows.size(); ++q)
+        if (rows[q].size() > 1 && (rows[q].back() == 'T' || rows[q].back() == 'N'))
+            tokens[static_cast<int>(q)] = rows[q].substr(0, rows[q].size() - 1);
+    return tokens;
+}
+
+// The work on screen as the lines of its progress file; an answer is a token "a<number>" and
+// its result.
 class Screen : public CandidateWork {
 public:
     explicit Screen(std::string folder) : folder_(std::move(folder)) { startClean(); }
     std::string progressFolderName() const override { return folder_; }
     int progressQuestionCount() const override { return kQuestions; }
-    std::vector<std::string> workLines() override {
-        auto lines = progressHeader(last, answered, correct);
-        lines.insert(lines.end(), rows.begin(), rows.end());
-        return lines;
-    }
-    void takeLines(const std::vector<std::string>& lines) override {
-        const auto header = parseProgressHeader(lines, kQuestions);
-        last = header.lastQuestion.value_or(last);
-        answered = header.answered.value_or(answered);
-        correct = header.correct.value_or(correct);
-        const auto read = progressRows(lines, kQuestions);
-        std::copy(read.begin(), read.end(), rows.begin());
+    std::vector<std::string> workLines() override { return lines; }
+    void takeLines(const std::vector<std::string>& taken) override {
+        std::copy_n(taken.begin(), std::min(taken.size(), lines.size()), lines.begin());
     }
     void startClean() override {
-        rows.assign(kQuestions, std::string(1, '\0'));
-        last = 1;
-        answered = correct = 0;
+        lines = progressHeader(1, 0, 0);
+        lines.resize(3 + kQuestions, std::string(1, '\0'));
     }
     std::optional<std::string> askName(const std::string&) override { return promptAnswer; }
     void reportUnsaved(const std::vector<fs::path>&, const std::string& consequence) override {
@@ -61,21 +62,11 @@ public:
     }
 
     std::string folder_;
-    std::vector<std::string> rows;
-    int last = 1, answered = 0, correct = 0;
+    std::vector<std::string> lines;
     std::optional<std::string> promptAnswer;
     int reports = 0;
     std::string lastConsequence;
 };
-
-// The tokens of a file's rows or the screen's, by question.
-std::map<int, std::string> tokensOf(const std::vector<std::string>& rows) {
-    std::map<int, std::string> tokens;
-    for (std::size_t q = 0; q < rows.size(); ++q)
-        if (rows[q].size() > 1 && (rows[q].back() == 'T' || rows[q].back() == 'N'))
-            tokens[static_cast<int>(q)] = rows[q].substr(0, rows[q].size() - 1);
-    return tokens;
-}
 
 class RosterRun {
 public:
@@ -98,42 +89,14 @@ public:
     }
 
     void step() {
-        switch (pick(14)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-            answer();
-            break;
-        case 4:
-        case 5:
-            choose();
-            break;
-        case 6:
-            ask();
-            break;
-        case 7:
-            switchTest();
-            break;
-        case 8:
-            endWork();
-            break;
-        case 9:
-            editList();
-            break;
-        case 10:
-            hideOrMendList();
-            break;
-        case 11:
-            lockOrUnlockFolder();
-            break;
-        case 12:
-            leaveAFile();
-            break;
-        default:
-            save("Test nije promenjen.");
-            break;
-        }
+        using Step = void (RosterRun::*)();
+        static constexpr Step kSteps[] = {
+            &RosterRun::answer,     &RosterRun::answer,         &RosterRun::answer,
+            &RosterRun::choose,     &RosterRun::choose,         &RosterRun::ask,
+            &RosterRun::switchTest, &RosterRun::endWork,        &RosterRun::saveAndStay,
+            &RosterRun::editList,   &RosterRun::hideOrMendList, &RosterRun::lockOrUnlockFolder,
+            &RosterRun::leaveAFile};
+        (this->*kSteps[pick(std::size(kSteps))])();
         check();
     }
 
@@ -144,6 +107,12 @@ private:
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
     }
     fs::path listPath() const { return root_ / "Kandidat.ime"; }
+    // The lines of the list on disk, when it can be read.
+    std::optional<std::vector<std::string>> listOnDisk() const {
+        if (listHidden_)
+            return std::nullopt;
+        return files::readLines(listPath());
+    }
     std::optional<std::string> anyName() {
         if (pick(5) == 0)
             return std::nullopt;
@@ -182,7 +151,7 @@ private:
     void follow() {
         const std::string now = roster_.ownerHasFile() ? roster_.name() : "";
         if (now != current_)
-            for (const auto& [q, token] : tokensOf(screen_->rows))
+            for (const auto& [q, token] : tokensOf(screen_->lines))
                 if (tokens_[token] == current_ && (current_.empty() || now.empty()))
                     tokens_[token] = now;
         current_ = now;
@@ -190,13 +159,10 @@ private:
 
     void answer() {
         const int q = static_cast<int>(pick(kQuestions));
-        std::string& row = screen_->rows[static_cast<std::size_t>(q)];
-        if (row.size() <= 1)
-            ++screen_->answered;
+        std::string& row = screen_->lines[3 + static_cast<std::size_t>(q)];
         live_.erase(row.substr(0, row.size() - 1));
         row = newToken(current_) + "T";
         live_[row.substr(0, row.size() - 1)] = {screen_->folder_, q};
-        screen_->last = q + 1;
         steps_ << "; answer " << q + 1;
     }
 
@@ -219,13 +185,10 @@ private:
         screen_->promptAnswer = anyName();
         const int reports = screen_->reports;
         // A candidate whose name the list on disk holds saves whatever else fails.
-        bool mustKeep = roster_.ownerHasFile() && !listHidden_ && fs::is_regular_file(listPath()) &&
-                        locked_.count(screen_->folder_) == 0;
-        if (mustKeep) {
-            const auto list = *files::readLines(listPath());
-            mustKeep = std::find(list.begin() + std::min<std::ptrdiff_t>(1, std::ssize(list)),
-                                 list.end(), roster_.name()) != list.end();
-        }
+        const auto list = listOnDisk().value_or(std::vector<std::string>{});
+        const bool mustKeep = roster_.ownerHasFile() && locked_.count(screen_->folder_) == 0 &&
+                              list.size() > 1 &&
+                              std::find(list.begin() + 1, list.end(), roster_.name()) != list.end();
         steps_ << "; save, prompt " << screen_->promptAnswer.value_or("cancelled");
         const bool kept = roster_.save(*screen_, consequence);
         follow();
@@ -242,9 +205,12 @@ private:
 
     // The work on screen is let go after the user said so: a cancelled name, or Da at the end.
     void dropScreen() {
-        for (const auto& [q, token] : tokensOf(screen_->rows))
+        for (const auto& [q, token] : tokensOf(screen_->lines))
             live_.erase(token);
     }
+
+    // A save whose window stays: Ne at the end of work, or a switch refused.
+    void saveAndStay() { save("Test nije promenjen."); }
 
     void switchTest() {
         if (!save("Test nije promenjen."))
@@ -278,28 +244,20 @@ private:
     // An edit of the list outside the program: a line added, taken out, renamed or doubled;
     // the first line stays. Tokens saved so far may change hands with it.
     void editList() {
-        if (listHidden_ || !fs::is_regular_file(listPath()))
+        if (!listOnDisk())
             return;
-        auto lines = *files::readLines(listPath());
+        auto lines = *listOnDisk();
         if (lines.size() < 2) {
             lines.push_back(kNames[pick(kNames.size())]);
         } else {
-            const std::size_t at = 1 + pick(lines.size() - 1);
-            switch (pick(4)) {
-            case 0:
-                lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at),
-                             kNames[pick(kNames.size())]);
-                break;
-            case 1:
-                lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
-                break;
-            case 2:
-                lines[at] += "X";
-                break;
-            default:
-                lines.push_back(lines[at]);
-                break;
-            }
+            const std::size_t at = 1 + pick(lines.size() - 1), edit = pick(4);
+            const auto line = lines.begin() + static_cast<std::ptrdiff_t>(at);
+            if (edit == 0)
+                lines.insert(line, kNames[pick(kNames.size())]);
+            else if (edit == 1)
+                lines.erase(line);
+            else
+                edit == 2 ? void(lines[at] += "X") : lines.push_back(lines[at]);
         }
         ASSERT_TRUE(files::writeLines(listPath(), lines));
         steps_ << "; list edited outside";
@@ -337,12 +295,12 @@ private:
 
     // A file under the position the next new name would take, left by nobody on the list.
     void leaveAFile() {
-        if (listHidden_ || !fs::is_regular_file(listPath()))
+        const auto lines = listOnDisk();
+        if (!lines)
             return;
-        const auto lines = *files::readLines(listPath());
         const std::string folder(progressFoldersInCreationOrder()[pick(kTestCount)]);
         const fs::path path =
-            root_ / folder / progressFileName(std::max(static_cast<int>(lines.size()), 1));
+            root_ / folder / progressFileName(std::max(static_cast<int>(lines->size()), 1));
         if (locked_.count(folder) != 0 || fs::exists(path))
             return;
         writeFile(path, kNobody);
@@ -356,15 +314,15 @@ private:
             EXPECT_EQ(roster_.entries()[static_cast<std::size_t>(roster_.owner())], roster_.name())
                 << "the name shown is not the owner's";
         }
-        for (const auto& [q, token] : tokensOf(screen_->rows))
+        for (const auto& [q, token] : tokensOf(screen_->lines))
             EXPECT_TRUE(tokens_[token] == current_ || tokens_[token] == kAnyone)
                 << token << " of " << tokens_[token] << " on screen for " << current_;
-        if (listHidden_ || !fs::is_regular_file(listPath()))
+        if (!listOnDisk())
             return;
-        const auto list = *files::readLines(listPath());
+        const auto list = *listOnDisk();
         std::map<std::pair<std::string, std::string>, std::map<int, std::string>> saved;
         std::set<std::string> kept;
-        for (const auto& [q, token] : tokensOf(screen_->rows))
+        for (const auto& [q, token] : tokensOf(screen_->lines))
             kept.insert(token);
         for (std::string_view folderName : progressFoldersInCreationOrder()) {
             const std::string folder(folderName);
@@ -373,7 +331,7 @@ private:
                 const auto lines = files::readLines(path);
                 if (!lines)
                     continue;
-                const auto held = tokensOf(progressRows(*lines, kQuestions));
+                const auto held = tokensOf(*lines);
                 const std::string candidate = n >= 1 && n < list.size() ? list[n] : kNobody;
                 const std::string bytes = readBytes(path);
                 const bool written = seen_[path] != bytes;

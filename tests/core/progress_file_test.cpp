@@ -136,5 +136,21 @@ TEST(ProgressFile, ShortAndLongFiles) {
     EXPECT_EQ(progressRows(longFile, 2), (std::vector<std::string>{"aT", "bN"}));
 }
 
+// A file that nobody on the list owns goes to the first free ".bak" name, however many are
+// taken; an empty file, or none, stays.
+TEST(ProgressFile, AFileSetAsideTakesTheFirstFreeName) {
+    TempFolder dir;
+    const auto file = dir / "BrZadPit.1";
+    for (int n = 1; n < 1000; ++n)
+        writeBytes(dir / ("BrZadPit.1.bak" + (n == 1 ? "" : std::to_string(n))), "x");
+    writeBytes(file, "");
+    EXPECT_TRUE(setAsideProgressFile(file));
+    EXPECT_TRUE(std::filesystem::exists(file));
+    writeBytes(file, "1 Broj zadnjeg pitanja\r\n");
+    EXPECT_TRUE(setAsideProgressFile(file));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(readBytes(dir / "BrZadPit.1.bak1000"), "1 Broj zadnjeg pitanja\r\n");
+}
+
 } // namespace
 } // namespace kviz
