@@ -160,9 +160,11 @@ void CandidateRoster::choose(const std::string& name, CandidateWork& work) {
         nameWork(name, work);
         return;
     }
-    // The owner's work is saved before another is chosen; what cannot be saved stays, with its
-    // candidate, and the name chosen does not join the list.
-    if (!save(work, "Kandidat nije promenjen."))
+    // The owner's work is saved before another is chosen; work that cannot be saved stays, with
+    // its candidate, and the name chosen does not join the list. Work without an answer keeps
+    // nobody from going.
+    const bool answers = holdsAnswers(work.workLines());
+    if (!save(work, answers ? "Kandidat nije promenjen." : "") && answers)
         return;
     const int found = find(name);
     setOwner(found >= 0 ? found : appendName(name));
