@@ -11,8 +11,8 @@
 //   answering.cpp     mouse and keys on the window: answers, hot zones, hover frame
 //   navigation.cpp    next, previous, go-to, the question box and the scroll bar
 //   counting.cpp      counting the questions left, the grade, Reset
-//   candidates.cpp    the candidate list and the name prompt
-//   progress.cpp      saving and loading a candidate's progress
+//   candidates.cpp    the candidate box and the name prompt
+//   progress.cpp      the work on screen as the lines of a progress file
 //   settings.cpp      the settings items
 //   review.cpp        review of solved questions and the demonstration
 //   working_time.cpp  the one-second tick: clock, working time, help line
@@ -21,8 +21,10 @@
 //   switching.cpp     replacing the window by another test's
 //   events.cpp        which handler each control, menu item and toolbar image runs
 //
-// How the pieces connect: the load opens the question file and sets the defaults; every
-// activation draws the question (ShowQuestion) and loads the chosen candidate's progress.
+// How the pieces connect: the load opens the question file and sets the defaults; the first
+// activation draws the question (ShowQuestion) and takes the owner's saved progress. Whose work
+// the window holds is the candidate roster's (core/candidate_roster.h), one for all windows:
+// the window is its CandidateWork, and its box, prompts and saves go through it.
 // ShowQuestion records the answer bands (topA..topD, textBottom, answersBottom) and the state
 // of the question on screen, which answering, counting and the frames then use. In a
 // multiple-choice window a question is counted once, when the window draws another question in

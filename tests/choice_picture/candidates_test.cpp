@@ -11,7 +11,6 @@ namespace kviz {
 namespace {
 
 using testing::readBytes;
-using Candidates = testing::PictureWindowTest;
 
 std::string progressBytes(const std::string& header, const std::vector<std::string>& rows) {
     std::string out = header;
@@ -19,6 +18,16 @@ std::string progressBytes(const std::string& header, const std::vector<std::stri
         out += row + "\r\n";
     return out;
 }
+
+class Candidates : public testing::PictureWindowTest {
+protected:
+    // The list "NOVI KANDIDAT", "ANA", and ANA's saved progress in this test.
+    void anaHasSaved(const std::string& header, const std::vector<std::string>& rows) {
+        writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
+        std::filesystem::create_directories(stateRoot() / "SSITABCD");
+        testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1", progressBytes(header, rows));
+    }
+};
 
 TEST_F(Candidates, FirstStartAsksForTheNameAtEverySaveTillOneIsGiven) {
     auto w = start(3);
@@ -46,12 +55,8 @@ TEST_F(Candidates, FirstStartAsksForTheNameAtEverySaveTillOneIsGiven) {
 }
 
 TEST_F(Candidates, LaterStartAsksAndLoadsTheChosenCandidate) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
-    std::filesystem::create_directories(stateRoot() / "SSITABCD");
-    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1",
-                        progressBytes("3 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n0 Tacnih "
-                                      "odgovora\r\n",
-                                      {"aN", std::string(2, '\0'), std::string(2, '\0')}));
+    anaHasSaved("3 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n0 Tacnih odgovora\r\n",
+                {"aN", std::string(2, '\0'), std::string(2, '\0')});
     fakes.dialogs.answers = {"ana"};
     writeBank("ssitabcd", "ssitabcd.pit",
               testing::choiceBank("3", {testing::testQuestion(1), testing::testQuestion(2),
@@ -217,12 +222,8 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
 // before it began: her answers stay where it left a question open, its answers take theirs, the
 // counts add, and it goes on at the question on screen.
 TEST_F(Candidates, ANameGivenLaterJoinsTheCandidatesSavedWork) {
-    writeCandidateList("NOVI KANDIDAT\r\nANA\r\n");
-    std::filesystem::create_directories(stateRoot() / "SSITABCD");
-    testing::writeBytes(stateRoot() / "SSITABCD" / "BrZadPit.1",
-                        progressBytes("3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n1 Tacnih "
-                                      "odgovora\r\n",
-                                      {"aN", "aT", std::string(2, '\0')}));
+    anaHasSaved("3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n1 Tacnih odgovora\r\n",
+                {"aN", "aT", std::string(2, '\0')});
     fakes.dialogs.answers = {""};
     auto w = start(3);
     activate(*w);
