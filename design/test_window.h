@@ -448,6 +448,9 @@ public:
     // At the working-time limit the user chose to keep the window with work that could not be
     // saved; that limit does not end it again, a limit chosen since does.
     bool endDeclinedAtLimit = false;
+    // The results table is open; the limit was reached while it was.
+    bool resultsTableOpen = false;
+    bool limitMetTheTable = false;
     // The question on screen when a review or the demonstration began.
     int savedQuestionIndex = 0;
     // A header box has the focus and its instruction stands on the help line.

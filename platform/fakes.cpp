@@ -5,6 +5,7 @@
 namespace kviz {
 
 void ScriptedDialogs::messageBox(const QString& text, const QString& title, MessageIcon icon) {
+    const Open open(*this);
     DialogCall call;
     call.kind = DialogCall::Kind::Message;
     call.text = text;
@@ -17,6 +18,7 @@ void ScriptedDialogs::messageBox(const QString& text, const QString& title, Mess
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
                                   const QString& defaultAnswer, QPoint topLeftTwips) {
+    const Open open(*this);
     DialogCall call;
     call.kind = DialogCall::Kind::Input;
     call.text = prompt;
@@ -34,6 +36,7 @@ QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
 }
 
 void ScriptedDialogs::showModal(Form& form) {
+    const Open open(*this);
     form.load();
     DialogCall call;
     call.kind = DialogCall::Kind::Modal;

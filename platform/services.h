@@ -64,6 +64,25 @@ public:
                              const QString& defaultAnswer, QPoint topLeftTwips) = 0;
     // Loads the form, shows it modally and returns when it has been closed and unloaded.
     virtual void showModal(Form& form) = 0;
+
+    // One of the boxes or modal forms is open.
+    bool anyOpen() const { return open_ > 0; }
+
+protected:
+    // Counts a box or modal form as open while it lives.
+    class Open {
+    public:
+        explicit Open(Dialogs& dialogs) : dialogs_(dialogs) { ++dialogs_.open_; }
+        ~Open() { --dialogs_.open_; }
+        Open(const Open&) = delete;
+        Open& operator=(const Open&) = delete;
+
+    private:
+        Dialogs& dialogs_;
+    };
+
+private:
+    int open_ = 0;
 };
 
 struct Services {

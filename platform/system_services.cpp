@@ -121,6 +121,7 @@ int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 class SystemDialogs : public Dialogs {
 public:
     void messageBox(const QString& text, const QString& title, MessageIcon icon) override {
+        const Open open(*this);
         installStandardTexts(); // a box may come before the first window
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(title);
@@ -147,6 +148,7 @@ public:
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
                      QPoint topLeftTwips) override {
+        const Open open(*this);
         installStandardTexts();
         QDialog dialog(QApplication::activeWindow());
         dialog.setWindowTitle(title);
@@ -170,6 +172,7 @@ public:
     }
 
     void showModal(Form& form) override {
+        const Open open(*this);
         form.load();
         if (form.unloaded())
             return;

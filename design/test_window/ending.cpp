@@ -14,7 +14,9 @@ void TestWindow::ShowResultsTable() {
     }
     HideHelpLine();
     frmSkracenatabela table(services());
+    resultsTableOpen = true;
     showModalForm(table);
+    resultsTableOpen = false;
 }
 
 void TestWindow::cmdKrajrada_Click() {

@@ -17,8 +17,17 @@ void TestWindow::tmrTimer1_Timer() {
     ProgressBar1->setValue(std::min(elapsedMinutes, ProgressBar1->max()));
     if (!endDeclinedAtLimit &&
         workLimitReached(services().clock->seconds() - workStartTime, workLimitMinutes)) {
+        // A box or window of the program open at the limit is answered first, so none is shown
+        // twice: the end follows at the tick after it closes, and the results table open at the
+        // limit is the one the end would show.
+        if (services().dialogs->anyOpen()) {
+            limitMetTheTable = limitMetTheTable || resultsTableOpen;
+            return;
+        }
         // Kept open after a failed save, the window is ended by the user, not at every tick.
-        endDeclinedAtLimit = !EndWork(true);
+        const bool withTable = !limitMetTheTable;
+        limitMetTheTable = false;
+        endDeclinedAtLimit = !EndWork(withTable);
         return;
     }
     lblTekucevreme->setCaption(clockText);

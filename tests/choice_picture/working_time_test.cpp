@@ -187,20 +187,43 @@ TEST_F(Ticking, TheEndRunsOnceWhileItsDialogsAreOpen) {
     EXPECT_FALSE(w->tmrTimer1->enabled());
 }
 
-TEST_F(Ticking, LimitReachedDuringAnotherDialog) {
-    auto w = start();
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    w->mnuPodesavanjaVremerada5minuta->choose();
-    fakes.dialogs.whileOpen = [&](const DialogCall& call) {
-        if (call.title == "Odredjeno Pitanje")
-            tickAt(*w, 300);
+// The limit reached while a box or window of the program is open waits for it, and the end
+// follows at the next tick: no box or table is shown twice, and the table open at the limit is
+// the one the end shows.
+TEST_F(Ticking, TheLimitWaitsForTheBoxOpenAtIt) {
+    struct Row {
+        const char* name;
+        std::function<void(TestWindow&)> open;
+        QString answer;
+        int inputs, tables;
     };
-    fakes.dialogs.answers = {"4", "pera"};
-    w->PromptGoToQuestion();
-    EXPECT_EQ(fakes.programEnd.count, 1);
-    EXPECT_EQ(testing::readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),
-              "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+    const Row rows[] = {
+        {"go-to box", [](TestWindow& w) { w.mnuPitanjeOdredjenopitanje->choose(); }, "4", 1, 1},
+        {"name prompt", [](TestWindow& w) { w.mnuKandidat->choose(); }, "ana", 1, 1},
+        {"reset box", [](TestWindow& w) { w.mnuReset->choose(); }, "Ne", 1, 1},
+        {"results table", [](TestWindow& w) { w.cmdTabela->press(); }, "", 0, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        startProgramAgain();
+        fakes.dialogs.whileOpen = nullptr;
+        fakes.dialogs.onModal = nullptr;
+        auto w = startAsAna();
+        key(*w, 'b');
+        w->ShowNextQuestion();
+        w->mnuPodesavanjaVremerada5minuta->choose();
+        fakes.dialogs.calls.clear();
+        fakes.dialogs.answers = {row.answer};
+        fakes.dialogs.whileOpen = [&](const DialogCall&) { tickAt(*w, 300); };
+        fakes.dialogs.onModal = [&](Form&) { tickAt(*w, 300); };
+        const int ends = fakes.programEnd.count;
+        row.open(*w);
+        EXPECT_EQ(fakes.programEnd.count, ends);
+        tickAt(*w, 301);
+        EXPECT_EQ(fakes.programEnd.count, ends + 1);
+        EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), row.inputs);
+        EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), row.tables);
+    }
 }
 
 TEST_F(Ticking, ReturnFromTheResultsTableKeepsTheClock) {
