@@ -207,9 +207,11 @@ public:
     bool AnswerInputOpen() const;
     // A click on the clock, the help line or the time bar switches it; false elsewhere.
     bool HotZoneClick();
-    // With key preview off: turns it on, gives the focus to the answer input and says so.
+    // With key preview off: turns it on, gives the focus to where answering starts and says so.
     bool KeyPreviewGuard();
     virtual void FocusAnswerInput();
+    // Where answering starts: the next-question button, or the first answer box.
+    virtual void FocusAnswerStart() { FocusAnswerInput(); }
 
     // Navigation
     virtual void ShowNextQuestion();

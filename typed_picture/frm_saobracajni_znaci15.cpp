@@ -6,6 +6,7 @@
 #include "platform/basic.h"
 #include "platform/qt_text.h"
 
+#include <cmath>
 #include <utility>
 
 namespace kviz {
@@ -170,7 +171,11 @@ void frmSaobracajniznaci15znakova::ShowQuestion() {
 }
 
 void frmSaobracajniznaci15znakova::FocusAnswerInput() {
-    txtOdgovor[firstBoxNext_ ? 0 : static_cast<std::size_t>(boxOf(currentQuestion()))]->setFocus();
+    const int box = firstBoxNext_ ? 0 : boxOf(currentQuestion());
+    // A box that has the focus already shows its question all the same.
+    if (focusedControl() == txtOdgovor[static_cast<std::size_t>(box)])
+        txtOdgovor_GotFocus(box);
+    txtOdgovor[static_cast<std::size_t>(box)]->setFocus();
 }
 
 void frmSaobracajniznaci15znakova::EndingInFirstBox(const std::function<void()>& action) {
@@ -255,7 +260,9 @@ void frmSaobracajniznaci15znakova::cmbPitanje_KeyPress(int& keyAscii) {
         ShowQuestion();
         return;
     }
-    // Out of range: only the box is corrected; the task on screen stays.
+    // Out of range: the focus goes to the box of the number's place (the first box below 1), and
+    // only the question box is corrected; the task on screen stays.
+    txtOdgovor[q < 1 ? 0 : static_cast<std::size_t>(std::fmod(q - 1, kBoxes))]->setFocus();
     RefuseQuestionNumber(q > questionCountTotal(), questionCountTotal(),
                          QString::number(questionOf(std::max(questionCount, 1), 0)));
 }

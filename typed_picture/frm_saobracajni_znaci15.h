@@ -42,6 +42,9 @@ public:
     // Gives the focus to the box of the question in use; after the go-to button and the
     // candidate actions, to the task's first box.
     void FocusAnswerInput() override;
+    void FocusAnswerStart() override {
+        EndingInFirstBox([this] { FocusAnswerInput(); });
+    }
     void StoreAnswerAndShowNext() override;
     QString AnsweringHelpText() const override;
 

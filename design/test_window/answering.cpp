@@ -9,7 +9,7 @@ bool TestWindow::KeyPreviewGuard() {
     if (keyPreview)
         return false;
     keyPreview = true;
-    FocusAnswerInput();
+    FocusAnswerStart();
     return true;
 }
 

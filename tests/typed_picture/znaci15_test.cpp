@@ -182,6 +182,7 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
         std::size_t box; // after a review or the demonstration, once it has ended
         QString question;
         std::vector<Qt::Key> pressed = {};
+        std::size_t from = 5; // the box in use before
     } rows[] = {
         {"review", "", nullptr, nullptr, 1, 5, "6", {Qt::Key_F9}},
         {"review, on to the next task",
@@ -196,11 +197,14 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
         {"candidate label", "ana", w->lblKandidat, nullptr, 1, 0, "1"},
         {"candidate image", "ana", w->imgtoolbar[16], nullptr, 1, 0, "1"},
         {"candidate box", "ana", nullptr, w->cmbKandidat, 1, 0, "1"},
+        {"question box below 1", "0", nullptr, w->cmbPitanje, 1, 0, "1"},
+        {"question box past the last", "47", nullptr, w->cmbPitanje, 1, 1, "31"},
+        {"go-to image from the first box", "23", w->imgtoolbar[11], nullptr, 2, 0, "16", {}, 0},
     };
     for (const auto& row : rows) {
-        w->ShowPreviousQuestion(); // task 1
-        click(w->txtOdgovor[5]);   // the question box follows the box clicked
-        ASSERT_EQ(w->cmbPitanje->text(), "6") << row.action;
+        w->ShowPreviousQuestion();      // task 1
+        click(w->txtOdgovor[row.from]); // the question box follows the box clicked
+        ASSERT_EQ(w->cmbPitanje->text(), QString::number(row.from + 1)) << row.action;
         fakes.dialogs.answers = {row.answer};
         if (row.clicked != nullptr) {
             click(row.clicked);
@@ -220,6 +224,11 @@ TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
         }
         EXPECT_EQ(w->focusedControl(), w->txtOdgovor[row.box]) << row.action;
     }
+    // A click on the window while the name box has the focus gives it to the task's first box.
+    click(w->txtOdgovor[5]);
+    w->cmbKandidat->setFocus();
+    QTest::mouseClick(w->surface(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(w->focusedControl(), w->txtOdgovor[0]);
     // Leaving the question box puts back the question of the box in use, not the task.
     w->JumpToQuestion(2);
     click(w->txtOdgovor[7]);
