@@ -5,6 +5,9 @@
 #include "core/pass_mark.h"
 #include "platform/qt_text.h"
 
+#include <QFontMetrics>
+#include <QWidget>
+
 namespace kviz {
 
 namespace {
@@ -57,12 +60,15 @@ void frmSkracenatabela::Form_Load() {
     lblTacnodg->setCaption(QString("Tacnih odgovora: %1").arg(correct));
     lblNetacodg->setCaption(QString("Netacnih odgovora: %1").arg(wrong));
     // A name too wide for the room up to the window's right margin, as wide as the left one,
-    // is shown in a smaller type, as small as it takes: a name typed into the list is not cut.
+    // is shown in a smaller type, as small as it takes down to a size still easy to read; a
+    // name wider still (a name typed into the list is not cut) is cut short with an ellipsis.
     const QString name = " " + fromCp1250(basKvizomat.candidateName);
     const int room = kClientWidth - Label1->left() - lblKandidatskrtabela->left();
     lblKandidatskrtabela->setFont(
-        "MS Sans Serif", Canvas::fittingSize("MS Sans Serif", true, name, 0, room, 0.75), true);
-    lblKandidatskrtabela->setCaption(name);
+        "MS Sans Serif", Canvas::fittingSize("MS Sans Serif", true, name, 0, room, 6.75), true);
+    lblKandidatskrtabela->setCaption(
+        QFontMetrics(lblKandidatskrtabela->widget()->font())
+            .elidedText(name, Qt::ElideRight, static_cast<int>(room / Canvas::kTwipsPerPixel)));
     if (answered == 0) {
         // Nothing counted: no shares and no grade to show.
         services().beeper->beep();

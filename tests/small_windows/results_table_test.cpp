@@ -126,6 +126,13 @@ TEST_F(ResultsTable, LabelsShowTheirLongestTextsWhole) {
         EXPECT_LE(label->widget()->geometry().right(), table->surface()->width() - 1)
             << label->caption().toStdString();
     }
+    // A name of any length stays easy to read: beyond the room it is cut short.
+    auto longName = open(1, 1, std::string(123, 'A').c_str());
+    const QWidget* name = longName->lblKandidatskrtabela->widget();
+    EXPECT_GE(QFontInfo(name->font()).pixelSize(), 9);
+    EXPECT_TRUE(longName->lblKandidatskrtabela->caption().startsWith(" AAA"));
+    EXPECT_TRUE(longName->lblKandidatskrtabela->caption().endsWith(QChar(0x2026)));
+    EXPECT_LE(name->geometry().right(), longName->surface()->width() - 1);
     auto right = open(9999, 9999, "ANA");
     EXPECT_GE(right->lblTacnodg->widget()->width(),
               QFontMetrics(right->lblTacnodg->widget()->font())
