@@ -73,12 +73,12 @@ std::optional<std::vector<std::string>> readLines(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())
         return std::nullopt;
-    std::string data;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        data.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
+    // One byte past the bound tells a file too large, however it grows while it is read.
+    std::string data(kLargestTextFile + 1, '\0');
+    in.read(data.data(), static_cast<std::streamsize>(data.size()));
+    if (in.bad() || static_cast<std::uintmax_t>(in.gcount()) > kLargestTextFile)
         return std::nullopt;
+    data.resize(static_cast<std::size_t>(in.gcount()));
     // A file with CR LF anywhere is a CR LF file, where a lone LF or CR belongs to its line;
     // otherwise its lines end with LF, or with CR where it has no LF either.
     const std::string end = data.find("\r\n") != std::string::npos ? "\r\n"
@@ -176,6 +176,9 @@ bool unreadable(const fs::path& path) {
     if (status.type() == fs::file_type::not_found)
         return false;
     if (ec || status.type() != fs::file_type::regular)
+        return true;
+    const auto length = fileLength(path);
+    if (!length || *length > kLargestTextFile)
         return true;
     std::ifstream in(path, std::ios::binary);
     return !in.is_open();

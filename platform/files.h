@@ -36,14 +36,20 @@ private:
     std::int64_t position_ = -1; // where the stream stands, -1 when not known
 };
 
+// The largest text file that is read. A candidate list or a progress file holds far less: fifty
+// thousand names of twenty letters, or a row for each of 32767 questions, stay within it. A
+// larger file cannot be read: no more than this of it is read, and it is never written over.
+inline constexpr std::uintmax_t kLargestTextFile = 1024 * 1024;
+
 // All lines of a text file. In a file with any CR LF, only CR LF ends a line, so a lone LF or CR
 // stays inside its line and the lines written back give the same bytes; a file without CR LF
 // has its lines end with LF, or with CR when it has no LF either. A last line without an end
-// counts too. Empty when the file is missing or cannot be read.
+// counts too. Empty when the file is missing, cannot be read, or holds more than kLargestTextFile
+// bytes.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
-// True when something stands at the path that cannot be read as a file: a folder, or a file
-// without read access.
+// True when something stands at the path that cannot be read as a file: a folder, a file
+// without read access, or one larger than kLargestTextFile.
 bool unreadable(const std::filesystem::path& path);
 
 // Writes every line followed by CR LF into a temporary file beside the target, forces it to the

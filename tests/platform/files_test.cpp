@@ -186,6 +186,14 @@ TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
         ::setfsuid(0);
     fs::permissions(dir / "p.3", fs::perms::owner_read);
     EXPECT_EQ(readBytes(dir / "p.3"), "ANA");
+    // Nor is a file larger than any list or progress file; one of just that size is read.
+    writeBytes(dir / "p.4", "ANA\r\n");
+    fs::resize_file(dir / "p.4", kLargestTextFile + 1);
+    EXPECT_TRUE(unreadable(dir / "p.4"));
+    EXPECT_FALSE(readLines(dir / "p.4").has_value());
+    EXPECT_FALSE(writeLines(dir / "p.4", {"NEW"}));
+    fs::resize_file(dir / "p.4", kLargestTextFile);
+    EXPECT_EQ(readLines(dir / "p.4").value_or(std::vector<std::string>{"none"})[0], "ANA");
 }
 
 TEST(TextFiles, ASaveForcesTheFileToTheDiskBeforeTheRenameAndTheFolderAfterIt) {
