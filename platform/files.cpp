@@ -152,19 +152,18 @@ std::optional<fs::path> writeTemporary(const fs::path& target, const std::string
     return std::nullopt;
 }
 
-// Forces the folder's entries to the disk, so a name just renamed in survives a power cut. A
-// file system that cannot sync a folder counts as done.
-bool syncFolder(const fs::path& folder) {
+// Forces the folder's entries to the disk, so a name just renamed in survives a power cut, where
+// the folder can be opened for it.
+void syncFolder(const fs::path& folder) {
 #ifdef _WIN32
     (void)folder;
-    return true;
 #else
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
-    return ::close(fd) == 0 && ok;
+        return;
+    ::fsync(fd);
+    ::close(fd);
 #endif
 }
 
@@ -204,7 +203,9 @@ bool writeLines(const fs::path& path, const std::vector<std::string>& lines) {
         fs::remove(*temporary, ec);
         return false;
     }
-    return syncFolder(path.parent_path());
+    // The new file is in place, whether or not the folder can be forced to the disk.
+    syncFolder(path.parent_path());
+    return true;
 }
 
 bool createFolder(const fs::path& path) {

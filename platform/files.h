@@ -56,7 +56,9 @@ bool unreadable(const std::filesystem::path& path);
 // disk, renames it over the target and forces the folder to the disk, so the target is either
 // the old file or the whole new one. The temporary file is created new under an unpredictable
 // name, never through a link, and removed when the save fails. The new file keeps the old one's
-// permissions. A target that exists but cannot be read is never replaced: the save fails.
+// permissions. A target that exists but cannot be read is never replaced: the save fails. Once the
+// new file is in place the save counts as done, even where the folder cannot be opened to force
+// it (a folder that can be written but not read).
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // Creates a folder; an existing folder is no error. False when it does not exist afterwards.

@@ -204,6 +204,15 @@ TEST(TextFiles, ASaveForcesTheFileToTheDiskBeforeTheRenameAndTheFolderAfterIt) {
     durableCalls = nullptr;
     EXPECT_TRUE(saved);
     EXPECT_EQ(calls, (std::vector<std::string>{"fsync", "rename", "fsync"}));
+    // A folder that can be written but not read cannot be forced: the file renamed in is saved.
+    std::filesystem::permissions(dir.path(), static_cast<std::filesystem::perms>(0333));
+    const bool privileged = ::geteuid() == 0;
+    if (privileged)
+        ::setfsuid(65534);
+    EXPECT_TRUE(writeLines(dir / "p.2", {"NEW"}));
+    if (privileged)
+        ::setfsuid(0);
+    EXPECT_EQ(readBytes(dir / "p.2"), "NEW\r\n");
 }
 
 TEST(Folders, CreateAndProbe) {
