@@ -1,7 +1,9 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <system_error>
 
@@ -9,8 +11,9 @@
 #include <io.h>
 #else
 #include <fcntl.h>
-#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -242,15 +245,41 @@ std::optional<std::uintmax_t> lengthCreatingIfMissing(const fs::path& path) {
 FolderLock::FolderLock(const fs::path&) {}
 FolderLock::~FolderLock() {}
 #else
+namespace {
+
+// The lock's name: the folder's absolute path, its links resolved as far as it exists, hashed
+// (64-bit FNV-1a) so that a path of any length gives a name that fits.
+std::string lockName(const fs::path& folder) {
+    std::error_code ec;
+    fs::path path = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    if (ec)
+        path = folder;
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const unsigned char c : path.native())
+        hash = (hash ^ c) * 1099511628211ull;
+    char name[32];
+    std::snprintf(name, sizeof name, "kvizomat-%016llx", static_cast<unsigned long long>(hash));
+    return name;
+}
+
+} // namespace
+
 FolderLock::FolderLock(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    // A name that begins with a NUL byte lies in the abstract namespace: no file, and the
+    // system drops the name with the last descriptor of the socket.
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string name = lockName(folder);
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
         descriptor_ = fd;
         return;
     }
-    heldElsewhere_ = errno == EWOULDBLOCK;
+    heldElsewhere_ = errno == EADDRINUSE;
     ::close(fd);
 }
 

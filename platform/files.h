@@ -71,12 +71,15 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 // when the file cannot be probed (a missing folder, no access, a link to nothing).
 std::optional<std::uintmax_t> lengthCreatingIfMissing(const std::filesystem::path& path);
 
-// A lock on a folder that this process holds until the object ends, and that the system drops
-// when the process ends, however it ends. It writes nothing, so it needs no space or write
-// access, and nothing of it is left behind.
+// A lock on a folder's path that this process holds until the object ends, and that the system
+// drops when the process ends, however it ends. It is bound to the path, not to the folder that
+// stands there now: a folder moved or removed and made again under the path is still held. It
+// needs no access to the folder, writes nothing and leaves nothing behind. It is a socket in
+// the system's abstract namespace, named after the path; where there is none (Windows), every
+// lock is taken.
 class FolderLock {
 public:
-    // Tries to take the lock on an existing folder, without waiting.
+    // Tries to take the lock on a folder's path, without waiting.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
