@@ -358,6 +358,15 @@ public:
 } // namespace
 
 namespace {
+// Far more characters than the widest box shows. A text beyond it is shown cut, since laying out
+// a text of millions of characters would hold up the window for many seconds.
+constexpr qsizetype kLongestShownEntry = 200;
+
+QString shownCut(const QString& text) {
+    return text.size() > kLongestShownEntry ? text.left(kLongestShownEntry - 1) + QChar(0x2026)
+                                            : text;
+}
+
 // Eats the wheel over a closed combo box, which would otherwise choose an entry unasked.
 class NoWheel : public QObject {
 public:
@@ -380,40 +389,55 @@ ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& tex
     // the field. The selection changes only when the user chooses an entry.
     QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
     combo_->setFocusPolicy(Qt::StrongFocus);
-    combo_->setEditText(text);
+    showText(text);
     setFont("MS Sans Serif", 8.25, false);
     combo_->installEventFilter(new NoWheel(combo_));
     QObject::connect(combo_, qOverload<int>(&QComboBox::activated), combo_,
                      [this](int index) { listIndex_ = index; });
+    // An entry that becomes current shows in the field cut, as the list shows it.
+    QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this](int index) {
+        if (index >= 0)
+            whole_ = combo_->itemData(index, Qt::UserRole).toString();
+    });
 }
 
-QString ComboBox::text() const { return combo_->currentText(); }
+QString ComboBox::text() const {
+    const QString shown = combo_->currentText();
+    return shown == shownCut(whole_) ? whole_ : shown;
+}
+
+void ComboBox::showText(const QString& text) {
+    whole_ = text;
+    combo_->setEditText(shownCut(text));
+}
+
 void ComboBox::setText(const QString& text) {
     // Setting the text the field holds, in the state that setting it leaves, changes nothing;
     // it would only lay the text out again.
     const QLineEdit* edit = combo_->lineEdit();
-    if (edit->text() == text && edit->cursorPosition() == text.size() && !edit->hasSelectedText() &&
+    if (whole_ == text && edit->text() == shownCut(text) &&
+        edit->cursorPosition() == edit->text().size() && !edit->hasSelectedText() &&
         !edit->isModified() && !edit->isUndoAvailable() && !edit->isRedoAvailable())
         return;
-    combo_->setEditText(text);
+    showText(text);
 }
 
 void ComboBox::addItem(const QString& item) {
-    QString text = combo_->currentText();
-    combo_->addItem(item);
+    QString text = this->text();
+    combo_->addItem(shownCut(item), item);
     // Qt selects the first entry of an empty list by itself; the field keeps its text and the
     // selection stays as it was.
     if (combo_->currentIndex() != listIndex_) {
         combo_->setCurrentIndex(listIndex_);
-        combo_->setEditText(text);
+        showText(text);
     }
 }
 
 void ComboBox::clear() {
-    const QString text = combo_->currentText();
+    const QString text = this->text();
     combo_->clear();
     listIndex_ = -1;
-    combo_->setEditText(text);
+    showText(text);
 }
 
 int ComboBox::listCount() const { return combo_->count(); }
@@ -424,17 +448,17 @@ void ComboBox::setListIndex(int index) {
     listIndex_ = index;
     if (index >= 0) {
         combo_->setCurrentIndex(index);
-        combo_->setEditText(combo_->itemText(index));
+        showText(combo_->itemData(index, Qt::UserRole).toString());
     } else {
-        QString text = combo_->currentText();
+        QString text = this->text();
         combo_->setCurrentIndex(-1);
-        combo_->setEditText(text);
+        showText(text);
     }
 }
 
 void ComboBox::selectOrAppend(const QString& text) {
     for (int i = 0; i < combo_->count(); ++i) {
-        if (combo_->itemText(i) == text) {
+        if (combo_->itemData(i, Qt::UserRole).toString() == text) {
             setListIndex(i);
             return;
         }
@@ -446,7 +470,7 @@ void ComboBox::selectOrAppend(const QString& text) {
 QStringList ComboBox::items() const {
     QStringList list;
     for (int i = 0; i < combo_->count(); ++i)
-        list << combo_->itemText(i);
+        list << combo_->itemData(i, Qt::UserRole).toString();
     return list;
 }
 

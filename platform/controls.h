@@ -148,6 +148,8 @@ private:
 
 // An editable combo box that never inserts or completes entries by itself. Its selected
 // entry (list index, -1 for none) is kept apart from the text in its field.
+// An entry longer than a box could ever show is shown cut, with an ellipsis, in the field and in
+// the list, quickly however long it is; text() and items() still give it whole.
 class ComboBox : public Control {
 public:
     ComboBox(Form& form, QString name, QWidget* parent, const QString& text);
@@ -167,8 +169,12 @@ public:
     QComboBox* comboBox() const { return combo_; }
 
 private:
+    // Puts the text in the field, cut when it is long.
+    void showText(const QString& text);
+
     QComboBox* combo_;
     int listIndex_ = -1;
+    QString whole_; // the text whose cut form the field shows
 };
 
 // A picture shown at its own size, clipped by the control. Loading a picture that cannot be

@@ -1,7 +1,9 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <system_error>
 
@@ -9,8 +11,9 @@
 #include <io.h>
 #else
 #include <fcntl.h>
-#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -73,12 +76,12 @@ std::optional<std::vector<std::string>> readLines(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())
         return std::nullopt;
-    std::string data;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        data.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
+    // One byte past the bound tells a file too large, however it grows while it is read.
+    std::string data(kLargestTextFile + 1, '\0');
+    in.read(data.data(), static_cast<std::streamsize>(data.size()));
+    if (in.bad() || static_cast<std::uintmax_t>(in.gcount()) > kLargestTextFile)
         return std::nullopt;
+    data.resize(static_cast<std::size_t>(in.gcount()));
     // A file with CR LF anywhere is a CR LF file, where a lone LF or CR belongs to its line;
     // otherwise its lines end with LF, or with CR where it has no LF either.
     const std::string end = data.find("\r\n") != std::string::npos ? "\r\n"
@@ -152,19 +155,18 @@ std::optional<fs::path> writeTemporary(const fs::path& target, const std::string
     return std::nullopt;
 }
 
-// Forces the folder's entries to the disk, so a name just renamed in survives a power cut. A
-// file system that cannot sync a folder counts as done.
-bool syncFolder(const fs::path& folder) {
+// Forces the folder's entries to the disk, so a name just renamed in survives a power cut, where
+// the folder can be opened for it.
+void syncFolder(const fs::path& folder) {
 #ifdef _WIN32
     (void)folder;
-    return true;
 #else
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
-    return ::close(fd) == 0 && ok;
+        return;
+    ::fsync(fd);
+    ::close(fd);
 #endif
 }
 
@@ -176,6 +178,9 @@ bool unreadable(const fs::path& path) {
     if (status.type() == fs::file_type::not_found)
         return false;
     if (ec || status.type() != fs::file_type::regular)
+        return true;
+    const auto length = fileLength(path);
+    if (!length || *length > kLargestTextFile)
         return true;
     std::ifstream in(path, std::ios::binary);
     return !in.is_open();
@@ -201,7 +206,9 @@ bool writeLines(const fs::path& path, const std::vector<std::string>& lines) {
         fs::remove(*temporary, ec);
         return false;
     }
-    return syncFolder(path.parent_path());
+    // The new file is in place, whether or not the folder can be forced to the disk.
+    syncFolder(path.parent_path());
+    return true;
 }
 
 bool createFolder(const fs::path& path) {
@@ -238,15 +245,41 @@ std::optional<std::uintmax_t> lengthCreatingIfMissing(const fs::path& path) {
 FolderLock::FolderLock(const fs::path&) {}
 FolderLock::~FolderLock() {}
 #else
+namespace {
+
+// The lock's name: the folder's absolute path, its links resolved as far as it exists, hashed
+// (64-bit FNV-1a) so that a path of any length gives a name that fits.
+std::string lockName(const fs::path& folder) {
+    std::error_code ec;
+    fs::path path = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    if (ec)
+        path = folder;
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const unsigned char c : path.native())
+        hash = (hash ^ c) * 1099511628211ull;
+    char name[32];
+    std::snprintf(name, sizeof name, "kvizomat-%016llx", static_cast<unsigned long long>(hash));
+    return name;
+}
+
+} // namespace
+
 FolderLock::FolderLock(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    // A name that begins with a NUL byte lies in the abstract namespace: no file, and the
+    // system drops the name with the last descriptor of the socket.
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string name = lockName(folder);
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
         descriptor_ = fd;
         return;
     }
-    heldElsewhere_ = errno == EWOULDBLOCK;
+    heldElsewhere_ = errno == EADDRINUSE;
     ::close(fd);
 }
 

@@ -36,21 +36,29 @@ private:
     std::int64_t position_ = -1; // where the stream stands, -1 when not known
 };
 
+// The largest text file that is read. A candidate list or a progress file holds far less: fifty
+// thousand names of twenty letters, or a row for each of 32767 questions, stay within it. A
+// larger file cannot be read: no more than this of it is read, and it is never written over.
+inline constexpr std::uintmax_t kLargestTextFile = 1024 * 1024;
+
 // All lines of a text file. In a file with any CR LF, only CR LF ends a line, so a lone LF or CR
 // stays inside its line and the lines written back give the same bytes; a file without CR LF
 // has its lines end with LF, or with CR when it has no LF either. A last line without an end
-// counts too. Empty when the file is missing or cannot be read.
+// counts too. Empty when the file is missing, cannot be read, or holds more than kLargestTextFile
+// bytes.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
-// True when something stands at the path that cannot be read as a file: a folder, or a file
-// without read access.
+// True when something stands at the path that cannot be read as a file: a folder, a file
+// without read access, or one larger than kLargestTextFile.
 bool unreadable(const std::filesystem::path& path);
 
 // Writes every line followed by CR LF into a temporary file beside the target, forces it to the
 // disk, renames it over the target and forces the folder to the disk, so the target is either
 // the old file or the whole new one. The temporary file is created new under an unpredictable
 // name, never through a link, and removed when the save fails. The new file keeps the old one's
-// permissions. A target that exists but cannot be read is never replaced: the save fails.
+// permissions. A target that exists but cannot be read is never replaced: the save fails. Once the
+// new file is in place the save counts as done, even where the folder cannot be opened to force
+// it (a folder that can be written but not read).
 bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // Creates a folder; an existing folder is no error. False when it does not exist afterwards.
@@ -63,12 +71,15 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 // when the file cannot be probed (a missing folder, no access, a link to nothing).
 std::optional<std::uintmax_t> lengthCreatingIfMissing(const std::filesystem::path& path);
 
-// A lock on a folder that this process holds until the object ends, and that the system drops
-// when the process ends, however it ends. It writes nothing, so it needs no space or write
-// access, and nothing of it is left behind.
+// A lock on a folder's path that this process holds until the object ends, and that the system
+// drops when the process ends, however it ends. It is bound to the path, not to the folder that
+// stands there now: a folder moved or removed and made again under the path is still held. It
+// needs no access to the folder, writes nothing and leaves nothing behind. It is a socket in
+// the system's abstract namespace, named after the path; where there is none (Windows), every
+// lock is taken.
 class FolderLock {
 public:
-    // Tries to take the lock on an existing folder, without waiting.
+    // Tries to take the lock on a folder's path, without waiting.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;

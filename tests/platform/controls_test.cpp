@@ -375,6 +375,14 @@ TEST_F(ComboBoxTest, ArrowKeyChoosesTheNextEntryAndTheWheelNone) {
     QTest::keyClick(combo.widget(), Qt::Key_Down);
     EXPECT_EQ(combo.listIndex(), 1);
     EXPECT_EQ(combo.text(), "Milan");
+    // An entry longer than any box shows is shown cut, in the field and the list, and kept whole.
+    const QString longEntry(300, u'A');
+    combo.addItem(longEntry);
+    QTest::keyClick(combo.widget(), Qt::Key_Down);
+    EXPECT_EQ(combo.text(), longEntry);
+    EXPECT_EQ(combo.items().last(), longEntry);
+    EXPECT_EQ(combo.comboBox()->lineEdit()->text(), QString(199, u'A') + QChar(0x2026));
+    EXPECT_EQ(combo.comboBox()->itemText(2), combo.comboBox()->lineEdit()->text());
 }
 
 TEST_F(ComboBoxTest, ANewTextRepaintsTheFieldAloneAndTheFieldLooksTheSame) {

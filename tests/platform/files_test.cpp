@@ -186,6 +186,14 @@ TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
         ::setfsuid(0);
     fs::permissions(dir / "p.3", fs::perms::owner_read);
     EXPECT_EQ(readBytes(dir / "p.3"), "ANA");
+    // Nor is a file larger than any list or progress file; one of just that size is read.
+    writeBytes(dir / "p.4", "ANA\r\n");
+    fs::resize_file(dir / "p.4", kLargestTextFile + 1);
+    EXPECT_TRUE(unreadable(dir / "p.4"));
+    EXPECT_FALSE(readLines(dir / "p.4").has_value());
+    EXPECT_FALSE(writeLines(dir / "p.4", {"NEW"}));
+    fs::resize_file(dir / "p.4", kLargestTextFile);
+    EXPECT_EQ(readLines(dir / "p.4").value_or(std::vector<std::string>{"none"})[0], "ANA");
 }
 
 TEST(TextFiles, ASaveForcesTheFileToTheDiskBeforeTheRenameAndTheFolderAfterIt) {
@@ -196,6 +204,15 @@ TEST(TextFiles, ASaveForcesTheFileToTheDiskBeforeTheRenameAndTheFolderAfterIt) {
     durableCalls = nullptr;
     EXPECT_TRUE(saved);
     EXPECT_EQ(calls, (std::vector<std::string>{"fsync", "rename", "fsync"}));
+    // A folder that can be written but not read cannot be forced: the file renamed in is saved.
+    std::filesystem::permissions(dir.path(), static_cast<std::filesystem::perms>(0333));
+    const bool privileged = ::geteuid() == 0;
+    if (privileged)
+        ::setfsuid(65534);
+    EXPECT_TRUE(writeLines(dir / "p.2", {"NEW"}));
+    if (privileged)
+        ::setfsuid(0);
+    EXPECT_EQ(readBytes(dir / "p.2"), "NEW\r\n");
 }
 
 TEST(Folders, CreateAndProbe) {
