@@ -13,7 +13,9 @@
 // - Mouse: down, up, then click; the second click of a double click gives a double click in
 //   place of a click. Only the left button makes double clicks: each press of another button
 //   is a click of its own. Presses over a control go to the control alone, also where it has
-//   no click of its own. The form has no context menu.
+//   no click of its own; on a label, an image or a picture box the second click of a double
+//   click is no click either, while on a command button each press is a click. The form has
+//   no context menu.
 // - Repeats of a held key go only to the window that took its first press, so that a key that
 //   opens a window never types into it or presses its buttons.
 // - GotFocus and LostFocus of the controls fire only when the focus moves between controls of

@@ -270,6 +270,7 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
         OnLabel,
         OnImage,
         OnImageWithDblClick,
+        OnPictureBox,
         OnProgressBar,
         OnDisabledLabel
     };
@@ -308,8 +309,9 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
          OnSurface,
          {{'d'}, {'c', right}},
          dblClickL + clickR},
-        // On a control the presses go to it alone; one without a double click of its own takes
-        // the second as a click, as a button does.
+        // On a control the presses go to it alone. A button takes each press of a double click
+        // as a click; on the other controls the second is no click, with or without a double
+        // click of their own.
         {"double click on a button, then a click beside it",
          OnButton,
          {{'d'}, {'s'}},
@@ -318,7 +320,8 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
         {"double click on a progress bar", OnProgressBar, {{'d'}, {'s'}}, clickL},
         {"double click on a disabled label", OnDisabledLabel, {{'d'}, {'s'}}, clickL},
         {"double click on a label", OnLabel, {{'d'}}, {"ctl Click"}},
-        {"double click on a toolbar image", OnImage, {{'d'}}, {"ctl Click", "ctl Click"}},
+        {"double click on a toolbar image", OnImage, {{'d'}}, {"ctl Click"}},
+        {"double click on a picture box", OnPictureBox, {{'d'}, {'c'}}, {"ctl Click", "ctl Click"}},
         {"double click on an image with its own",
          OnImageWithDblClick,
          {{'d'}, {'c'}},
@@ -343,6 +346,8 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
                 control = &form.add<Label>("ctl", form.surface(), "label");
             else if (row.target == OnProgressBar)
                 control = &form.add<ProgressBar>("ctl", form.surface());
+            else if (row.target == OnPictureBox)
+                control = &form.add<PictureBox>("ctl", form.surface());
             else
                 control = &form.add<Image>("ctl", form.surface());
             control->setEnabled(row.target != OnDisabledLabel);
