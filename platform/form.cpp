@@ -170,6 +170,33 @@ void prepareApplication() {
 
 } // namespace
 
+namespace {
+QPointer<QWidget> lastGivenKeyboard_;
+}
+
+void giveKeyboardTo(QWidget* window) {
+    if (window == nullptr || !window->isVisible())
+        return;
+    lastGivenKeyboard_ = window;
+    window->activateWindow();
+}
+
+QWidget* dialogOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    // No window is active yet (nobody activates the windows where no window manager runs, and
+    // a window asked to take the keyboard becomes active only after the system's reply): the
+    // window that has the keyboard focus, or else the one that was last given it.
+    if (QWindow* focus = QGuiApplication::focusWindow())
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == focus && top->isVisible())
+                return top;
+    return lastGivenKeyboard_ != nullptr && lastGivenKeyboard_->isVisible() ? lastGivenKeyboard_
+                                                                            : nullptr;
+}
+
 int keyCodeFromQt(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return qtKey; // 'A'..'Z'
@@ -367,7 +394,10 @@ void Form::show() {
     load();
     if (unloaded_)
         return;
+    const bool shownBefore = window_->isVisible();
     window_->show();
+    if (!shownBefore)
+        giveKeyboardTo(window_); // as a window manager gives it to a new window
     watchFocusOfInactiveWindow();
     if (loading_)
         return; // load() activates the window when the load has finished
@@ -396,6 +426,7 @@ void Form::unload() {
 
 void Form::showModalForm(Form& other) {
     services_.dialogs->showModal(other);
+    giveKeyboardTo(window_);
     activate();
 }
 

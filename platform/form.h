@@ -165,6 +165,13 @@ private:
     bool unloaded_ = false;
 };
 
+// Makes a shown top-level window the active one, so that its shortcuts and menus take the keys
+// too, also where no window manager activates the windows.
+void giveKeyboardTo(QWidget* window);
+// The window a message or input box opens over: the modal window or the active window, or
+// while none is active yet, the window that has or was last given the keyboard.
+QWidget* dialogOwner();
+
 // The key codes the key handlers receive: the virtual-key numbers of the keys. Back, Tab, Return,
 // Escape and Space are also the characters the key-press handlers receive for those keys.
 namespace keys {

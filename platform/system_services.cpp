@@ -122,7 +122,8 @@ class SystemDialogs : public Dialogs {
 public:
     void messageBox(const QString& text, const QString& title, MessageIcon icon) override {
         installStandardTexts(); // a box may come before the first window
-        QMessageBox box(QApplication::activeWindow());
+        QWidget* owner = dialogOwner();
+        QMessageBox box(owner);
         box.setWindowTitle(title);
         box.setText(text);
         switch (icon) {
@@ -143,12 +144,14 @@ public:
         }
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
+        giveKeyboardTo(owner);
     }
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
                      QPoint topLeftTwips) override {
         installStandardTexts();
-        QDialog dialog(QApplication::activeWindow());
+        QWidget* owner = dialogOwner();
+        QDialog dialog(owner);
         dialog.setWindowTitle(title);
         auto* layout = new QVBoxLayout(&dialog);
         auto* label = new QLabel(prompt, &dialog);
@@ -164,9 +167,9 @@ public:
         layout->addWidget(buttons);
         dialog.setMinimumWidth(pixels(4800));
         dialog.move(pixels(topLeftTwips.x()), pixels(topLeftTwips.y()));
-        if (dialog.exec() != QDialog::Accepted)
-            return QString();
-        return edit->text();
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        giveKeyboardTo(owner);
+        return accepted ? edit->text() : QString();
     }
 
     void showModal(Form& form) override {

@@ -630,36 +630,52 @@ TEST(FormActivation, ClosingARealModalFormActivatesTheOwnerAfterItCloses) {
     EXPECT_EQ(modal.events, QStringList({"Load", "Activate", "Unload"}));
     EXPECT_EQ(owner.events, QStringList({"Load", "Activate", "Activate"}));
     EXPECT_FALSE(modal.visible());
+    EXPECT_TRUE(waitActive(owner.window())) << "the owner takes the keyboard back";
 }
 
+// A box opens over the window that opens it, also while no window is active, and the window
+// takes the keyboard back when it closes: no window manager need do either.
 TEST(FormActivation, NoActivationOnReturnFromAMessageBoxAnInputBoxOrAnotherWindow) {
     FakeServices fakes;
     Services services = fakes.services();
     services.dialogs = systemServices().dialogs;
     RecordingForm form(services);
+    form.setPosition(3000, 4500);
     ASSERT_TRUE(showActive(form));
     QStringList buttons;
-    auto closeTheBoxSoon = [&buttons] {
-        QTimer::singleShot(20, [&buttons] {
+    QList<QWidget*> owners;
+    auto closeTheBoxSoon = [&] {
+        QTimer::singleShot(20, [&] {
             if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 for (const QPushButton* button : box->findChildren<QPushButton*>())
                     buttons << button->text();
+                owners << box->parentWidget();
+                if (owners.size() == 1) { // the message box, centred over the window
+                    EXPECT_LE((box->geometry().center() - form.window()->geometry().center())
+                                  .manhattanLength(),
+                              2);
+                }
                 box->reject();
             }
         });
     };
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(reactivate(&other));
+    other.hide();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }));
 
     closeTheBoxSoon();
     services.dialogs->messageBox("Text", "Title", MessageIcon::Information);
-    ASSERT_TRUE(reactivate(form.window()));
+    EXPECT_TRUE(waitActive(form.window())) << "the window takes the keyboard back";
     closeTheBoxSoon();
     QString answer = services.dialogs->inputBox("Prompt", "Title", "default", {1500, 1500});
-    ASSERT_TRUE(reactivate(form.window()));
-    QWidget other;
+    EXPECT_TRUE(waitActive(form.window()));
     other.show();
     ASSERT_TRUE(reactivate(&other));
     ASSERT_TRUE(reactivate(form.window()));
 
+    EXPECT_EQ(owners, QList<QWidget*>({form.window(), form.window()}));
     EXPECT_EQ(answer, QString()) << "Cancel gives an empty answer";
     EXPECT_EQ(form.events, QStringList({"Load", "Activate"}));
     EXPECT_EQ(buttons, QStringList({"OK", "OK", "Otkazi"}));
