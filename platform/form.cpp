@@ -159,6 +159,8 @@ private:
     quint64 repeatTime_ = 0;
 };
 
+QPointer<QWidget> lastGivenKeyboard; // the window that giveKeyboardTo was last asked for
+
 // What every window of the program relies on, put in place for the application. The guard
 // goes (again) in front of the forms' own filters, which Qt asks in the reverse order of
 // their installation.
@@ -170,14 +172,10 @@ void prepareApplication() {
 
 } // namespace
 
-namespace {
-QPointer<QWidget> lastGivenKeyboard_;
-}
-
 void giveKeyboardTo(QWidget* window) {
     if (window == nullptr || !window->isVisible())
         return;
-    lastGivenKeyboard_ = window;
+    lastGivenKeyboard = window;
     window->activateWindow();
 }
 
@@ -193,8 +191,8 @@ QWidget* dialogOwner() {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->windowHandle() == focus && top->isVisible())
                 return top;
-    return lastGivenKeyboard_ != nullptr && lastGivenKeyboard_->isVisible() ? lastGivenKeyboard_
-                                                                            : nullptr;
+    return lastGivenKeyboard != nullptr && lastGivenKeyboard->isVisible() ? lastGivenKeyboard
+                                                                          : nullptr;
 }
 
 int keyCodeFromQt(int qtKey) {

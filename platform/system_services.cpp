@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTime>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -122,7 +123,7 @@ class SystemDialogs : public Dialogs {
 public:
     void messageBox(const QString& text, const QString& title, MessageIcon icon) override {
         installStandardTexts(); // a box may come before the first window
-        QWidget* owner = dialogOwner();
+        QPointer<QWidget> owner = dialogOwner();
         QMessageBox box(owner);
         box.setWindowTitle(title);
         box.setText(text);
@@ -150,7 +151,7 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
                      QPoint topLeftTwips) override {
         installStandardTexts();
-        QWidget* owner = dialogOwner();
+        QPointer<QWidget> owner = dialogOwner();
         QDialog dialog(owner);
         dialog.setWindowTitle(title);
         auto* layout = new QVBoxLayout(&dialog);
