@@ -34,9 +34,8 @@ TEST(Canvas, OnAnX11ScreenTheWindowKeepsWhatItShowsFromOneRepaintToTheNext) {
     }
 }
 
-// Each repeat of a held key is a release and a press with one time stamp. Here the press of each
-// pair reaches the program only after its release has been read, as on a busy desktop, so that
-// Qt does not mark them as a repeat: the window still sees one press per repeat and one release.
+// Each repeat of a held key is a release and a press with one time stamp; here each press comes
+// after its release has been read, as on a busy desktop, so that Qt does not mark the two.
 TEST(Keys, OnAnX11ServerAHeldKeyIsReleasedOnce) {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     FakeServices fakes;

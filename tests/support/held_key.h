@@ -29,7 +29,10 @@ inline void holdKey(QWidget& window, Qt::Key key, int repeats, bool marked = fal
     }
     time += 40;
     send(QEvent::KeyRelease);
-    QTest::qWait(100); // the last release reaches the window once no press has followed it
+    // The last release reaches the window once no press has followed it; each wait lets it go on
+    // should the one before have been taken up by a long repaint.
+    for (int i = 0; i < 10; ++i)
+        QTest::qWait(10);
 }
 
 } // namespace kviz::testing
