@@ -60,15 +60,13 @@ void showPicture(QLabel& label, const QPixmap& picture) {
 
 // A label that reports clicks; also the face of images and picture boxes. It takes the mouse
 // presses over it, so that they never reach the form's surface beneath. The second click of a
-// double click goes to the double-click callback when it takes it; otherwise it is a click
-// only where clickOnDoubleClick is set.
+// double click is no click: it goes to the double-click callback, where there is one.
 class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
     std::function<void()> clicked;
-    std::function<bool()> doubleClicked; // true when it has taken the double click
+    std::function<void()> doubleClicked;
     std::function<void(int)> released;
-    bool clickOnDoubleClick = false;
 
 protected:
     void resizeEvent(QResizeEvent* event) override {
@@ -85,7 +83,8 @@ protected:
             return;
         }
         afterDoubleClick_ = true;
-        doubleClickTaken_ = doubleClicked && doubleClicked();
+        if (doubleClicked)
+            doubleClicked();
         event->accept();
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
@@ -96,7 +95,7 @@ protected:
         afterDoubleClick_ = false;
         if (released)
             released(button);
-        if (secondOfDouble && (doubleClickTaken_ || !clickOnDoubleClick))
+        if (secondOfDouble)
             return;
         if (clicked && rect().contains(event->position().toPoint()))
             clicked();
@@ -104,7 +103,6 @@ protected:
 
 private:
     bool afterDoubleClick_ = false;
-    bool doubleClickTaken_ = false;
 };
 
 class PieWidget : public QWidget {
@@ -638,15 +636,9 @@ Image::Image(Form& form, QString name, QWidget* parent)
         if (enabled() && onMouseUp)
             onMouseUp(button, 0, 0, 0);
     };
-    // A toolbar image acts like a button: without a double-click callback of its own, both
-    // clicks of a double click are clicks.
-    face->clickOnDoubleClick = true;
     face->doubleClicked = [this] {
-        if (!onDblClick)
-            return false;
-        if (enabled())
+        if (enabled() && onDblClick)
             onDblClick();
-        return true;
     };
 }
 

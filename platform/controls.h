@@ -182,7 +182,7 @@ private:
 class Image : public Control {
 public:
     Image(Form& form, QString name, QWidget* parent);
-    // The second click of a double click; without it, that click is a click.
+    // The second click of a double click, which is no click.
     std::function<void()> onDblClick;
     bool loadPicture(const QString& path);
     void setPicture(const QPixmap& pixmap);

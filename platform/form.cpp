@@ -16,9 +16,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcutEvent>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 namespace kviz {
@@ -75,13 +77,26 @@ void awaitRepaintRead(QWidget& window) {
     store->endPaint();
 }
 
-// Repeats of a held key go only to the window that took the key's first press. A key that
-// opens a window (a menu's access key, Enter on a button) and is held past the repeat delay
-// would otherwise type into the window it opened, or press that window's buttons.
+// Sorts out the repeats of a held key, for every window of the program.
+// - Some window systems send each repeat as a release and a press with the same time stamp, and
+//   Qt marks the pair as a repeat only when the press has already arrived with the release. A
+//   release with a time stamp is therefore held back until the next key event: a press of the
+//   same key with the same time stamp makes the pair a repeat, and the release is dropped;
+//   anything else, or a short wait with no key at all, lets it go on to where it was sent.
+// - Repeats go only to the window that took the key's first press. A key that opens a window
+//   (a menu's access key, Enter on a button) and is held past the repeat delay would otherwise
+//   type into the window it opened, or press that window's buttons.
 class KeyRepeatGuard : public QObject {
 public:
-    explicit KeyRepeatGuard(QObject* parent) : QObject(parent) { setObjectName(kName); }
+    explicit KeyRepeatGuard(QObject* parent) : QObject(parent) {
+        setObjectName(kName);
+        wait_.setSingleShot(true);
+        wait_.setInterval(kPairWaitMs);
+        connect(&wait_, &QTimer::timeout, this, [this] { letHeldReleaseGo(); });
+    }
     static constexpr const char* kName = "kvizKeyRepeatGuard";
+    // Far below the interval of a key's repeats, and too short for a user to notice.
+    static constexpr int kPairWaitMs = 30;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -90,20 +105,61 @@ protected:
             type != QEvent::ShortcutOverride)
             return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget == nullptr)
+        if (widget == nullptr || event == lettingGo_)
             return false;
-        // A key that a shortcut takes reaches the widgets only as its ShortcutOverride.
-        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-            if (type != QEvent::KeyRelease)
-                firstPressWindow_ = widget->window();
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (held_ != nullptr) {
+            if (type != QEvent::KeyRelease && key->key() == held_->key() &&
+                key->timestamp() == held_->timestamp()) {
+                // The release and this press are a repeat: the key is still down.
+                wait_.stop();
+                repeatKey_ = key->key();
+                repeatTime_ = key->timestamp();
+                held_.reset();
+            } else {
+                letHeldReleaseGo();
+            }
+        }
+        const bool repeat =
+            key->isAutoRepeat() || (type != QEvent::KeyRelease && key->key() == repeatKey_ &&
+                                    key->timestamp() == repeatTime_);
+        if (!repeat) {
+            if (type == QEvent::KeyRelease) {
+                if (key->timestamp() == 0)
+                    return false; // made by the program: no press follows it as a repeat
+                held_.reset(key->clone());
+                heldReceiver_ = widget;
+                wait_.start();
+                return true;
+            }
+            // A key that a shortcut takes reaches the widgets only as its ShortcutOverride.
+            firstPressWindow_ = widget->window();
             return false;
         }
         return type != QEvent::ShortcutOverride && widget->window() != firstPressWindow_;
     }
 
 private:
+    void letHeldReleaseGo() {
+        wait_.stop();
+        std::unique_ptr<QKeyEvent> release = std::move(held_);
+        if (release == nullptr || heldReceiver_ == nullptr)
+            return;
+        lettingGo_ = release.get();
+        QCoreApplication::sendEvent(heldReceiver_, release.get());
+        lettingGo_ = nullptr;
+    }
+
     QPointer<QWidget> firstPressWindow_;
+    std::unique_ptr<QKeyEvent> held_;
+    QPointer<QWidget> heldReceiver_;
+    QEvent* lettingGo_ = nullptr;
+    QTimer wait_;
+    int repeatKey_ = 0;
+    quint64 repeatTime_ = 0;
 };
+
+QPointer<QWidget> lastGivenKeyboard; // the window that giveKeyboardTo was last asked for
 
 // What every window of the program relies on, put in place for the application. The guard
 // goes (again) in front of the forms' own filters, which Qt asks in the reverse order of
@@ -115,6 +171,29 @@ void prepareApplication() {
 }
 
 } // namespace
+
+void giveKeyboardTo(QWidget* window) {
+    if (window == nullptr || !window->isVisible())
+        return;
+    lastGivenKeyboard = window;
+    window->activateWindow();
+}
+
+QWidget* dialogOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    // No window is active yet (nobody activates the windows where no window manager runs, and
+    // a window asked to take the keyboard becomes active only after the system's reply): the
+    // window that has the keyboard focus, or else the one that was last given it.
+    if (QWindow* focus = QGuiApplication::focusWindow())
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == focus && top->isVisible())
+                return top;
+    return lastGivenKeyboard != nullptr && lastGivenKeyboard->isVisible() ? lastGivenKeyboard
+                                                                          : nullptr;
+}
 
 int keyCodeFromQt(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
@@ -313,7 +392,10 @@ void Form::show() {
     load();
     if (unloaded_)
         return;
+    const bool shownBefore = window_->isVisible();
     window_->show();
+    if (!shownBefore)
+        giveKeyboardTo(window_); // as a window manager gives it to a new window
     watchFocusOfInactiveWindow();
     if (loading_)
         return; // load() activates the window when the load has finished
@@ -342,6 +424,7 @@ void Form::unload() {
 
 void Form::showModalForm(Form& other) {
     services_.dialogs->showModal(other);
+    giveKeyboardTo(window_);
     activate();
 }
 

@@ -13,13 +13,17 @@
 // - Mouse: down, up, then click; the second click of a double click gives a double click in
 //   place of a click. Only the left button makes double clicks: each press of another button
 //   is a click of its own. Presses over a control go to the control alone, also where it has
-//   no click of its own. The form has no context menu.
+//   no click of its own; on a label, an image or a picture box the second click of a double
+//   click is no click either, while on a command button each press is a click. The form has
+//   no context menu.
 // - Repeats of a held key go only to the window that took its first press, so that a key that
 //   opens a window never types into it or presses its buttons.
 // - GotFocus and LostFocus of the controls fire only when the focus moves between controls of
 //   this window, also while the system does not see the window as active. A control that is
 //   hidden or disabled with the focus loses it (LostFocus) to no other control.
-// - A key held down gives its press again with each repeat, and one release.
+// - A key held down gives its press again with each repeat, and one release. A release from the
+//   window system reaches the window once the next key event, or a few milliseconds without
+//   one, shows that it is no part of a repeat.
 #pragma once
 
 #include "platform/canvas.h"
@@ -162,6 +166,13 @@ private:
     bool shownOnce_ = false;
     bool unloaded_ = false;
 };
+
+// Makes a shown top-level window the active one, so that its shortcuts and menus take the keys
+// too, also where no window manager activates the windows.
+void giveKeyboardTo(QWidget* window);
+// The window a message or input box opens over: the modal window or the active window, or
+// while none is active yet, the window that has or was last given the keyboard.
+QWidget* dialogOwner();
 
 // The key codes the key handlers receive: the virtual-key numbers of the keys. Back, Tab, Return,
 // Escape and Space are also the characters the key-press handlers receive for those keys.

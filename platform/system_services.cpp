@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTime>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -123,7 +124,8 @@ public:
     void messageBox(const QString& text, const QString& title, MessageIcon icon) override {
         const Open open(*this);
         installStandardTexts(); // a box may come before the first window
-        QMessageBox box(QApplication::activeWindow());
+        QPointer<QWidget> owner = dialogOwner();
+        QMessageBox box(owner);
         box.setWindowTitle(title);
         box.setText(text);
         switch (icon) {
@@ -144,13 +146,15 @@ public:
         }
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
+        giveKeyboardTo(owner);
     }
 
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer,
                      QPoint topLeftTwips) override {
         const Open open(*this);
         installStandardTexts();
-        QDialog dialog(QApplication::activeWindow());
+        QPointer<QWidget> owner = dialogOwner();
+        QDialog dialog(owner);
         dialog.setWindowTitle(title);
         auto* layout = new QVBoxLayout(&dialog);
         auto* label = new QLabel(prompt, &dialog);
@@ -166,9 +170,9 @@ public:
         layout->addWidget(buttons);
         dialog.setMinimumWidth(pixels(4800));
         dialog.move(pixels(topLeftTwips.x()), pixels(topLeftTwips.y()));
-        if (dialog.exec() != QDialog::Accepted)
-            return QString();
-        return edit->text();
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        giveKeyboardTo(owner);
+        return accepted ? edit->text() : QString();
     }
 
     void showModal(Form& form) override {

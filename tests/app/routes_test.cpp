@@ -2,6 +2,7 @@
 // keys, clicks, toolbar images and menu items on each of the nine windows, on the sample banks:
 // the question each leads to, whether a mode runs, and outside the modes where the focus is.
 #include "app/window_switch.h"
+#include "tests/support/held_key.h"
 #include "tests/support/window_fixture.h"
 
 #include <QApplication>
@@ -48,8 +49,22 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
     const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {
         return [&w, k, m] { press(w, k, m); };
     };
+    // Held for ten repeats; the test ticks by hand, so the window's own ticks wait meanwhile.
+    const auto held = [&w](Qt::Key k) {
+        return [&w, k] {
+            w.tmrTimer1->setEnabled(false);
+            testing::holdKey(*w.window(), k, 10);
+            w.tmrTimer1->setEnabled(true);
+        };
+    };
     const auto click = [](Control* c) {
         return [c] { QTest::mouseClick(c->widget(), Qt::LeftButton); };
+    };
+    const auto clickTwice = [&w](Control* c) { // through the window, where Qt makes double clicks
+        return [&w, c] {
+            QTest::mouseDClick(w.window()->windowHandle(), Qt::LeftButton, {},
+                               c->widget()->mapTo(w.window(), c->widget()->rect().center()));
+        };
     };
     const auto menu = [](MenuItem* item) { return [item] { item->choose(); }; };
     const auto asking = [&](const char* answer, std::function<void()> act) {
@@ -110,6 +125,9 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         {"menu Prethodno pitanje", menu(w.mnuPitanjePrethodnopitanje), {"1", "1", "1", "1", "1"}},
         {"image 11", click(w.imgtoolbar[10]), {"2", "2", "2", "2", "2"}},
         {"image 10", click(w.imgtoolbar[9]), {"1", "1", "1", "1", "1"}},
+        {"PageDown held", held(Qt::Key_PageDown), {"2", "2", "2", "2", "2"}},
+        {"a double click on image 10", clickTwice(w.imgtoolbar[9]), {"1", "1", "1", "1", "1"}},
+        {"a double click on image 11", clickTwice(w.imgtoolbar[10]), {"2", "2", "2", "2", "2"}},
         // The fifteen-signs window, of three tasks here, goes to a question's task and box; its
         // review and demonstration start at a task.
         {"Odredjeno pitanje, 6",
@@ -149,7 +167,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         {"menu review from 1",
          menu(w.mnuPreglrespitanjaProd1pitdokraja),
          {"1R", "1R", "1R", "1R", "1R"}},
-        {"PageDown in it", key(Qt::Key_PageDown), {"2R", "2R", "2R", "2R", "2R"}},
+        {"PageDown held in it", held(Qt::Key_PageDown), {"2R", "2R", "2R", "2R", "2R"}},
         // PERA, chosen in the review, starts afresh; the review goes on where it was.
         {"image 17 in the review, PERA",
          asking("pera", click(w.imgtoolbar[16])),
@@ -166,7 +184,9 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         // The demonstration steps at each tick and ends at the tick after a stop request.
         {"Demo", click(w.cmdBrziPregled), {"1D", "1D", "1D", "1D", "1D"}},
         {"a tick", [&] { w.tmrTimer1_Timer(); }, {"2D", "2D", "2D", "2D", "2D"}},
-        {"PageDown in the demonstration", key(Qt::Key_PageDown), {"3D", "3D", "3D", "3D", "3D"}},
+        {"PageDown held in the demonstration",
+         held(Qt::Key_PageDown),
+         {"3D", "3D", "3D", "3D", "3D"}},
         {"a click in it, and a tick",
          tick(onSurface(Qt::LeftButton, false)),
          {"1", "1", "1", "1", "1"}},
