@@ -290,13 +290,14 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override {
         afterDoubleClick_ = false; // a new press starts a new click
+        // A press where the pointer was not seen arriving (a window shown under a pointer at
+        // rest) first moves it there, so the click acts where the pointer is.
+        if (units(event) != lastMove_)
+            moveTo(event, event->buttons() & ~event->button());
         form_.dispatchMouseDown(buttonCode(event->button()), shiftState(event->modifiers()),
                                 units(event));
     }
-    void mouseMoveEvent(QMouseEvent* event) override {
-        form_.dispatchMouseMove(buttonsCode(event->buttons()), shiftState(event->modifiers()),
-                                units(event));
-    }
+    void mouseMoveEvent(QMouseEvent* event) override { moveTo(event, event->buttons()); }
     void mouseReleaseEvent(QMouseEvent* event) override {
         form_.dispatchMouseUp(buttonCode(event->button()), shiftState(event->modifiers()),
                               units(event));
@@ -323,8 +324,13 @@ private:
     QPointF units(QMouseEvent* event) const {
         return form_.canvas().unitsFromPixels(event->position());
     }
+    void moveTo(QMouseEvent* event, Qt::MouseButtons buttons) {
+        lastMove_ = units(event);
+        form_.dispatchMouseMove(buttonsCode(buttons), shiftState(event->modifiers()), lastMove_);
+    }
     Form& form_;
     bool afterDoubleClick_ = false;
+    QPointF lastMove_{-1, -1}; // where the last move took the pointer, in canvas units
 };
 
 Form::Form(Services services, int clientWidthTwips, int clientHeightTwips) : services_(services) {

@@ -290,8 +290,15 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
         std::vector<Step> steps;
         QStringList expected;
         bool withClick = true; // the control has a click procedure
+        bool moves = false;    // the moves are part of what is checked
     } rows[] = {
         {"left click", OnSurface, {{'c'}}, clickL},
+        {"a click where the pointer was not seen arriving moves it there first",
+         OnSurface,
+         {{'c'}, {'c'}},
+         QStringList{"MouseMove 0"} + clickL + clickL,
+         true,
+         true},
         {"left press and release apart", OnSurface, {{'p'}, {'r'}}, clickL},
         {"shift and left click",
          OnSurface,
@@ -390,7 +397,10 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
             else
                 QTest::mouseRelease(handle, step.button, step.modifiers, at, 300);
         }
-        EXPECT_EQ(form.only({"ctl", "MouseDown", "MouseUp", "Click", "DblClick"}), row.expected);
+        QStringList kinds{"ctl", "MouseDown", "MouseUp", "Click", "DblClick"};
+        if (row.moves)
+            kinds << "MouseMove";
+        EXPECT_EQ(form.only(kinds), row.expected);
         EXPECT_EQ(contextMenus, 0);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     }
