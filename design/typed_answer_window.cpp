@@ -41,7 +41,7 @@ void TypedAnswerWindow::HideFrameSettings() {
 
 TextBox& TypedAnswerWindow::AddAnswerBox(QWidget* parent, const QString& name) {
     TextBox& box = add<TextBox>(name, parent, QString());
-    box.setFont("MS Sans Serif", 9.75, true);
+    box.setFont(kSansSerif, 9.75, true);
     box.onGotFocus = [this, index = txtOdgovor.size()] { boxLeft_ = index; };
     txtOdgovor.push_back(&box);
     return box;
@@ -130,7 +130,7 @@ void TypedAnswerWindow::RecordTypedAnswer(std::string answer, bool given, bool r
 
 void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x, double y) {
     Canvas& c = canvas();
-    c.setFont("MS Serif", 14, true);
+    c.setFont(kSerif, 14, true);
     c.setForeColor(color);
     c.currentX = x;
     c.currentY = y;

@@ -97,9 +97,9 @@ QPointF Canvas::pixelsFromUnits(QPointF units) const {
 
 QFont Canvas::screenFont(const QString& name, double sizePoints, bool bold) {
     QString family = name;
-    if (name == "MS Sans Serif")
+    if (name == kSansSerif)
         family = "Liberation Sans";
-    else if (name == "MS Serif")
+    else if (name == kSerif)
         family = "Liberation Serif";
     QFont font(family);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(sizePoints * 96.0 / 72.0))));

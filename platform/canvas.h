@@ -34,6 +34,10 @@ struct DrawOp {
     bool bold = false;
 };
 
+// The two font names the windows ask for; installed fonts stand in for them (Canvas::screenFont).
+inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+inline const QString kSerif = QStringLiteral("MS Serif");
+
 class Canvas : public QObject {
     Q_OBJECT
 public:
@@ -125,7 +129,7 @@ private:
     std::vector<DrawOp> log_;
     double scaleX_ = 1.0;
     double scaleY_ = 1.0;
-    QString fontName_ = "MS Sans Serif";
+    QString fontName_ = kSansSerif;
     double fontSize_ = 8.25;
     bool bold_ = false;
     QFont font_;

@@ -234,7 +234,7 @@ Label::Label(Form& form, QString name, QWidget* parent, const QString& caption)
     label_->setTextFormat(Qt::PlainText);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label_->setFocusPolicy(Qt::NoFocus);
-    setFont("MS Sans Serif", 8.25, false);
+    setFont(kSansSerif, 8.25, false);
     setCaption(caption);
 }
 
@@ -293,7 +293,7 @@ TextBox::TextBox(Form& form, QString name, QWidget* parent, const QString& text)
       edit_(static_cast<QLineEdit*>(widget())) {
     edit_->setValidator(new Cp1250Validator(edit_));
     edit_->setText(text);
-    setFont("MS Sans Serif", 8.25, false);
+    setFont(kSansSerif, 8.25, false);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] {
         if (onChange)
             onChange();
@@ -329,7 +329,7 @@ CommandButton::CommandButton(Form& form, QString name, QWidget* parent, const QS
     button_->setText(caption);
     button_->setAutoDefault(false);
     button_->setFocusPolicy(Qt::StrongFocus);
-    setFont("MS Sans Serif", 8.25, false);
+    setFont(kSansSerif, 8.25, false);
     QObject::connect(button_, &QPushButton::clicked, button_, [this] { press(); });
 }
 
@@ -388,7 +388,7 @@ ComboBox::ComboBox(Form& form, QString name, QWidget* parent, const QString& tex
     QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
     combo_->setFocusPolicy(Qt::StrongFocus);
     showText(text);
-    setFont("MS Sans Serif", 8.25, false);
+    setFont(kSansSerif, 8.25, false);
     combo_->installEventFilter(new NoWheel(combo_));
     QObject::connect(combo_, qOverload<int>(&QComboBox::activated), combo_,
                      [this](int index) { listIndex_ = index; });

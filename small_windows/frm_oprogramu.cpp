@@ -45,13 +45,13 @@ frmOProgramu::frmOProgramu(Services services, QWidget* owner)
         const int number = i < 11 ? static_cast<int>(i) + 1 : 14;
         Label& label = add<Label>(QString("Label%1").arg(number), surface(), "Label1");
         label.setBounds(240, kLines[i].top, 600, 240);
-        label.setFont("MS Sans Serif", 9.75, true);
+        label.setFont(kSansSerif, 9.75, true);
         label.setAutoSize(true);
         labels[i] = &label;
     }
     Command1 = &add<CommandButton>("Command1", surface(), "&Izlaz");
     Command1->setBounds(5520, 4080, 1215, 495);
-    Command1->setFont("MS Sans Serif", 9.75, false);
+    Command1->setFont(kSansSerif, 9.75, false);
     Command1->onClick = [this] { Command1_Click(); };
 }
 
@@ -73,11 +73,11 @@ frmOAutoru::frmOAutoru(Services services) : Form(services, 4680, 3195) {
     canvas().setBackColor(QColor(colours::kLightGrey));
     Label1 = &add<Label>("Label1", surface(), "Ravnodar");
     Label1->setBounds(1560, 480, 600, 420);
-    Label1->setFont("MS Sans Serif", 17.25, true);
+    Label1->setFont(kSansSerif, 17.25, true);
     Label1->setAutoSize(true);
     Label3 = &add<Label>("Label3", surface(), "E-mail: ravnodar@example.com");
     Label3->setBounds(840, 1200, 600, 300);
-    Label3->setFont("MS Sans Serif", 12, false);
+    Label3->setFont(kSansSerif, 12, false);
     Label3->setAutoSize(true);
     // The window opens at its design size; the client area follows it when it is made larger
     // or smaller, and the surface's back colour fills it whole.

@@ -23,7 +23,7 @@ frmSkracenatabela::frmSkracenatabela(Services services) : Form(services, kClient
     auto label = [&](const char* name, const char* caption, int l, int t, int w, int h) {
         Label& made = add<Label>(name, client, caption);
         made.setBounds(l, t, w, h);
-        made.setFont("MS Sans Serif", 12, true);
+        made.setFont(kSansSerif, 12, true);
         return &made;
     };
     Label1 = label("Label1", "Kandidat:", 120, 120, 1155, 300);
@@ -64,8 +64,8 @@ void frmSkracenatabela::Form_Load() {
     // name wider still (a name typed into the list is not cut) is cut short with an ellipsis.
     const QString name = " " + fromCp1250(basKvizomat.candidateName);
     const int room = kClientWidth - Label1->left() - lblKandidatskrtabela->left();
-    lblKandidatskrtabela->setFont(
-        "MS Sans Serif", Canvas::fittingSize("MS Sans Serif", true, name, 0, room, 6.75), true);
+    lblKandidatskrtabela->setFont(kSansSerif,
+                                  Canvas::fittingSize(kSansSerif, true, name, 0, room, 6.75), true);
     lblKandidatskrtabela->setCaption(
         QFontMetrics(lblKandidatskrtabela->widget()->font())
             .elidedText(name, Qt::ElideRight, static_cast<int>(room / Canvas::kTwipsPerPixel)));

@@ -40,7 +40,7 @@ frmRaskrsnice::frmRaskrsnice(Services services)
         box.setBounds(kLefts[i], 5217, 369, 360);
         box.onChange = [this] { txtOdgovor_Change(); };
     }
-    lblPitanje2->setFont("MS Serif", 18, true);
+    lblPitanje2->setFont(kSerif, 18, true);
     CmdSledecepitanje->setBounds(0, 6100, 1521, 458);
     CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
     // The boxes come first in the tab order, then the next-question button.

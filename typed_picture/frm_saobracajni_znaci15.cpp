@@ -42,7 +42,7 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
         const int row = i / 5, column = i % 5;
         Label& number = add<Label>(QString("lblPitanje2_%1").arg(i), surface(), QString());
         number.setBounds(kColumnLefts[column], kLabelTops[row], 471, 221);
-        number.setFont("MS Serif", 12, true);
+        number.setFont(kSerif, 12, true);
         number.setAutoSize(true); // five-digit numbers are wider than the label
         number.onClick = [this] { PromptGoToQuestion(); };
         questionLabels[static_cast<std::size_t>(i)] = &number;

@@ -49,7 +49,7 @@ TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, 
     CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
 
     // What differs from the picture windows' layout.
-    lblPitanje2->setFont("MS Serif", 12, true);
+    lblPitanje2->setFont(kSerif, 12, true);
     for (CommandButton* button : {CmdSledecepitanje, CmdPrethodnopitanje, CmdOdredjenoPitanje,
                                   cmdTabela, cmdPregled, cmdBrziPregled, cmdReset, cmdKrajrada})
         button->setBounds(button->left(), 6067, button->width(), button->height());
@@ -92,7 +92,7 @@ void TypedTextWindow::ShowQuestion() {
     }
     Canvas& c = canvas();
     printedLines_.clear();
-    c.setFont("MS Sans Serif", 12, true);
+    c.setFont(kSansSerif, 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
     c.currentY = layout().question.textTop;
 
@@ -111,7 +111,7 @@ void TypedTextWindow::ShowQuestion() {
             // one is not rounded past the first star's ink, and the right one reaches past the
             // closing star's ink, which can stand a little right of its advance.
             const QString gap = fromCp1250("*" + clozeAnswer + "*");
-            const QFontMetricsF metrics(Canvas::screenFont("MS Sans Serif", 12, true));
+            const QFontMetricsF metrics(Canvas::screenFont(kSansSerif, 12, true));
             const QRectF ink = metrics.tightBoundingRect(gap);
             const double gapX = c.pixelsFromUnits({left, 0}).x();
             const int twipsPerPixel = static_cast<int>(Canvas::kTwipsPerPixel);
@@ -195,7 +195,7 @@ void TypedTextWindow::WipeVerdicts() {
     const double pixelX = Canvas::kTwipsPerPixel / c.twipsPerUnitX();
     const double pixelY = Canvas::kTwipsPerPixel / c.twipsPerUnitY();
     std::vector<QRectF> wiped;
-    c.setFont("MS Serif", 14, true);
+    c.setFont(kSerif, 14, true);
     auto verdictPlace = [&](const QString& text, double y) {
         wiped.emplace_back(
             QPointF(verdictX - pixelX, y - pixelY),
@@ -205,7 +205,7 @@ void TypedTextWindow::WipeVerdicts() {
     verdictPlace("DA", verdictY - 750);
     verdictPlace(fromCp1250(clozeAnswer), verdictY);
 
-    c.setFont("MS Sans Serif", 12, true);
+    c.setFont(kSansSerif, 12, true);
     const double lineHeight = c.textHeight();
     std::vector<const PrintedLine*> reached;
     for (const PrintedLine& line : printedLines_) {

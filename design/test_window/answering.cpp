@@ -126,7 +126,7 @@ void TestWindow::Form_KeyPress(int& keyAscii) {
 void TestWindow::Judge(char letter, int top) {
     Canvas& c = canvas();
     const bool right = correctLetter == std::string(1, letter);
-    c.setFont("MS Serif", 14, true);
+    c.setFont(kSerif, 14, true);
     c.setForeColor(right ? correctColor() : kLightRed);
     c.currentX = layout_.question.verdictX;
     c.currentY = static_cast<std::int16_t>(top + 4);

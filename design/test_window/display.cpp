@@ -46,7 +46,7 @@ void TestWindow::ShowQuestion() {
             basKvizomat.pictureFolder + pictureFileName(test_, questionIndex % questionCount + 1)));
     }
 
-    c.setFont("MS Sans Serif", 12, true);
+    c.setFont(kSansSerif, 12, true);
     c.setForeColor(quickReviewMode || reviewMode ? kGrey : kBlack);
     c.currentY = layout_.question.textTop;
     answerGiven = false;
@@ -74,7 +74,7 @@ void TestWindow::ShowQuestion() {
                 continue;
             *tops[k] = static_cast<int>(basic::roundHalfEven(c.currentY));
             if (k == 0)
-                c.setFont("MS Sans Serif", 12, false);
+                c.setFont(kSansSerif, 12, false);
         }
         if (line.correctLetter != 0)
             correctLetter = std::string(1, line.correctLetter);
@@ -98,7 +98,7 @@ void TestWindow::ShowQuestion() {
             if (stored != 'a' + k)
                 continue;
             firstAttemptOpen = false;
-            c.setFont("MS Serif", 14, true);
+            c.setFont(kSerif, 14, true);
             c.currentX = layout_.question.verdictX;
             c.currentY = *tops[k] + 4;
             answerGiven = true;

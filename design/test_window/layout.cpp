@@ -18,7 +18,6 @@ namespace kviz {
 
 namespace {
 
-const QString kHeaderFont = "MS Sans Serif";
 // The least space between a header text and the next one to its right, twips.
 constexpr int kHeaderGap = 90;
 
@@ -35,7 +34,7 @@ QPixmap toolbarPicture(int image) {
     painter.setPen(QColor(colours::kGrey));
     painter.drawRect(0, 0, 19, 19);
     painter.setPen(face);
-    painter.setFont(Canvas::screenFont("MS Sans Serif", 9, true));
+    painter.setFont(Canvas::screenFont(kSansSerif, 9, true));
     painter.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, symbols[image - 1]);
     return pixmap;
 }
@@ -43,7 +42,7 @@ QPixmap toolbarPicture(int image) {
 // The largest type of the header font, from 12 points down to 8.25, in which the text and the
 // extra pixels around it fit in the room (twips); the smallest one when none does.
 double fittingSize(const QString& text, int extraPixels, int roomTwips) {
-    return Canvas::fittingSize(kHeaderFont, true, text, extraPixels, roomTwips);
+    return Canvas::fittingSize(kSansSerif, true, text, extraPixels, roomTwips);
 }
 
 // Lets a header box widen to show its whole text, as a label with auto size does: never
@@ -70,7 +69,7 @@ void widenWithItsText(ComboBox& box, const Control& neighbour) {
                          const double size = fittingSize(text, margins, room);
                          if (size != *shownSize) {
                              *shownSize = size;
-                             box.setFont(kHeaderFont, size, true);
+                             box.setFont(kSansSerif, size, true);
                          }
                          const int pixels = combo->fontMetrics().horizontalAdvance(text) + margins;
                          const int needed = static_cast<int>(pixels * Canvas::kTwipsPerPixel);
@@ -124,12 +123,12 @@ void TestWindow::buildControls() {
 
     lblTekucevreme = &add<Label>("lblTekucevreme", strip1, QString());
     lblTekucevreme->setBounds(7710, 0, 1815, 390);
-    lblTekucevreme->setFont("MS Serif", 13.5, true);
+    lblTekucevreme->setFont(kSerif, 13.5, true);
     lblTekucevreme->setAutoSize(true);
 
     Picture2 = &add<PictureBox>("Picture2", client);
     Picture2->setBounds(0, 343, 9536, 703);
-    Picture2->setBackColor(Qt::white);
+    Picture2->setBackColor(kWhite);
     QWidget* strip2 = Picture2->container();
 
     lblKandidat = &add<Label>("lblKandidat", strip2, "Kandidat:");
@@ -149,7 +148,7 @@ void TestWindow::buildControls() {
     for (Control* header : std::initializer_list<Control*>{
              lblKandidat, cmbKandidat, lblPitanje, cmbPitanje, lblUkupnoodgovora, lblTacnihodgovora,
              lblOcenaPolozioNijepolozio})
-        header->setFont(kHeaderFont, 12, true);
+        header->setFont(kSansSerif, 12, true);
     // The counts, the grade and the candidate's name can outgrow the designed widths.
     for (Label* grows : {lblUkupnoodgovora, lblTacnihodgovora, lblOcenaPolozioNijepolozio})
         grows->setAutoSize(true);
@@ -163,7 +162,7 @@ void TestWindow::buildControls() {
     lblPitanje2 = &add<Label>("lblPitanje2", client, "1.");
     const Placement& number = layout_.questionNumberLabel;
     lblPitanje2->setBounds(number.left, number.top, number.width, number.height);
-    lblPitanje2->setFont(kHeaderFont, 12, true);
+    lblPitanje2->setFont(kSansSerif, 12, true);
     lblPitanje2->setAutoSize(true);
     VScrollzapitanje = &add<VScrollBar>("VScrollzapitanje", client);
     const Placement& bar = layout_.scrollBar;
@@ -171,14 +170,14 @@ void TestWindow::buildControls() {
 
     Picture3 = &add<PictureBox>("Picture3", client);
     Picture3->setBounds(0, 5576, 9528, 229);
-    Picture3->setBackColor(Qt::white);
+    Picture3->setBackColor(kWhite);
     lblPomocuprvomredu = &add<Label>("lblPomocuprvomredu", Picture3->container(), kTypeTheNumber);
     lblPomocuprvomredu->setBounds(2900, 0, 3585, 180);
     lblPomocuprvomredu->setAutoSize(true);
 
     Picture4 = &add<PictureBox>("Picture4", client);
     Picture4->setBounds(0, layout_.elapsedStripTop, 4575, 343);
-    Picture4->setBackColor(Qt::white);
+    Picture4->setBackColor(kWhite);
     lblProteklovreme = &add<Label>("lblProteklovreme", Picture4->container(),
                                    "Proteklo vreme: 0. minuta od 360. minuta");
     lblProteklovreme->setBounds(0, 0, 4605, 255);
@@ -397,7 +396,7 @@ void TestWindow::ShowQuestionNumber(const QString& caption) {
                      layout_.questionNumberLabel.left;
     if (room > 0 && caption.size() != numberCaptionLength_) {
         numberCaptionLength_ = static_cast<int>(caption.size());
-        lblPitanje2->setFont(kHeaderFont, fittingSize(caption, 2, room - kHeaderGap / 3), true);
+        lblPitanje2->setFont(kSansSerif, fittingSize(caption, 2, room - kHeaderGap / 3), true);
     }
     lblPitanje2->setCaption(caption);
 }

@@ -150,7 +150,7 @@ void TestWindow::DemonstrationStep() {
         correctLetter.size() == 1 && correctLetter[0] >= 'a' && correctLetter[0] <= 'd';
     if (order.markRightAnswer && (marked || order.markWithoutMarkedAnswer)) {
         Canvas& c = canvas();
-        c.setFont("MS Serif", 14, true);
+        c.setFont(kSerif, 14, true);
         c.setForeColor(correctColor());
         c.currentX = layout_.question.verdictX;
         if (marked)
