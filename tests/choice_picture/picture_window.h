@@ -47,13 +47,6 @@ protected:
         return window;
     }
     // The texts drawn since the last clear.
-    static std::vector<DrawOp> texts(TestWindow& w) {
-        std::vector<DrawOp> out;
-        for (const auto& op : w.canvas().log())
-            if (op.kind == DrawOp::Kind::Text)
-                out.push_back(op);
-        return out;
-    }
     static std::vector<DrawOp> boxes(TestWindow& w) {
         std::vector<DrawOp> out;
         for (const auto& op : w.canvas().log())

@@ -59,13 +59,6 @@ protected:
         window->show();
         return window;
     }
-    static std::vector<DrawOp> texts(const TestWindow& w) {
-        std::vector<DrawOp> out;
-        for (const auto& op : const_cast<TestWindow&>(w).canvas().log())
-            if (op.kind == DrawOp::Kind::Text)
-                out.push_back(op);
-        return out;
-    }
 };
 
 TEST_F(Startup, FirstStartCreatesTheStateFoldersAndAnEmptyList) {

@@ -84,6 +84,15 @@ protected:
         }
     }
 
+    // The texts drawn on the window since the last clear.
+    static std::vector<DrawOp> texts(Form& w) {
+        std::vector<DrawOp> out;
+        for (const auto& op : w.canvas().log())
+            if (op.kind == DrawOp::Kind::Text)
+                out.push_back(op);
+        return out;
+    }
+
     void writeCandidateList(const std::string& bytes) {
         std::filesystem::create_directories(stateRoot());
         writeBytes(stateRoot() / "Kandidat.ime", bytes);

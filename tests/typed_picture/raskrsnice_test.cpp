@@ -43,13 +43,6 @@ protected:
             w.txtOdgovor[i]->setText(boxes[i]);
         w.txtOdgovor_KeyUp();
     }
-    static std::vector<DrawOp> texts(frmRaskrsnice& w) {
-        std::vector<DrawOp> out;
-        for (const auto& op : w.canvas().log())
-            if (op.kind == DrawOp::Kind::Text)
-                out.push_back(op);
-        return out;
-    }
     static int visibleBoxes(frmRaskrsnice& w) {
         int n = 0;
         for (TextBox* box : w.txtOdgovor)

@@ -49,13 +49,6 @@ protected:
         w.txtOdgovor[0]->setText(text);
         w.txtOdgovor_KeyUp();
     }
-    static std::vector<DrawOp> texts(TypedTextWindow& w) {
-        std::vector<DrawOp> out;
-        for (const auto& op : w.canvas().log())
-            if (op.kind == DrawOp::Kind::Text)
-                out.push_back(op);
-        return out;
-    }
     static char result(TypedTextWindow& w, int q) {
         return w.resultLetters[static_cast<std::size_t>(q)];
     }
