@@ -76,12 +76,18 @@ std::optional<std::vector<std::string>> readLines(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())
         return std::nullopt;
-    // One byte past the bound tells a file too large, however it grows while it is read.
-    std::string data(kLargestTextFile + 1, '\0');
-    in.read(data.data(), static_cast<std::streamsize>(data.size()));
-    if (in.bad() || static_cast<std::uintmax_t>(in.gcount()) > kLargestTextFile)
+    // Read in pieces, up to one byte past the bound, which tells a file too large however it
+    // grows while it is read.
+    std::string data;
+    char piece[64 * 1024];
+    while (data.size() <= kLargestTextFile) {
+        const std::size_t wanted = std::min(sizeof piece, kLargestTextFile + 1 - data.size());
+        if (in.read(piece, static_cast<std::streamsize>(wanted)).gcount() <= 0)
+            break;
+        data.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad() || data.size() > kLargestTextFile)
         return std::nullopt;
-    data.resize(static_cast<std::size_t>(in.gcount()));
     // A file with CR LF anywhere is a CR LF file, where a lone LF or CR belongs to its line;
     // otherwise its lines end with LF, or with CR where it has no LF either.
     const std::string end = data.find("\r\n") != std::string::npos ? "\r\n"
