@@ -41,7 +41,6 @@
 
 #include <QColor>
 #include <array>
-#include <set>
 #include <string>
 #include <vector>
 
