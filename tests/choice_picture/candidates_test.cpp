@@ -86,7 +86,7 @@ TEST_F(Candidates, EnterInTheComboSelectsOrAppends) {
     fakes.dialogs.answers = {""}; // the start-up prompt is cancelled
     auto w = start(3);
     EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbKandidat_GotFocus();
     EXPECT_FALSE(w->keyPreview);
     EXPECT_EQ(w->lblPomocuprvomredu->caption(),
@@ -106,7 +106,7 @@ TEST_F(Candidates, LongNames) {
     fakes.dialogs.answers = {"abcdefghijklmnopqrstuvwxy"};
     w->mnuKandidat_Click();
     EXPECT_EQ(basKvizomat.candidateName, "ABCDEFGHIJKLMNOPQRST");
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbKandidat->setText("abcdefghijklmnopqrstuvwxy");
     w->cmbKandidat_KeyPress(enter);
     EXPECT_EQ(basKvizomat.candidateName, "ABCDEFGHIJKLMNOPQRSTUVWXY");
@@ -115,7 +115,7 @@ TEST_F(Candidates, LongNames) {
 TEST_F(Candidates, EmptyNameIsRefused) {
     auto w = start(3);
     basKvizomat.candidateName = "PERA";
-    int enter = 13;
+    int enter = keys::Return;
     for (const QString& empty : {QString(""), QString("\n\r\t"), QString::fromUtf8("\xd0\x96")}) {
         fakes.dialogs.calls.clear();
         w->cmbKandidat->setText(empty);
@@ -137,7 +137,7 @@ TEST_F(Candidates, NamesKeepOnlyPrintableCharactersOfTheListFile) {
     fakes.dialogs.answers = {QString::fromUtf8("pe\nra\x01 \xc5\xa1\xd0\x96")}; // s caron kept
     w->mnuKandidat_Click();
     EXPECT_EQ(basKvizomat.candidateName, "PERA \x8a");
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbKandidat->setText(QString("mi\r\nka"));
     w->cmbKandidat_KeyPress(enter);
     w->SaveSession();
@@ -171,7 +171,7 @@ TEST_F(Candidates, ChoosingAnotherCandidateSavesTheOneAtWorkAndStartsClean) {
     w->ShowNextQuestion();
     key(*w, 'a');
     ASSERT_EQ(basKvizomat.answeredCount, 1);
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbKandidat->setText("pera");
     w->cmbKandidat_KeyPress(enter);
     // ANA's work, the question on screen counted too, went to her file.
@@ -202,7 +202,7 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
     const auto anasFile = stateRoot() / "SSITABCD" / "BrZadPit.1";
     std::filesystem::remove(anasFile);
     std::filesystem::create_directories(anasFile); // it cannot be written
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbKandidat->setText("pera");
     QString shownWithTheBox;
     fakes.dialogs.whileOpen = [&](const DialogCall&) { shownWithTheBox = w->cmbKandidat->text(); };

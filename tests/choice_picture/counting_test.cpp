@@ -33,7 +33,7 @@ TEST_F(Counting, LeavingAnAnsweredQuestionCountsIt) {
 TEST_F(Counting, EveryRouteOfLeavingCountsOnce) {
     auto w = start(10);
     auto* bar = static_cast<QScrollBar*>(w->VScrollzapitanje->widget());
-    int enter = 13;
+    int enter = keys::Return;
     const std::vector<std::pair<const char*, std::function<void()>>> routes = {
         {"next", [&] { w->ShowNextQuestion(); }},
         {"go-to prompt",

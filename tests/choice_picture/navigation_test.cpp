@@ -152,7 +152,7 @@ TEST_F(Navigation, QuestionBoxOutOfRangeKeepsTheQuestionOnScreen) {
     auto w = start(15);
     w->questionIndex = 3;
     w->ShowQuestion();
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbPitanje->setText("99999999999"); // far beyond 16 bits too
     w->cmbPitanje_KeyPress(enter);
     EXPECT_EQ(beeps(), 1);

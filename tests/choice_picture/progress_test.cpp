@@ -148,7 +148,7 @@ TEST_F(ProgressWithAna, EntryZeroLoadsTheTemplate) {
     key(*w, 'b');
     w->ShowNextQuestion();
     w->SaveSession();
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbKandidat->setText("NOVI KANDIDAT");
     w->cmbKandidat_KeyPress(enter);
     EXPECT_EQ(candidateRoster.owner(), 0);

@@ -157,7 +157,7 @@ TEST_F(Demonstration, IzlazGivesTheWindowBackAtOnce) {
     w->ShowNextQuestion();
     w->cmdBrziPregled->press();
     tick(*w);
-    int esc = 27;
+    int esc = keys::Escape;
     w->Form_KeyPress(esc);
     EXPECT_TRUE(allEnabled(*w));
     EXPECT_EQ(w->questionIndex, 2);

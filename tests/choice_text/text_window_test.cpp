@@ -190,7 +190,7 @@ TEST_F(TextWindows, EachWindowKeepsItsOwnProgress) {
     windows.current()->imgtoolbar[1]->onClick(); // text questions
     TestWindow* text = windows.current();
     EXPECT_EQ(text->test().testWord, "suvaabcd");
-    int enter = 13;
+    int enter = keys::Return;
     text->cmbKandidat->setText("MIKA");
     text->cmbKandidat_KeyPress(enter);
     text->imgtoolbar[1]->onClick(); // its own image only beeps

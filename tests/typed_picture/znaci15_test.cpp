@@ -126,7 +126,7 @@ TEST_F(FifteenSigns, AnotherWindowLeavesTheAnswerBeingTyped) {
 
 TEST_F(FifteenSigns, QuestionBoxAndGoToWorkInQuestionNumbers) {
     auto w = open(20);
-    int enter = 13;
+    int enter = keys::Return;
     w->cmbPitanje->setText("23");
     w->cmbPitanje_KeyPress(enter);
     EXPECT_EQ(w->questionIndex, 2);
