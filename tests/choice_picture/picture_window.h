@@ -46,14 +46,6 @@ protected:
         window->show();
         return window;
     }
-    // The texts drawn since the last clear.
-    static std::vector<DrawOp> boxes(TestWindow& w) {
-        std::vector<DrawOp> out;
-        for (const auto& op : w.canvas().log())
-            if (op.kind == DrawOp::Kind::Box)
-                out.push_back(op);
-        return out;
-    }
     // A click on the surface at a point in canvas units, as the window's events deliver it.
     static void clickAt(TestWindow& w, double x, double y) {
         w.dispatchMouseMove(0, 0, {x, y});

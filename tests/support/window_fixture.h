@@ -84,14 +84,16 @@ protected:
         }
     }
 
-    // The texts drawn on the window since the last clear.
-    static std::vector<DrawOp> texts(Form& w) {
+    // What was drawn on the window since the last clear, of one kind: the texts, the boxes.
+    static std::vector<DrawOp> drawn(Form& w, DrawOp::Kind kind) {
         std::vector<DrawOp> out;
         for (const auto& op : w.canvas().log())
-            if (op.kind == DrawOp::Kind::Text)
+            if (op.kind == kind)
                 out.push_back(op);
         return out;
     }
+    static std::vector<DrawOp> texts(Form& w) { return drawn(w, DrawOp::Kind::Text); }
+    static std::vector<DrawOp> boxes(Form& w) { return drawn(w, DrawOp::Kind::Box); }
 
     void writeCandidateList(const std::string& bytes) {
         std::filesystem::create_directories(stateRoot());
