@@ -36,13 +36,6 @@ protected:
         w->show();
         return w;
     }
-    static std::vector<DrawOp> ops(TestWindow& w, DrawOp::Kind kind) {
-        std::vector<DrawOp> out;
-        for (const auto& op : w.canvas().log())
-            if (op.kind == kind)
-                out.push_back(op);
-        return out;
-    }
     static void click(TestWindow& w, double x, double y) {
         w.Form_MouseMove(0, 0, x, y);
         w.Form_Click();
@@ -81,18 +74,18 @@ TEST_F(TextWindows, LayoutOfBothWindows) {
 
 TEST_F(TextWindows, QuestionDrawnFromTheLeftEdge) {
     auto w = open<frmSuvapitsaponudjABCDodgovorima>();
-    auto lines = ops(*w, DrawOp::Kind::Text);
+    auto lines = drawn(*w, DrawOp::Kind::Text);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_DOUBLE_EQ(lines[0].at.x(), 790);
     EXPECT_DOUBLE_EQ(lines[0].at.y(), 1328);
     EXPECT_EQ(lines[0].text.size(), 73);
     EXPECT_EQ(w->correctLetter, "b");
-    EXPECT_EQ(ops(*w, DrawOp::Kind::Box).back().rect,
+    EXPECT_EQ(drawn(*w, DrawOp::Kind::Box).back().rect,
               QRectF(QPointF(0, 1320), QPointF(11780, 6800)));
     int a = 'a';
     w->Form_KeyPress(a);
-    EXPECT_EQ(ops(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topA + 4));
-    EXPECT_EQ(ops(*w, DrawOp::Kind::Text).back().text, "NE");
+    EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topA + 4));
+    EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().text, "NE");
 }
 
 TEST_F(TextWindows, ThirteenLinesWithoutAClosingRecord) {
@@ -102,8 +95,8 @@ TEST_F(TextWindows, ThirteenLinesWithoutAClosingRecord) {
     writeBank("ppomabcd", "ppomabcd.pit", choiceBank("1", {full}, 73, 13));
     frmSuvapitizPrvepomocisaponudjABCDodg w(services());
     w.show();
-    EXPECT_EQ(ops(w, DrawOp::Kind::Text).size(), 13u);
-    EXPECT_EQ(ops(w, DrawOp::Kind::Box).back().rect,
+    EXPECT_EQ(drawn(w, DrawOp::Kind::Text).size(), 13u);
+    EXPECT_EQ(drawn(w, DrawOp::Kind::Box).back().rect,
               QRectF(QPointF(0, 1320), QPointF(11740, 6800)));
 }
 
@@ -117,31 +110,31 @@ TEST_F(TextWindows, AnswerAreaAndGoToZone) {
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1);
     click(*w, 790, w->topB); // the answer area starts at X 790
     EXPECT_EQ(w->answerLetters[1], 'b');
-    EXPECT_EQ(ops(*w, DrawOp::Kind::Box).back().rect,
+    EXPECT_EQ(drawn(*w, DrawOp::Kind::Box).back().rect,
               QRectF(QPointF(810, w->topB + 10), QPointF(11740, w->topC - 10)));
 }
 
 TEST_F(TextWindows, HoverFrameEdges) {
     auto text = open<frmSuvapitsaponudjABCDodgovorima>();
     text->Form_MouseMove(0, 0, 11760, text->topA);
-    EXPECT_EQ(ops(*text, DrawOp::Kind::Box).back().rect,
+    EXPECT_EQ(drawn(*text, DrawOp::Kind::Box).back().rect,
               QRectF(QPointF(790, text->topA), QPointF(11760, text->topB)));
-    EXPECT_EQ(ops(*text, DrawOp::Kind::Box).back().color, QColor(128, 128, 128));
+    EXPECT_EQ(drawn(*text, DrawOp::Kind::Box).back().color, QColor(128, 128, 128));
     text->Form_MouseMove(0, 0, 11761, text->topA);
-    EXPECT_EQ(ops(*text, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
+    EXPECT_EQ(drawn(*text, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
 
     auto firstAid = open<frmSuvapitizPrvepomocisaponudjABCDodg>();
     firstAid->Form_MouseMove(0, 0, 11720, firstAid->topA);
-    EXPECT_EQ(ops(*firstAid, DrawOp::Kind::Box).back().rect.right(), 11720);
+    EXPECT_EQ(drawn(*firstAid, DrawOp::Kind::Box).back().rect.right(), 11720);
     firstAid->Form_MouseMove(0, 0, 11721, firstAid->topA);
-    EXPECT_EQ(ops(*firstAid, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
+    EXPECT_EQ(drawn(*firstAid, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
 }
 
 TEST_F(TextWindows, DemonstrationDrawsOneMoreQuestionBeforeItStops) {
     auto w = open<frmSuvapitsaponudjABCDodgovorima>(4);
     w->cmdBrziPregled->press();
     w->tmrTimer1_Timer(); // question 1 marked
-    EXPECT_EQ(ops(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topB + 4));
+    EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topB + 4));
     w->Form_Click();    // a stop request
     QStringList marked; // the questions marked "DA" in the demonstration's grey look
     QObject::connect(&w->canvas(), &Canvas::changed, [&] {
@@ -163,7 +156,7 @@ TEST_F(TextWindows, DemonstrationMarkWithoutACorrectAnswer) {
     w.show();
     w.cmdBrziPregled->press();
     w.tmrTimer1_Timer();
-    const DrawOp mark = ops(w, DrawOp::Kind::Text).back();
+    const DrawOp mark = drawn(w, DrawOp::Kind::Text).back();
     EXPECT_EQ(mark.text, "DA");
     EXPECT_NEAR(mark.at.y(), w.answersBottom, 0.5); // where the drawing ended
 }
