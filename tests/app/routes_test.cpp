@@ -3,6 +3,7 @@
 // the question each leads to, whether a mode runs, and outside the modes where the focus is.
 #include "app/window_switch.h"
 #include "tests/support/held_key.h"
+#include "tests/support/menus.h"
 #include "tests/support/window_fixture.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
                                c->widget()->mapTo(w.window(), c->widget()->rect().center()));
         };
     };
-    const auto menu = [](MenuItem* item) { return [item] { item->choose(); }; };
+    const auto menu = [](MenuItem* item) { return [item] { testing::chooseFromMenuBar(item); }; };
     const auto asking = [&](const char* answer, std::function<void()> act) {
         return [this, answer, act] {
             fakes.dialogs.answers = {answer};

@@ -2,7 +2,7 @@
 // inserts or completes entries, the picture read ahead, the progress bar's range and the pie
 // chart's slices.
 #include "tests/platform/recording_form.h"
-#include "tests/support/box_menu.h"
+#include "tests/support/menus.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // The intersections test: keys, live scoring, the verdict, counting and the stored answers.
-#include "tests/support/box_menu.h"
+#include "tests/support/menus.h"
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_raskrsnice.h"
 #include "typed_picture/frm_saobracajni_znaci15.h"

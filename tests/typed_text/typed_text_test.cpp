@@ -1,6 +1,6 @@
 // The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
 // progress rows, review and demonstration.
-#include "tests/support/box_menu.h"
+#include "tests/support/menus.h"
 #include "tests/support/window_fixture.h"
 #include "typed_text/frm_typed_text.h"
 
