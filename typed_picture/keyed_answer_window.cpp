@@ -17,8 +17,8 @@ KeyedAnswerWindow::KeyedAnswerWindow(Services services, const TestDescriptor& te
 TextBox& KeyedAnswerWindow::AddKeyedBox(QWidget* parent, int index) {
     TextBox& box = AddAnswerBox(parent, QString("txtOdgovor%1").arg(index));
     box.setMaxLength(boxWidth_);
-    box.onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
-    box.onUserChange = [this] { txtOdgovor_KeyUp(); }; // the box's menu, a drop, Undo
+    // Judged once at each change the user makes: by a key, the box's menu, a drop, Undo.
+    box.onUserChange = [this] { txtOdgovor_KeyUp(); };
     return box;
 }
 

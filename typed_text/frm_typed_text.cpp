@@ -41,8 +41,8 @@ TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, 
         box.setForeColor(firstAid ? QApplication::palette().color(QPalette::Highlight)
                                   : QColor(0, 0, 255));
     }
-    // Judged as it changes, also without a key: by the box's menu, a drop, Undo.
-    txtOdgovor[0]->onKeyUp = [this](int&, int) { txtOdgovor_KeyUp(); };
+    // Judged once at each change the user makes: by a key, the box's menu, a drop, Undo. A key
+    // that changes nothing leaves the verdict as it was.
     txtOdgovor[0]->onUserChange = [this] { txtOdgovor_KeyUp(); };
     for (TextBox* box : txtOdgovor)
         box->onChange = [this] { txtOdgovor_Change(); };
