@@ -295,9 +295,9 @@ TEST_F(Startup, NoQuestionStillGivesTheHelpLineOfAnswering) {
     auto w = start(); // no question file
     const QString answering = "Kliknite misom na ponudjeni a) ili b) odgovor.";
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
-    w->cmdKrajrada->press(); // leaves the review
+    clickOn(w->cmdKrajrada); // leaves the review
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
 }
 
