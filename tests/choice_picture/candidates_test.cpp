@@ -239,7 +239,7 @@ TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
 }
 
 // A progress file that cannot be written is reported, and the end of work asks whether to end
-// without it; Ne keeps the window with the work, whatever ended it.
+// without it; Ne keeps the window with the work and its help line, whatever ended it.
 TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
     std::filesystem::create_directories(stateRoot() / "SSITABCD" / "BrZadPit.1");
     auto w = startAsAna(3);
@@ -271,6 +271,9 @@ TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
         EXPECT_TRUE(w->window()->isVisible());
         EXPECT_TRUE(w->tmrTimer1->enabled());
         EXPECT_EQ(w->answerLetters[1], 'b');
+        EXPECT_TRUE(w->lblPomocuprvomredu->visible()); // the help line of answering is back
+        EXPECT_EQ(w->lblPomocuprvomredu->caption(),
+                  "Kliknite misom na ponudjeni a), b) ili c) odgovor.");
     }
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1 + 5);
     fakes.dialogs.answers = {"da"};
