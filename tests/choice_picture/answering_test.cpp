@@ -233,7 +233,6 @@ TEST_F(Answering, GreenFrameAndHoverFrame) {
     // While a header box has the focus the window leaves the mouse alone; then without the
     // option, the green frame only.
     for (ComboBox* box : {w->cmbPitanje, w->cmbKandidat}) {
-        QApplication::setActiveWindow(w->window());
         box->setFocus();
         count = w->canvas().log().size();
         QTest::mouseMove(w->surface(),

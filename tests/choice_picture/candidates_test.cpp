@@ -2,9 +2,9 @@
 #include "platform/files.h"
 #include "small_windows/frm_skracenatabela.h"
 #include "tests/choice_picture/picture_window.h"
+#include "tests/support/menus.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 
 namespace kviz {
@@ -86,17 +86,15 @@ TEST_F(Candidates, EnterInTheComboSelectsOrAppends) {
     fakes.dialogs.answers = {""}; // the start-up prompt is cancelled
     auto w = start(3);
     EXPECT_EQ(basKvizomat.candidateName, "Novi kandidat");
-    int enter = keys::Return;
-    w->cmbKandidat_GotFocus();
+    w->cmbKandidat->setFocus();
     EXPECT_FALSE(w->keyPreview);
     EXPECT_EQ(w->lblPomocuprvomredu->caption(),
               "Upisite ili izaberite ime Kandidata i pritisnite Enter.");
     w->cmbKandidat->setText("ana");
-    w->cmbKandidat_KeyPress(enter);
+    press(*w, Qt::Key_Return);
     EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
     EXPECT_EQ(w->cmbKandidat->listCount(), 2);
-    w->cmbKandidat->setText("ana ");
-    w->cmbKandidat_KeyPress(enter);
+    enterIn(*w, w->cmbKandidat, "ana ");
     EXPECT_EQ(w->cmbKandidat->items(), (QStringList{"NOVI KANDIDAT", "ANA", "ANA "}));
     EXPECT_EQ(candidateRoster.owner(), 2);
 }
@@ -104,22 +102,18 @@ TEST_F(Candidates, EnterInTheComboSelectsOrAppends) {
 TEST_F(Candidates, LongNames) {
     auto w = start(3);
     fakes.dialogs.answers = {"abcdefghijklmnopqrstuvwxy"};
-    w->mnuKandidat_Click();
+    testing::chooseFromMenuBar(w->mnuKandidat);
     EXPECT_EQ(basKvizomat.candidateName, "ABCDEFGHIJKLMNOPQRST");
-    int enter = keys::Return;
-    w->cmbKandidat->setText("abcdefghijklmnopqrstuvwxy");
-    w->cmbKandidat_KeyPress(enter);
+    enterIn(*w, w->cmbKandidat, "abcdefghijklmnopqrstuvwxy");
     EXPECT_EQ(basKvizomat.candidateName, "ABCDEFGHIJKLMNOPQRSTUVWXY");
 }
 
 TEST_F(Candidates, EmptyNameIsRefused) {
     auto w = start(3);
     basKvizomat.candidateName = "PERA";
-    int enter = keys::Return;
     for (const QString& empty : {QString(""), QString("\n\r\t"), QString::fromUtf8("\xd0\x96")}) {
         fakes.dialogs.calls.clear();
-        w->cmbKandidat->setText(empty);
-        w->cmbKandidat_KeyPress(enter);
+        enterIn(*w, w->cmbKandidat, empty);
         const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->text, "\nIme kandidata mora sadrzati\n\nnajmanje jedan znak.");
@@ -135,16 +129,14 @@ TEST_F(Candidates, EmptyNameIsRefused) {
 TEST_F(Candidates, NamesKeepOnlyPrintableCharactersOfTheListFile) {
     auto w = start(3);
     fakes.dialogs.answers = {QString::fromUtf8("pe\nra\x01 \xc5\xa1\xd0\x96")}; // s caron kept
-    w->mnuKandidat_Click();
+    testing::chooseFromMenuBar(w->mnuKandidat);
     EXPECT_EQ(basKvizomat.candidateName, "PERA \x8a");
-    int enter = keys::Return;
-    w->cmbKandidat->setText(QString("mi\r\nka"));
-    w->cmbKandidat_KeyPress(enter);
+    enterIn(*w, w->cmbKandidat, "mi\r\nka");
     w->SaveSession();
     // One name a line: the line breaks could not split the list.
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nPERA \x8a\r\nMIKA\r\n");
-    fakes.dialogs.answers = {"\x01\x02"};
-    w->mnuKandidat_Click(); // nothing printable: as a cancelled prompt, which keeps MIKA
+    fakes.dialogs.answers = {"\x01\x02"}; // nothing printable: as a cancelled prompt, keeps MIKA
+    testing::chooseFromMenuBar(w->mnuKandidat);
     EXPECT_EQ(basKvizomat.candidateName, "MIKA");
     EXPECT_EQ(candidateRoster.owner(), 2);
 }
@@ -153,9 +145,9 @@ TEST_F(Candidates, PickWithoutEnterChangesNothing) {
     auto w = startAsAna(3, "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
     ASSERT_EQ(candidateRoster.owner(), 1);
     key(*w, 'b');
-    w->cmbKandidat_GotFocus();
+    w->cmbKandidat->setFocus();
     w->cmbKandidat->setListIndex(2); // picked from the drop-down list
-    w->cmbKandidat_LostFocus();
+    w->cmdReset->setFocus();
     EXPECT_EQ(w->cmbKandidat->text(), "ANA");
     EXPECT_EQ(w->cmbKandidat->listIndex(), 1);
     EXPECT_TRUE(w->keyPreview);
@@ -171,9 +163,7 @@ TEST_F(Candidates, ChoosingAnotherCandidateSavesTheOneAtWorkAndStartsClean) {
     w->ShowNextQuestion();
     key(*w, 'a');
     ASSERT_EQ(basKvizomat.answeredCount, 1);
-    int enter = keys::Return;
-    w->cmbKandidat->setText("pera");
-    w->cmbKandidat_KeyPress(enter);
+    enterIn(*w, w->cmbKandidat, "pera");
     // ANA's work, the question on screen counted too, went to her file.
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
               std::string("2 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n2 Tacnih odgovora\r\n"
@@ -186,8 +176,7 @@ TEST_F(Candidates, ChoosingAnotherCandidateSavesTheOneAtWorkAndStartsClean) {
     EXPECT_FALSE(w->answerGiven);
     EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
     // Back to ANA: her saved work comes back.
-    w->cmbKandidat->setText("ANA");
-    w->cmbKandidat_KeyPress(enter);
+    enterIn(*w, w->cmbKandidat, "ANA");
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_EQ(basKvizomat.answeredCount, 2);
     EXPECT_EQ(w->answerLetters[2], 'a');
@@ -202,11 +191,9 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
     const auto anasFile = stateRoot() / "SSITABCD" / "BrZadPit.1";
     std::filesystem::remove(anasFile);
     std::filesystem::create_directories(anasFile); // it cannot be written
-    int enter = keys::Return;
-    w->cmbKandidat->setText("pera");
     QString shownWithTheBox;
     fakes.dialogs.whileOpen = [&](const DialogCall&) { shownWithTheBox = w->cmbKandidat->text(); };
-    w->cmbKandidat_KeyPress(enter);
+    enterIn(*w, w->cmbKandidat, "pera");
     const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->title, "Greska");
@@ -226,7 +213,6 @@ TEST_F(Candidates, ANameGivenLaterJoinsTheCandidatesSavedWork) {
                 {"aN", "aT", std::string(2, '\0')});
     fakes.dialogs.answers = {""};
     auto w = start(3);
-    activate(*w);
     press(*w, Qt::Key_B);
     press(*w, Qt::Key_PageDown);
     fakes.dialogs.answers = {"ana"};
@@ -253,27 +239,27 @@ TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
 }
 
 // A progress file that cannot be written is reported, and the end of work asks whether to end
-// without it; Ne keeps the window with the work, whatever ended it.
+// without it; Ne keeps the window with the work and its help line, whatever ended it.
 TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
     std::filesystem::create_directories(stateRoot() / "SSITABCD" / "BrZadPit.1");
     auto w = startAsAna(3);
     key(*w, 'b');
     w->ShowNextQuestion();
-    QApplication::setActiveWindow(w->window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
-    const std::function<void()> ends[] = {
-        [&] { w->mnuTestKrajrada->choose(); },
-        [&] { QTest::mouseClick(w->cmdKrajrada->widget(), Qt::LeftButton); },
-        [&] { w->window()->close(); },
-        [&] {
-            fakes.clock.now = w->workStartTime + 360 * 60;
-            w->tmrTimer1_Timer();
-            w->tmrTimer1_Timer();   // asked once: the user ends the kept window ...
-            w->vremerada->choose(); // ... or chooses a limit, which asks again once reached
-            w->tmrTimer1_Timer();
-        },
+    const std::pair<const char*, std::function<void()>> ends[] = {
+        {"menu", [&] { testing::chooseFromMenuBar(w->mnuTestKrajrada); }},
+        {"button", [&] { clickOn(w->cmdKrajrada); }},
+        {"close box", [&] { w->window()->close(); }},
+        {"time limit",
+         [&] {
+             fakes.clock.now = w->workStartTime + 360 * 60;
+             w->tmrTimer1_Timer();
+             w->tmrTimer1_Timer(); // asked once: the user ends the kept window, or chooses a
+             testing::chooseFromMenuBar(w->vremerada); // limit, which asks again once reached
+             w->tmrTimer1_Timer();
+         }},
     };
-    for (const auto& end : ends) {
+    for (const auto& [name, end] : ends) {
+        SCOPED_TRACE(name);
         fakes.dialogs.answers = {"Ne"};
         end();
         const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
@@ -285,10 +271,13 @@ TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
         EXPECT_TRUE(w->window()->isVisible());
         EXPECT_TRUE(w->tmrTimer1->enabled());
         EXPECT_EQ(w->answerLetters[1], 'b');
+        EXPECT_TRUE(w->lblPomocuprvomredu->visible()); // the help line of answering is back
+        EXPECT_EQ(w->lblPomocuprvomredu->caption(),
+                  "Kliknite misom na ponudjeni a), b) ili c) odgovor.");
     }
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1 + 5);
     fakes.dialogs.answers = {"da"};
-    w->mnuTestKrajrada_Click();
+    testing::chooseFromMenuBar(w->mnuTestKrajrada);
     EXPECT_EQ(fakes.programEnd.count, 1);
     EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / "SSITABCD" / "BrZadPit.1"));
     // The other files are still written.
@@ -304,9 +293,9 @@ TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
 TEST_F(Candidates, ToolbarImageAndLabelAskForTheName) {
     auto w = start(3);
     fakes.dialogs.answers = {"ana", "mika"};
-    w->imgtoolbar[16]->onClick();
+    clickOn(w->imgtoolbar[16]);
     EXPECT_EQ(basKvizomat.candidateName, "ANA");
-    w->lblKandidat->onClick();
+    clickOn(w->lblKandidat);
     EXPECT_EQ(basKvizomat.candidateName, "MIKA");
     EXPECT_EQ(w->cmbKandidat->items(), (QStringList{"NOVI KANDIDAT", "ANA", "MIKA"}));
 }
@@ -319,8 +308,6 @@ namespace {
 
 TEST_F(Candidates, TypingANameIntoTheComboWithRealKeys) {
     auto w = start(3);
-    w->window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w->window(); }));
     w->cmbKandidat->setFocus();
     ASSERT_EQ(w->focusedControl(), w->cmbKandidat);
     EXPECT_FALSE(w->keyPreview); // letters go to the box, not to the answers
@@ -354,8 +341,6 @@ TEST_F(Candidates, TypingANameIntoTheComboWithRealKeys) {
 // keys back to the window.
 TEST_F(Candidates, RightClickWhileTheNameBoxHasTheFocus) {
     auto w = start(3);
-    QApplication::setActiveWindow(w->window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
     w->cmbKandidat->setFocus();
     ASSERT_FALSE(w->keyPreview);
     QTest::mouseClick(w->surface(), Qt::RightButton, {}, QPoint(300, 300));

@@ -33,7 +33,6 @@ TEST_F(Counting, LeavingAnAnsweredQuestionCountsIt) {
 TEST_F(Counting, EveryRouteOfLeavingCountsOnce) {
     auto w = start(10);
     auto* bar = static_cast<QScrollBar*>(w->VScrollzapitanje->widget());
-    int enter = keys::Return;
     const std::vector<std::pair<const char*, std::function<void()>>> routes = {
         {"next", [&] { w->ShowNextQuestion(); }},
         {"go-to prompt",
@@ -42,11 +41,7 @@ TEST_F(Counting, EveryRouteOfLeavingCountsOnce) {
              w->PromptGoToQuestion();
          }},
         {"previous", [&] { w->ShowPreviousQuestion(); }},
-        {"question box",
-         [&] {
-             w->cmbPitanje->setText("7");
-             w->cmbPitanje_KeyPress(enter);
-         }},
+        {"question box", [&] { enterIn(*w, w->cmbPitanje, "7"); }},
         {"scroll-bar arrow", [&] { bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
         {"thumb drag",
          [&] {
@@ -85,12 +80,12 @@ TEST_F(Counting, NothingIsCountedDuringAReview) {
     auto w = start(5);
     key(*w, 'b');
     w->ShowNextQuestion();
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     for (int q = 1; q <= 5; ++q) {
         key(*w, 'a'); // refused: nothing is recorded that could be counted
         w->ShowNextQuestion();
     }
-    w->cmdKrajrada->press(); // back at question 2, which was never answered
+    clickOn(w->cmdKrajrada); // back at question 2, which was never answered
     EXPECT_EQ(w->questionIndex, 2);
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 1);
@@ -123,7 +118,7 @@ TEST_F(Counting, Reset) {
         w->ShowNextQuestion();
         key(*w, 'a'); // question 2 answered, still on screen
         fakes.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-        QTest::mouseClick(w->cmdReset->widget(), Qt::LeftButton);
+        clickOn(w->cmdReset);
         const DialogCall* call = fakes.dialogs.last(DialogCall::Kind::Input);
         ASSERT_NE(call, nullptr) << c.name;
         EXPECT_TRUE(w->lblPomocuprvomredu->visible()) << c.name; // back after the box
@@ -158,7 +153,7 @@ TEST_F(Counting, ResetLetsAQuestionAnsweredBeforeCountAgain) {
     w->ShowNextQuestion();
     w->ShowPreviousQuestion(); // question 1, shown with its answer
     fakes.dialogs.answers = {"DA"};
-    w->cmdReset_Click();
+    clickOn(w->cmdReset);
     key(*w, 'b');
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 1);
@@ -166,7 +161,7 @@ TEST_F(Counting, ResetLetsAQuestionAnsweredBeforeCountAgain) {
 
 TEST_F(Counting, ResetWithNothingCountedOnlyBeeps) {
     auto w = start(5);
-    w->cmdReset_Click();
+    clickOn(w->cmdReset);
     EXPECT_EQ(beeps(), 1);
     EXPECT_TRUE(fakes.dialogs.calls.empty());
 }

@@ -1,6 +1,7 @@
 // The results table's routes and the end of work.
 #include "small_windows/frm_skracenatabela.h"
 #include "tests/choice_picture/picture_window.h"
+#include "tests/support/menus.h"
 
 namespace kviz {
 namespace {
@@ -10,12 +11,11 @@ using Ending = testing::PictureWindowTest;
 
 // The button, the menu item (F8), the three header labels and toolbar image 13.
 void openResultsTableByEveryRoute(TestWindow& w) {
-    w.cmdTabela->press();
-    w.mnuTabelaskracenatabela->choose();
-    w.lblUkupnoodgovora->onClick();
-    w.lblTacnihodgovora->onClick();
-    w.lblOcenaPolozioNijepolozio->onClick();
-    w.imgtoolbar[12]->onClick();
+    for (Control* c :
+         std::initializer_list<Control*>{w.cmdTabela, w.lblUkupnoodgovora, w.lblTacnihodgovora,
+                                         w.lblOcenaPolozioNijepolozio, w.imgtoolbar[12]})
+        QTest::mouseClick(c->widget(), Qt::LeftButton);
+    testing::chooseFromMenuBar(w.mnuTabelaskracenatabela);
 }
 
 class EndingAsAna : public Ending {
@@ -25,7 +25,7 @@ protected:
 
 TEST_F(EndingAsAna, NothingAnsweredSavesBeepsAndEnds) {
     auto w = startAsAna();
-    w->cmdKrajrada->press();
+    clickOn(w->cmdKrajrada);
     EXPECT_EQ(beeps(), 1);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
     EXPECT_EQ(fakes.programEnd.count, 1);
@@ -44,7 +44,7 @@ TEST_F(EndingAsAna, AnsweredWorkShowsTheTableBeforeTheEnd) {
         candidate = static_cast<frmSkracenatabela&>(form).lblKandidatskrtabela->caption();
         EXPECT_EQ(fakes.programEnd.count, 0);
     };
-    w->cmdKrajrada->press();
+    clickOn(w->cmdKrajrada);
     EXPECT_TRUE(savedBeforeTable);
     EXPECT_EQ(candidate, " ANA");
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title,
@@ -56,7 +56,7 @@ TEST_F(EndingAsAna, AnsweredWorkShowsTheTableBeforeTheEnd) {
 TEST_F(EndingAsAna, TheQuestionOnScreenIsCountedInTheTableAndTheFile) {
     auto w = startAsAna();
     key(*w, 'b');
-    w->cmdKrajrada->press();
+    clickOn(w->cmdKrajrada);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
     EXPECT_EQ(anaFile().substr(0, 43), "1 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
 }
@@ -65,7 +65,7 @@ TEST_F(EndingAsAna, MenuItemEndsWithoutTheTable) {
     auto w = startAsAna();
     key(*w, 'b');
     w->ShowNextQuestion();
-    w->mnuTestKrajrada->choose();
+    testing::chooseFromMenuBar(w->mnuTestKrajrada);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
     EXPECT_EQ(fakes.programEnd.count, 1);
     EXPECT_EQ(anaFile().substr(0, 43), "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
@@ -75,8 +75,8 @@ TEST_F(EndingAsAna, ToolbarImageEndsAsTheButtonDoesOnce) {
     auto w = startAsAna();
     key(*w, 'b');
     w->ShowNextQuestion();
-    w->imgtoolbar[17]->onClick();
-    w->cmdKrajrada_Click();
+    clickOn(w->imgtoolbar[17]);
+    clickOn(w->cmdKrajrada);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
     EXPECT_EQ(fakes.programEnd.count, 1);
 }
@@ -95,7 +95,7 @@ TEST_F(EndingAsAna, ClosingTheWindowSavesAndEnds) {
 TEST_F(EndingAsAna, DuringAReviewTheQuestionBeforeItIsSaved) {
     auto w = startAsAna(3);
     w->ShowNextQuestion();
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     w->ShowNextQuestion();
     w->ShowNextQuestion();
     ASSERT_EQ(w->questionIndex, 3);
@@ -108,7 +108,7 @@ TEST_F(EndingAsAna, DuringAReviewTheQuestionBeforeItIsSaved) {
 // texts of the tick before.
 TEST_F(EndingAsAna, TimeUpShowsTheMinutesOnTheBarOnly) {
     auto w = startAsAna();
-    w->mnuPodesavanjaVremerada5minuta->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada5minuta);
     fakes.clock.now = w->workStartTime + 240;
     w->tmrTimer1_Timer();
     fakes.clock.timeText = "12:05:00";
@@ -130,7 +130,7 @@ TEST_F(Ending, UnnamedCandidateIsAskedBeforeAnythingIsWritten) {
             listAtPrompt = readBytes(stateRoot() / "Kandidat.ime");
     };
     fakes.dialogs.answers = {"mika"};
-    w->cmdKrajrada->press();
+    clickOn(w->cmdKrajrada);
     EXPECT_EQ(listAtPrompt, "");
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nMIKA\r\n");
     EXPECT_TRUE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));

@@ -1,6 +1,7 @@
 // The help box and the About windows.
 #include "small_windows/frm_oprogramu.h"
 #include "tests/choice_picture/picture_window.h"
+#include "tests/support/menus.h"
 
 #include <QApplication>
 
@@ -31,29 +32,27 @@ TEST_F(Info, HelpTextFollowsTheAnswersAndTheMode) {
     for (const auto& c : cases) {
         w->questionIndex = c.question;
         w->ShowQuestion();
-        w->mnuPomocPomoczaaktivniprogram->choose();
+        testing::chooseFromMenuBar(w->mnuPomocPomoczaaktivniprogram);
         const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->text, c.text) << c.question;
         EXPECT_EQ(box->title, "Pomoc");
         EXPECT_EQ(box->icon, MessageIcon::Information);
     }
-    w->cmdBrziPregled->press();
-    w->imgtoolbar[18]->onClick(); // the menus are off, the toolbar is not
+    clickOn(w->cmdBrziPregled);
+    clickOn(w->imgtoolbar[18]); // the menus are off, the toolbar is not
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
               "\nZa izlaz kliknite misom bilo gde\n\nili pritisnite taster Enter.\n\n");
-    w->cmdKrajrada->press();
+    clickOn(w->cmdKrajrada);
     w->tmrTimer1_Timer();
-    w->cmdPregled->press();
-    w->imgtoolbar[18]->onClick();
+    clickOn(w->cmdPregled);
+    clickOn(w->imgtoolbar[18]);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
               "\nZa izlaz kliknite misom na Izlaz.\n");
 }
 
 TEST_F(Info, FunctionKeysOpenTheHelpAndTheAboutWindows) {
     auto w = start(3);
-    QApplication::setActiveWindow(w->window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
     const struct {
         Qt::Key key;
         DialogCall::Kind kind;
@@ -76,11 +75,11 @@ TEST_F(Info, HelpLineHiddenWhileTheBoxIsOpen) {
     fakes.dialogs.whileOpen = [&](const DialogCall&) {
         shownDuring = w->lblPomocuprvomredu->visible();
     };
-    w->mnuPomocPomoczaaktivniprogram->choose();
+    testing::chooseFromMenuBar(w->mnuPomocPomoczaaktivniprogram);
     EXPECT_FALSE(shownDuring);
     EXPECT_TRUE(w->lblPomocuprvomredu->visible());
-    w->mnuPodesavanjaPomocuprvomredu->choose(); // the help line off stays off
-    w->mnuPomocPomoczaaktivniprogram->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaPomocuprvomredu); // the help line off stays off
+    testing::chooseFromMenuBar(w->mnuPomocPomoczaaktivniprogram);
     EXPECT_FALSE(w->lblPomocuprvomredu->visible());
 }
 
@@ -93,7 +92,7 @@ TEST_F(Info, AboutTheProgram) {
                 captions.push_back(label->caption());
         EXPECT_FALSE(w->lblPomocuprvomredu->visible());
     };
-    w->mnuInfoOProgramu->choose();
+    testing::chooseFromMenuBar(w->mnuInfoOProgramu);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title, "O Programu");
     ASSERT_EQ(captions.size(), 12u);
     EXPECT_EQ(captions[0], "Test iz saobracajnih propisa za vozacki ispit A, B kategorije");
@@ -105,8 +104,8 @@ TEST_F(Info, AboutTheProgram) {
     EXPECT_EQ(captions[10], "Ukupno 1139 pitanja.");
     EXPECT_TRUE(w->lblPomocuprvomredu->visible());
 
-    w->mnuPodesavanjaPomocuprvomredu->choose();
-    w->mnuInfoOAutoru->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaPomocuprvomredu);
+    testing::chooseFromMenuBar(w->mnuInfoOAutoru);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title, "Form1");
     EXPECT_FALSE(w->lblPomocuprvomredu->visible());
 }
@@ -134,7 +133,7 @@ TEST_F(Info, AboutWindowsShownOverTheTestWindow) {
         QApplication::processEvents();
         grown = form.surface()->geometry();
     };
-    w->mnuInfoOProgramu->choose();
+    testing::chooseFromMenuBar(w->mnuInfoOProgramu);
     EXPECT_NEAR(dialog.center().x(), owner.center().x(), 2);
     EXPECT_NEAR(dialog.center().y(), owner.center().y(), 2);
     EXPECT_EQ(minimum, maximum); // a fixed size
@@ -142,7 +141,7 @@ TEST_F(Info, AboutWindowsShownOverTheTestWindow) {
     EXPECT_FALSE(minimise || maximise);
     EXPECT_EQ(grown.size(), QSize(455, 312)); // 6825 x 4680 twips, whatever the resize asked
 
-    w->mnuInfoOAutoru->choose();
+    testing::chooseFromMenuBar(w->mnuInfoOAutoru);
     EXPECT_NE(minimum, maximum);
     EXPECT_EQ(grown.size(), QSize(312 + 100, 213 + 80)); // the client area follows the window
 }

@@ -1,7 +1,7 @@
 // Moving between questions in the traffic-situation window.
 #include "tests/choice_picture/picture_window.h"
+#include "tests/support/menus.h"
 
-#include <QApplication>
 #include <QScrollBar>
 
 namespace kviz {
@@ -103,8 +103,6 @@ TEST_F(Navigation, GoToRemembersTheNumber) {
 
 TEST_F(Navigation, QuestionBoxEnter) {
     auto w = start(15);
-    QApplication::setActiveWindow(w->window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
     const auto typeIntoTheBox = [&](const char* text) {
         w->cmbPitanje->setFocus();
         w->cmbPitanje->setText("");
@@ -134,7 +132,7 @@ TEST_F(Navigation, QuestionBoxEnter) {
 TEST_F(Navigation, NoHeaderTextCoversItsNeighbour) {
     auto w = start(1234);
     fakes.dialogs.answers = {"1234"};
-    w->mnuPitanjeOdredjenopitanje->choose();
+    testing::chooseFromMenuBar(w->mnuPitanjeOdredjenopitanje);
     ASSERT_EQ(w->lblPitanje2->caption(), "1234.");
     const double textLeft = w->layout().question.textX * w->canvas().twipsPerUnitX();
     const int numberPixels =
@@ -152,9 +150,7 @@ TEST_F(Navigation, QuestionBoxOutOfRangeKeepsTheQuestionOnScreen) {
     auto w = start(15);
     w->questionIndex = 3;
     w->ShowQuestion();
-    int enter = keys::Return;
-    w->cmbPitanje->setText("99999999999"); // far beyond 16 bits too
-    w->cmbPitanje_KeyPress(enter);
+    enterIn(*w, w->cmbPitanje, "99999999999"); // far beyond 16 bits too
     EXPECT_EQ(beeps(), 1);
     const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
     ASSERT_NE(box, nullptr);
@@ -162,24 +158,24 @@ TEST_F(Navigation, QuestionBoxOutOfRangeKeepsTheQuestionOnScreen) {
     EXPECT_EQ(box->title, "Greska");
     EXPECT_EQ(box->icon, MessageIcon::Critical);
     EXPECT_EQ(w->cmbPitanje->text(), "15");
-    // The number the window keeps is the one it shows: an answer now belongs to question 3.
-    EXPECT_EQ(w->questionIndex, 3);
-    key(*w, 'b');
-    EXPECT_EQ(w->answerLetters[3], 'b');
-    EXPECT_EQ(w->answerLetters[15], '\0');
-    w->cmbPitanje_KeyPress(enter); // a second Enter goes to the corrected number
+    EXPECT_EQ(w->questionIndex, 3); // the question on screen stays
+    press(*w, Qt::Key_Return);      // a second Enter goes to the corrected number
     EXPECT_EQ(w->questionIndex, 15);
 
     for (const char* low : {"0", "abc", "-4"}) {
-        w->cmbPitanje->setText(low);
-        w->cmbPitanje_KeyPress(enter);
+        enterIn(*w, w->cmbPitanje, low);
         EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
                   "\nMinimalni broj pitanja je 1.");
         EXPECT_EQ(w->cmbPitanje->text(), "1");
         EXPECT_EQ(w->questionIndex, 15);
     }
-    w->cmbPitanje_LostFocus(); // unconfirmed text leaves the box
+    // A click gives the keys back to the window: the unconfirmed text leaves the box, and the
+    // number the window keeps is the one it shows, which an answer now belongs to.
+    QTest::mouseClick(w->surface(), Qt::LeftButton);
     EXPECT_EQ(w->cmbPitanje->text(), "15");
+    key(*w, 'b');
+    EXPECT_EQ(w->answerLetters[15], 'b');
+    EXPECT_EQ(w->answerLetters[1], '\0');
 }
 
 TEST_F(Navigation, ScrollBarChangeAndScroll) {

@@ -44,19 +44,18 @@ protected:
     std::unique_ptr<TestWindow> startWindow() {
         auto window = std::make_unique<frmSlisaobrsitsaponudjABCDodgovorima>(services());
         window->show();
+        activate(*window);
         return window;
     }
-    // A click on the surface at a point in canvas units, as the window's events deliver it.
+    // A click at a point in canvas units, finer than a pixel, through the window's event entry.
     static void clickAt(TestWindow& w, double x, double y) {
         w.dispatchMouseMove(0, 0, {x, y});
         w.dispatchMouseDown(1, 0, {x, y});
         w.dispatchMouseUp(1, 0, {x, y});
         w.dispatchClick();
     }
-    static void key(TestWindow& w, int ascii) {
-        int k = ascii;
-        w.Form_KeyPress(k);
-    }
+    // A character key pressed and released, to the control with the focus.
+    static void key(TestWindow& w, char ascii) { QTest::keyClick(target(*w.window()), ascii); }
     int beeps() const { return fakes.beeper.count; }
 };
 

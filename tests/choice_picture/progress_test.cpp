@@ -85,7 +85,7 @@ TEST_F(ProgressWithAna, ResetIsNotUndoneByAModalWindow) {
     w->ShowNextQuestion();
     w->SaveSession();
     fakes.dialogs.answers = {"DA"};
-    w->cmdReset_Click();
+    clickOn(w->cmdReset);
     SmallWindow small(services());
     w->showModalForm(small);
     EXPECT_EQ(basKvizomat.answeredCount, 0);
@@ -132,7 +132,7 @@ TEST_F(ProgressWithAna, BlankRowsAfterAResetLoadAsBlanks) {
     key(*w, 'b');
     w->ShowNextQuestion();
     fakes.dialogs.answers = {"da"};
-    w->cmdReset_Click();
+    clickOn(w->cmdReset);
     w->SaveSession();
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
               "2 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n  \r\n  \r\n");
@@ -148,9 +148,7 @@ TEST_F(ProgressWithAna, EntryZeroLoadsTheTemplate) {
     key(*w, 'b');
     w->ShowNextQuestion();
     w->SaveSession();
-    int enter = keys::Return;
-    w->cmbKandidat->setText("NOVI KANDIDAT");
-    w->cmbKandidat_KeyPress(enter);
+    enterIn(*w, w->cmbKandidat, "NOVI KANDIDAT");
     EXPECT_EQ(candidateRoster.owner(), 0);
     EXPECT_EQ(w->questionIndex, 1);
     EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");

@@ -1,7 +1,6 @@
 // Review of solved questions and the demonstration.
 #include "tests/choice_picture/picture_window.h"
-
-#include <QApplication>
+#include "tests/support/menus.h"
 
 namespace kviz {
 namespace {
@@ -63,7 +62,7 @@ TEST_F(Demonstration, StepsThroughTheCorrectAnswersAndComesBack) {
     auto w = start(3);
     key(*w, 'a'); // a wrong answer to question 1
     w->ShowNextQuestion();
-    w->cmdBrziPregled->press();
+    clickOn(w->cmdBrziPregled);
     EXPECT_TRUE(w->quickReviewMode);
     EXPECT_TRUE(lockedAsIn(*w, false));
     EXPECT_EQ(w->questionIndex, 1);
@@ -94,7 +93,7 @@ TEST_F(Demonstration, StepsThroughTheCorrectAnswersAndComesBack) {
 TEST_F(Demonstration, FromTheLastQuestionEndsOnTheSecondTick) {
     auto w = start(4);
     fakes.dialogs.answers = {"4"};
-    w->mnuPregrespitBrzpregodzadpitdokr->choose();
+    testing::chooseFromMenuBar(w->mnuPregrespitBrzpregodzadpitdokr);
     const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
     ASSERT_NE(ask, nullptr);
     EXPECT_EQ(ask->text, "Upisite broj pitanja od koga pocinje pregled: (1-4)");
@@ -112,13 +111,13 @@ TEST_F(Demonstration, FromTheLastQuestionEndsOnTheSecondTick) {
 TEST_F(Demonstration, StartBoxRangeAndCancel) {
     auto w = start(4);
     fakes.dialogs.answers = {"9", "-1", "0.4"};
-    w->mnuPregrespitBrzpregodzadpitdokr->choose();
+    testing::chooseFromMenuBar(w->mnuPregrespitBrzpregodzadpitdokr);
     EXPECT_EQ(beeps(), 2);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 3);
     EXPECT_FALSE(w->quickReviewMode); // no number: no demonstration
     EXPECT_TRUE(allEnabled(*w));
     EXPECT_EQ(w->questionIndex, 1);
-    w->mnuPregrespitPreglodzadpitdokr->choose(); // Cancel: the review stays on
+    testing::chooseFromMenuBar(w->mnuPregrespitPreglodzadpitdokr); // Cancel: the review stays on
     EXPECT_TRUE(w->reviewMode);
     EXPECT_EQ(w->questionIndex, 1);
 }
@@ -137,13 +136,13 @@ TEST_F(Demonstration, WaitsForItsStartBoxWhileTheTickGoesOn) {
     };
     for (const Row& row : {Row{"5", true, 5}, Row{"", false, 23}}) {
         fakes.dialogs.answers = {row.answer};
-        w->mnuPregrespitBrzpregodzadpitdokr->choose();
+        testing::chooseFromMenuBar(w->mnuPregrespitBrzpregodzadpitdokr);
         EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Input)->defaultAnswer, "23") << row.answer;
         EXPECT_EQ(w->quickReviewMode, row.runs) << row.answer;
         EXPECT_EQ(w->questionIndex, row.shown) << row.answer;
         EXPECT_EQ(allEnabled(*w), !row.runs) << row.answer;
         if (w->quickReviewMode) {
-            w->cmdKrajrada_Click();
+            clickOn(w->cmdKrajrada);
             tick(*w);
         }
         EXPECT_EQ(w->questionIndex, 23) << row.answer;
@@ -155,10 +154,9 @@ TEST_F(Demonstration, IzlazGivesTheWindowBackAtOnce) {
     auto w = start(5);
     key(*w, 'b');
     w->ShowNextQuestion();
-    w->cmdBrziPregled->press();
+    clickOn(w->cmdBrziPregled);
     tick(*w);
-    int esc = keys::Escape;
-    w->Form_KeyPress(esc);
+    press(*w, Qt::Key_Escape);
     EXPECT_TRUE(allEnabled(*w));
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_TRUE(w->quickReviewMode); // still in the demonstration's look until the tick
@@ -176,8 +174,8 @@ TEST_F(Demonstration, TimeLimitEndsTheWorkWithoutAStep) {
     auto w = startAsAna(5);
     w->ShowNextQuestion();
     w->ShowNextQuestion();
-    w->mnuPodesavanjaVremerada5minuta->choose();
-    w->cmdBrziPregled->press();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada5minuta);
+    clickOn(w->cmdBrziPregled);
     tick(*w);
     const int shown = w->questionIndex;
     fakes.clock.now = w->workStartTime + 300;
@@ -195,21 +193,20 @@ TEST_F(Review, ShowsTheAnswersGreyAndComesBack) {
     key(*w, 'a');
     w->ShowNextQuestion();
     w->ShowNextQuestion();
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     EXPECT_TRUE(w->reviewMode);
     EXPECT_TRUE(lockedAsIn(*w, true));
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
     EXPECT_EQ(w->questionIndex, 1);
     EXPECT_EQ(texts(*w).front().color, QColor(128, 128, 128));
     EXPECT_EQ(texts(*w).back().text, "NE");
-    w->CmdSledecepitanje->press();
-    w->Form_Click(); // a click moves on in a review
+    clickOn(w->CmdSledecepitanje);
+    QTest::mouseClick(w->surface(), Qt::LeftButton); // a click moves on in a review
     EXPECT_EQ(w->questionIndex, 3);
-    int down = keys::PageDown;
-    w->Form_KeyUp(down, 0);
+    press(*w, Qt::Key_PageDown);
     EXPECT_EQ(w->questionIndex, 4);
     EXPECT_EQ(basKvizomat.answeredCount, 1);
-    w->imgtoolbar[17]->onClick(); // "Izlaz"
+    clickOn(w->imgtoolbar[17]); // "Izlaz"
     EXPECT_FALSE(w->reviewMode);
     EXPECT_EQ(w->questionIndex, 3);
     EXPECT_TRUE(allEnabled(*w));
@@ -220,8 +217,6 @@ TEST_F(Review, ShowsTheAnswersGreyAndComesBack) {
 
 TEST_F(Review, TheHoverFrameOptionComesBackAsItWas) {
     auto w = start(3);
-    QApplication::setActiveWindow(w->window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
     for (bool on : {false, true}) {
         w->mnuPodesavanjaPojavokviraokoodg->setChecked(on);
         QTest::keyClick(w->window()->focusWidget(), Qt::Key_F9);
@@ -233,13 +228,13 @@ TEST_F(Review, TheHoverFrameOptionComesBackAsItWas) {
 
 TEST_F(Review, HelpLineShownForTheModeOnly) {
     auto w = start(3);
-    w->mnuPodesavanjaPomocuprvomredu->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaPomocuprvomredu);
     ASSERT_FALSE(w->helpLineOn);
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     EXPECT_TRUE(w->lblPomocuprvomredu->visible());
     EXPECT_TRUE(w->mnuPodesavanjaPomocuprvomredu->checked());
     EXPECT_FALSE(w->helpLineOn);
-    w->cmdKrajrada->press();
+    clickOn(w->cmdKrajrada);
     EXPECT_FALSE(w->lblPomocuprvomredu->visible());
     EXPECT_FALSE(w->mnuPodesavanjaPomocuprvomredu->checked());
 }
@@ -247,9 +242,9 @@ TEST_F(Review, HelpLineShownForTheModeOnly) {
 TEST_F(Review, TheQuestionOnScreenCountsWhenAModeBegins) {
     auto w = start(3);
     key(*w, 'b');
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     EXPECT_EQ(basKvizomat.answeredCount, 1);
-    w->cmdKrajrada->press();
+    clickOn(w->cmdKrajrada);
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 1);
 }
@@ -259,9 +254,9 @@ TEST_F(Review, ADemonstrationStartedDuringAReviewTakesItsPlace) {
     w->ShowNextQuestion();
     w->ShowNextQuestion();
     ASSERT_TRUE(w->mnuPodesavanjaPojavokviraokoodg->checked());
-    w->imgtoolbar[13]->onClick(); // review
+    clickOn(w->imgtoolbar[13]); // review
     w->ShowNextQuestion();
-    w->imgtoolbar[14]->onClick(); // demonstration, during the review
+    clickOn(w->imgtoolbar[14]); // demonstration, during the review
     EXPECT_TRUE(w->quickReviewMode);
     EXPECT_FALSE(w->reviewMode);
     for (int i = 0; i < 7; ++i) {
@@ -274,14 +269,14 @@ TEST_F(Review, ADemonstrationStartedDuringAReviewTakesItsPlace) {
     EXPECT_EQ(w->questionIndex, 3);
     EXPECT_TRUE(w->mnuPodesavanjaPojavokviraokoodg->checked());
     EXPECT_TRUE(allEnabled(*w));
-    w->cmdKrajrada->press(); // no mode is left over: this ends the work
+    clickOn(w->cmdKrajrada); // no mode is left over: this ends the work
     EXPECT_EQ(fakes.programEnd.count, 1);
 }
 
 TEST_F(Review, ClosingTheWindowLeavesTheModeSavesAndEnds) {
     auto w = startAsAna(5);
     w->ShowNextQuestion();
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     w->ShowNextQuestion();
     w->ShowNextQuestion();
     w->window()->close();

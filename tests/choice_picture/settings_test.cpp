@@ -1,5 +1,6 @@
 // The settings items of the traffic-situation window.
 #include "tests/choice_picture/picture_window.h"
+#include "tests/support/menus.h"
 
 namespace kviz {
 namespace {
@@ -11,13 +12,13 @@ const QRectF kTextFrame(QPointF(5860, 1300), QPointF(11740, 6781));
 TEST_F(Settings, TextFrameIsWipedAtOnceAndRedrawnWithTheQuestion) {
     auto w = start();
     const auto textsBefore = texts(*w).size();
-    w->mnuPodesavanjaokokotxtpitiodg->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaokokotxtpitiodg);
     EXPECT_FALSE(w->mnuPodesavanjaokokotxtpitiodg->checked());
     const DrawOp& wipe = w->canvas().log().back();
     EXPECT_EQ(wipe.rect, kTextFrame);
     EXPECT_EQ(wipe.color, QColor(255, 255, 255));
     EXPECT_EQ(texts(*w).size(), textsBefore); // nothing else redrawn
-    w->mnuPodesavanjaokokotxtpitiodg->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaokokotxtpitiodg);
     EXPECT_TRUE(w->mnuPodesavanjaokokotxtpitiodg->checked());
     EXPECT_EQ(boxes(*w).back().rect, kTextFrame);
     EXPECT_EQ(boxes(*w).back().color, QColor(0, 0, 0));
@@ -26,16 +27,16 @@ TEST_F(Settings, TextFrameIsWipedAtOnceAndRedrawnWithTheQuestion) {
 TEST_F(Settings, GreenFrameIsWipedAndDrawnOnlyAfterARightFirstAttempt) {
     auto w = start();
     key(*w, 'b'); // right at the first attempt
-    w->mnuPodesavanjazelokvokotacnogodg->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjazelokvokotacnogodg);
     EXPECT_EQ(boxes(*w).back().color, QColor(255, 255, 255));
-    w->mnuPodesavanjazelokvokotacnogodg->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjazelokvokotacnogodg);
     EXPECT_EQ(boxes(*w).back().color, QColor(10, 170, 10));
 
     w->ShowNextQuestion();
     key(*w, 'b'); // wrong
     key(*w, 'a'); // then right: no frame
-    w->mnuPodesavanjazelokvokotacnogodg->choose();
-    w->mnuPodesavanjazelokvokotacnogodg->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjazelokvokotacnogodg);
+    testing::chooseFromMenuBar(w->mnuPodesavanjazelokvokotacnogodg);
     EXPECT_NE(boxes(*w).back().color, QColor(10, 170, 10));
 }
 
@@ -43,10 +44,10 @@ TEST_F(Settings, ColouredVerdictItemRedrawsBothWays) {
     auto w = start();
     key(*w, 'b');
     const int drawn = w->drawings;
-    w->mnuPodesavanjaIspDaNeubojinakonodg->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaIspDaNeubojinakonodg);
     EXPECT_EQ(w->drawings, drawn + 1);
     EXPECT_EQ(texts(*w).back().text, "DA"); // the stored verdict stays
-    w->mnuPodesavanjaIspDaNeubojinakonodg->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaIspDaNeubojinakonodg);
     EXPECT_EQ(w->drawings, drawn + 2);
     EXPECT_TRUE(w->mnuPodesavanjaIspDaNeubojinakonodg->checked());
 }
@@ -59,7 +60,7 @@ TEST_F(Settings, PlainTogglesChangeOnlyTheirMark) {
          {w->mnuPodesavanjaJedanpokzatacanodg, w->mnuPodesavanjaZvuknakonnetacnogodg,
           w->mnuPodesavanjaPojavokviraokoodg}) {
         const bool before = item->checked();
-        item->choose();
+        testing::chooseFromMenuBar(item);
         EXPECT_NE(item->checked(), before) << item->name().toStdString();
     }
     EXPECT_EQ(w->drawings, drawn);
@@ -68,7 +69,7 @@ TEST_F(Settings, PlainTogglesChangeOnlyTheirMark) {
 
 TEST_F(Settings, HelpLineClickInTheStartupWindowDoesNothing) {
     auto w = start();
-    w->lblPomocuprvomredu->onClick();
+    clickOn(w->lblPomocuprvomredu);
     EXPECT_TRUE(w->helpLineOn);
     EXPECT_TRUE(w->lblPomocuprvomredu->visible());
 }
@@ -79,13 +80,14 @@ TEST_F(Settings, HelpLineClickInAnotherWindowSwitchesItOff) {
     layout.helpLineStart = 3100;
     TestWindow w(services(), catalogueRow(TestId::SituationPictures), layout);
     w.show();
-    w.lblPomocuprvomredu->onClick();
+    activate(w);
+    clickOn(w.lblPomocuprvomredu);
     EXPECT_FALSE(w.helpLineOn);
     EXPECT_FALSE(w.mnuPodesavanjaPomocuprvomredu->checked());
     EXPECT_FALSE(w.lblPomocuprvomredu->visible());
     w.helpLineX = 700;
     w.helpLineMovingRight = true;
-    w.mnuPodesavanjaPomocuprvomredu->choose(); // on again, from the start value, to the left
+    testing::chooseFromMenuBar(w.mnuPodesavanjaPomocuprvomredu); // on, from the start, leftwards
     EXPECT_EQ(w.helpLineX, 3100);
     EXPECT_FALSE(w.helpLineMovingRight);
     EXPECT_EQ(w.lblPomocuprvomredu->left(), 3100);
@@ -97,12 +99,12 @@ TEST_F(Settings, StandardSettingsRestoreTheDefaults) {
                            w->mnuPodesavanjazelokvokotacnogodg, w->mnuPodesavanjaPojavokviraokoodg,
                            w->mnuPodesavanjaokokotxtpitiodg, w->mnuPodesavanjaTekucevreme,
                            w->mnuPodesavanjaGrafprprotvremena, w->mnuPodesavanjaPomocuprvomredu})
-        item->choose(); // all switched off
-    w->mnuPodesavanjaZvuknakonnetacnogodg->choose();
-    w->mnuPodesavanjaJedanpokzatacanodg->choose();
+        testing::chooseFromMenuBar(item); // all switched off
+    testing::chooseFromMenuBar(w->mnuPodesavanjaZvuknakonnetacnogodg);
+    testing::chooseFromMenuBar(w->mnuPodesavanjaJedanpokzatacanodg);
     w->lblKandidat->setBorder(true);
     const int drawn = w->drawings;
-    w->mnuPodesavanjaStandpodesavanja->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaStandpodesavanja);
     EXPECT_EQ(w->drawings, drawn + 2);
     EXPECT_FALSE(w->mnuPodesavanjaZvuknakonnetacnogodg->checked());
     EXPECT_FALSE(w->mnuPodesavanjaJedanpokzatacanodg->checked());
@@ -121,8 +123,8 @@ TEST_F(Settings, StandardSettingsRestoreTheDefaults) {
 
 TEST_F(Settings, StandardSettingsMarkTheLimitInForce) {
     auto w = start();
-    w->mnuPodesavanjaVremerada10minuta->choose();
-    w->mnuPodesavanjaStandpodesavanja->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada10minuta);
+    testing::chooseFromMenuBar(w->mnuPodesavanjaStandpodesavanja);
     EXPECT_EQ(w->workLimitMinutes, 10);
     EXPECT_TRUE(w->mnuPodesavanjaVremerada10minuta->checked());
     EXPECT_FALSE(w->vremerada->checked());

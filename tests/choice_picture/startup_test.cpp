@@ -261,23 +261,33 @@ TEST_F(Startup, TextFrameOnlyWhenChecked) {
         EXPECT_NE(op.kind, DrawOp::Kind::Box);
 }
 
+// A picture file of the largest size loads; one a byte larger, or none, keeps the one shown before.
 TEST_F(Startup, TwoQuestionsShareAPicture) {
     writeBank("ssitabcd", "ssitabcd.pit",
               choiceBank("4", {kQuestion1, kQuestion2, kQuestion1, kQuestion2}));
     writePicture("ssitabcd", "1ssit.JPG", Qt::red);
     writePicture("ssitabcd", "3ssit.JPG", Qt::blue);
+    const auto first = fakes.locations.program / "ssitabcd" / "JPGSLIKE" / "1ssit.JPG";
+    const std::uintmax_t largest = 32 * 1024 * 1024;
+    std::filesystem::resize_file(first, largest);
     auto w = start();
     EXPECT_TRUE(w->picSlika->picturePath().endsWith("/ssitabcd/JPGSLIKE/1ssit.JPG"));
     w->questionIndex = 2;
     w->ShowQuestion();
     EXPECT_TRUE(w->picSlika->picturePath().endsWith("1ssit.JPG"));
-    w->questionIndex = 4;
-    w->ShowQuestion();
-    EXPECT_TRUE(w->picSlika->picturePath().endsWith("3ssit.JPG"));
-    std::filesystem::remove(fakes.locations.program / "ssitabcd" / "JPGSLIKE" / "1ssit.JPG");
-    w->questionIndex = 1;
-    w->ShowQuestion(); // a missing picture keeps the one shown before
-    EXPECT_TRUE(w->picSlika->picturePath().endsWith("3ssit.JPG"));
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"one byte too large", [&] { std::filesystem::resize_file(first, largest + 1); }},
+        {"missing", [&] { std::filesystem::remove(first); }}};
+    for (const auto& [name, change] : rows) {
+        SCOPED_TRACE(name);
+        w->questionIndex = 4;
+        w->ShowQuestion();
+        EXPECT_TRUE(w->picSlika->picturePath().endsWith("3ssit.JPG"));
+        change();
+        w->questionIndex = 1;
+        w->ShowQuestion();
+        EXPECT_TRUE(w->picSlika->picturePath().endsWith("3ssit.JPG"));
+    }
 }
 
 TEST_F(Startup, MissingDataFolderGivesNoQuestionAndCreatesNothing) {
@@ -295,9 +305,9 @@ TEST_F(Startup, NoQuestionStillGivesTheHelpLineOfAnswering) {
     auto w = start(); // no question file
     const QString answering = "Kliknite misom na ponudjeni a) ili b) odgovor.";
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
-    w->cmdPregled->press();
+    clickOn(w->cmdPregled);
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
-    w->cmdKrajrada->press(); // leaves the review
+    clickOn(w->cmdKrajrada); // leaves the review
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
 }
 

@@ -1,5 +1,6 @@
 // The one-second tick on a clock driven by hand: working minutes, limits, the help line.
 #include "tests/choice_picture/picture_window.h"
+#include "tests/support/menus.h"
 
 namespace kviz {
 namespace {
@@ -45,7 +46,7 @@ TEST_F(Ticking, FiveMinuteLimitEndsTheWork) {
     auto w = start();
     key(*w, 'b');
     w->ShowNextQuestion();
-    w->mnuPodesavanjaVremerada5minuta->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada5minuta);
     EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 0. minuta od 5. minuta");
     EXPECT_EQ(w->ProgressBar1->max(), 5);
     EXPECT_TRUE(w->mnuPodesavanjaVremerada5minuta->checked());
@@ -65,7 +66,7 @@ TEST_F(Ticking, FiveMinuteLimitEndsTheWork) {
 
 TEST_F(Ticking, FortyFiveMinuteLimitWithNothingAnsweredBeeps) {
     auto w = start();
-    w->mnuPodesavanjaVremerada45minuta->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada45minuta);
     EXPECT_EQ(w->ProgressBar1->max(), 45);
     fakes.dialogs.answers = {""};
     tickAt(*w, 2699);
@@ -85,7 +86,7 @@ TEST_F(Ticking, WorkingTimeItemsFormAGroup) {
     const int limits[6] = {5, 10, 15, 30, 45, 360};
     // Chosen in this order, an item chosen twice in a row included.
     for (int chosen : {1, 5, 5, 0, 1, 4, 4, 2, 5, 3}) {
-        group[static_cast<std::size_t>(chosen)]->choose();
+        testing::chooseFromMenuBar(group[static_cast<std::size_t>(chosen)]);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(group[static_cast<std::size_t>(i)]->checked(), i == chosen)
                 << "chosen " << limits[chosen] << ", item " << limits[i];
@@ -113,14 +114,14 @@ TEST_F(Ticking, HelpLineSwingsBetweenItsBounds) {
 
 TEST_F(Ticking, HiddenHelpLineKeepsItsPlaceWhileThePositionMoves) {
     auto w = start();
-    w->mnuPodesavanjaPomocuprvomredu->choose(); // off
+    testing::chooseFromMenuBar(w->mnuPodesavanjaPomocuprvomredu); // off
     EXPECT_FALSE(w->lblPomocuprvomredu->visible());
     const int left = w->lblPomocuprvomredu->left();
     tickAt(*w, 1);
     tickAt(*w, 2);
     EXPECT_EQ(w->helpLineX, 2700);
     EXPECT_EQ(w->lblPomocuprvomredu->left(), left);
-    w->mnuPodesavanjaPomocuprvomredu->choose(); // on again: the marquee starts anew
+    testing::chooseFromMenuBar(w->mnuPodesavanjaPomocuprvomredu); // on: the marquee starts anew
     EXPECT_EQ(w->helpLineX, 3000);
     EXPECT_EQ(w->lblPomocuprvomredu->left(), 3000);
     tickAt(*w, 3);
@@ -129,8 +130,8 @@ TEST_F(Ticking, HiddenHelpLineKeepsItsPlaceWhileThePositionMoves) {
 
 TEST_F(Ticking, HiddenClockAndBarKeepChanging) {
     auto w = start();
-    w->mnuPodesavanjaTekucevreme->choose();
-    w->mnuPodesavanjaGrafprprotvremena->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaTekucevreme);
+    testing::chooseFromMenuBar(w->mnuPodesavanjaGrafprprotvremena);
     EXPECT_FALSE(w->lblTekucevreme->visible());
     EXPECT_FALSE(w->ProgressBar1->visible());
     fakes.clock.timeText = "12:34:56";
@@ -138,15 +139,15 @@ TEST_F(Ticking, HiddenClockAndBarKeepChanging) {
     EXPECT_EQ(w->lblTekucevreme->caption(), "12:34:56");
     EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 2. minuta od 360. minuta");
     EXPECT_TRUE(w->lblProteklovreme->visible());
-    w->imgtoolbar[15]->onClick(); // the clock back on
+    clickOn(w->imgtoolbar[15]); // the clock back on
     EXPECT_TRUE(w->lblTekucevreme->visible());
-    w->lblTekucevreme->onClick(); // a click on the clock hides it
+    clickOn(w->lblTekucevreme); // a click on the clock hides it
     EXPECT_FALSE(w->lblTekucevreme->visible());
 }
 
 TEST_F(Ticking, MidnightDoesNotStopTheClock) {
     auto w = start();
-    w->mnuPodesavanjaVremerada5minuta->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada5minuta);
     fakes.clock.timeText = "23:59:00";
     tickAt(*w, 120);
     fakes.clock.timeText = "00:01:00";
@@ -160,7 +161,7 @@ TEST_F(Ticking, MidnightDoesNotStopTheClock) {
 
 TEST_F(Ticking, BarNeverPassesItsMaximum) {
     auto w = start();
-    w->mnuPodesavanjaVremerada10minuta->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada10minuta);
     fakes.dialogs.answers = {""};
     tickAt(*w, 1000); // a late tick, long past the limit
     EXPECT_EQ(w->ProgressBar1->value(), 10);
@@ -171,7 +172,7 @@ TEST_F(Ticking, TheEndRunsOnceWhileItsDialogsAreOpen) {
     auto w = start();
     key(*w, 'b');
     w->ShowNextQuestion();
-    w->mnuPodesavanjaVremerada5minuta->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada5minuta);
     fakes.dialogs.answers = {"pera"};
     int ticksDuringDialogs = 0;
     fakes.dialogs.whileOpen = [&](const DialogCall&) {
@@ -198,10 +199,11 @@ TEST_F(Ticking, TheLimitWaitsForTheBoxOpenAtIt) {
         int inputs, tables;
     };
     const Row rows[] = {
-        {"go-to box", [](TestWindow& w) { w.mnuPitanjeOdredjenopitanje->choose(); }, "4", 1, 1},
-        {"name prompt", [](TestWindow& w) { w.mnuKandidat->choose(); }, "ana", 1, 1},
-        {"reset box", [](TestWindow& w) { w.mnuReset->choose(); }, "Ne", 1, 1},
-        {"results table", [](TestWindow& w) { w.cmdTabela->press(); }, "", 0, 1},
+        {"go-to box", [](auto& w) { testing::chooseFromMenuBar(w.mnuPitanjeOdredjenopitanje); },
+         "4", 1, 1},
+        {"name prompt", [](auto& w) { testing::chooseFromMenuBar(w.mnuKandidat); }, "ana", 1, 1},
+        {"reset box", [](auto& w) { testing::chooseFromMenuBar(w.mnuReset); }, "Ne", 1, 1},
+        {"results table", [](auto& w) { clickOn(w.cmdTabela); }, "", 0, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -211,7 +213,7 @@ TEST_F(Ticking, TheLimitWaitsForTheBoxOpenAtIt) {
         auto w = startAsAna();
         key(*w, 'b');
         w->ShowNextQuestion();
-        w->mnuPodesavanjaVremerada5minuta->choose();
+        testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada5minuta);
         fakes.dialogs.calls.clear();
         fakes.dialogs.answers = {row.answer};
         fakes.dialogs.whileOpen = [&](const DialogCall&) { tickAt(*w, 300); };
@@ -232,7 +234,7 @@ TEST_F(Ticking, ReturnFromTheResultsTableKeepsTheClock) {
     w->ShowNextQuestion();
     tickAt(*w, 400);
     ASSERT_FALSE(w->mnuPodesavanjaVremerada5minuta->enabled());
-    w->cmdTabela->press();
+    clickOn(w->cmdTabela);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
     tickAt(*w, 401);
     EXPECT_EQ(w->elapsedMinutes, 7);

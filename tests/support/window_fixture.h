@@ -74,6 +74,14 @@ protected:
     static void press(Form& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
         QTest::keyClick(target(*w.window()), key, mods);
     }
+    // A left click on a control.
+    static void clickOn(Control* control) { QTest::mouseClick(control->widget(), Qt::LeftButton); }
+    // Gives the box the focus, puts the text in it and presses Enter there.
+    static void enterIn(Form& w, ComboBox* box, const QString& text) {
+        box->setFocus();
+        box->setText(text);
+        press(w, Qt::Key_Return);
+    }
     // Keys to the control with the focus: characters, and Enter for a line feed.
     static void keys(Form& w, const QString& typed) {
         for (QChar c : typed) {
