@@ -43,12 +43,13 @@ protected:
     WindowHost windows{fakes.services()};
 };
 
-// Each column says, for its kind of window, what the user sees after the step: the number in
-// the question box and over the question (in the fifteen-signs window the task, whose first
-// question is over it, while the box shows the question of the box with the focus), "R" while a
-// review runs and "D" while the demonstration does, after a blank the verdict shown, and after
-// "@" the control with the focus where it is not the one the mode gives it. The help line and
-// the caption of the last button follow from the mode. "-": the kind has no such route.
+// Each column says, for its kind of window, what the user sees and hears after the step: the
+// number in the question box and over the question (in the fifteen-signs window the task, whose
+// first question is over it, while the box shows the question of the box with the focus), "R"
+// while a review runs and "D" while the demonstration does, "!" for a beep, after a blank the
+// verdict shown, and after "@" the control with the focus where it is not the one the mode gives
+// it. The help line and the caption of the last button follow from the mode; a step opens the
+// dialogs it answers and no others. "-": the kind has no such route.
 TEST_P(Routes, EveryRouteThroughRealEvents) {
     TestWindow& w = *windows.current();
     const Kind kind = kindOf(w.test());
@@ -111,9 +112,11 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         };
     };
     const auto menu = [](MenuItem* item) { return [item] { testing::chooseFromMenuBar(item); }; };
+    int answersGiven = 0; // the dialogs the step is to open
     const auto asking = [&](const char* answer, std::function<void()> act) {
-        return [this, answer, act] {
+        return [this, &answersGiven, answer, act] {
             fakes.dialogs.answers = {answer};
+            ++answersGiven;
             act();
         };
     };
@@ -148,6 +151,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
             w.surface()->mapTo(w.window(), w.canvas().pixelsFromUnits(units).toPoint()));
     };
     const auto last = [&] {
+        ++answersGiven;
         fakes.dialogs.answers = {
             QString::number(w.questionCount * (kind == FifteenSigns ? 15 : 1))};
         press(w, Qt::Key_F5);
@@ -162,6 +166,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
     const Step steps[] = {
         {"PageDown", key(Qt::Key_PageDown), {"2", "2", "2", "2", "2"}},
         {"PageUp", key(Qt::Key_PageUp), {"1", "1", "1", "1", "1"}},
+        {"Esc outside the modes", key(Qt::Key_Escape), {"1", "1", "1", "1", "1"}},
         {"Sledece pitanje", click(w.CmdSledecepitanje), {"2", "2", "2", "2", "2"}},
         {"Prethodno pitanje", click(w.CmdPrethodnopitanje), {"1", "1", "1", "1", "1"}},
         {"menu Sledece pitanje", menu(w.mnuPitanjeSledecepitanje), {"2", "2", "2", "2", "2"}},
@@ -193,27 +198,27 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         {"a double click beside", onSurface(Qt::LeftButton, true), {"6", "6", "6", "6", "2"}},
         {"a right click", onSurface(Qt::RightButton, false), {"7", "7", "7", "7", "3"}},
         {"a click on the picture", click(picture), {"8", "-", "-", "7", "3"}},
-        {"a double click on the picture", clickAt(picture, true), {"9", "-", "-", "7", "1"}},
+        {"a double click on the picture", clickAt(picture, true), {"9", "-", "-", "7", "1!"}},
         {"Odredjeno pitanje, cancelled",
          asking("", click(w.CmdOdredjenoPitanje)),
          {"9", "7", "7", "7", "1"}},
         {"a wrong answer, Enter in the typed box", [&] { keys(w, "99\n"); }, {"-", "-", "7 NE@CmdSledecepitanje", "7@txtOdgovor1", "1@txtOdgovor1"}},
         {"a click on the question number, 3", asking("3", click(numberLabel)), {"3", "3", "3", "3", "1@txtOdgovor2"}},
         {"F5, 1", asking("1", key(Qt::Key_F5)), {"1", "1", "1", "1", "1"}},
-        {"PageUp on question 1", key(Qt::Key_PageUp), {"1", "1", "1", "1", "1"}},
+        {"PageUp on question 1", key(Qt::Key_PageUp), {"1!", "1!", "1!", "1!", "1!"}},
         {"the scroll bar's lower arrow", clickAt(w.VScrollzapitanje, false, 0.5, 0.99), {"2", "2", "2", "2", "2"}},
         {"the scroll bar below its thumb", clickAt(w.VScrollzapitanje, false, 0.5, 0.8), {"3", "3", "3", "3", "3"}},
         {"the scroll bar's upper arrow", clickAt(w.VScrollzapitanje, false, 0.5, 0.01), {"2", "2", "2", "2", "2"}},
         {"the wheel over the scroll bar", wheel(w.VScrollzapitanje->widget()), {"3", "3", "3", "3", "3"}},
         {"the wheel over the window", wheel(w.surface()), {"3", "3", "3", "3", "3"}},
-        {"Tab onto Sledece pitanje, Enter", tabToNext(Qt::Key_Tab), {"4", "4", "4", "4", "1 17"}},
+        {"Tab onto Sledece pitanje, Enter", tabToNext(Qt::Key_Tab), {"4", "4", "4", "4", "1! 17"}},
         {"Shift+Tab onto Sledece pitanje, Enter", tabToNext(Qt::Key_Backtab), {"5", "5", "5", "5", "2"}},
         {"Alt+S", alt(Qt::Key_S), {"6", "6", "6", "6", "3"}},
         {"Alt+P", alt(Qt::Key_P), {"5", "5", "5", "5", "2"}},
         {"Alt+O, 7", asking("7", alt(Qt::Key_O)), {"7", "7", "7 NE", "7 NE", "1 17"}},
-        {"PageDown past the last question", [&] { last(); press(w, Qt::Key_PageDown); }, {"1", "1", "1", "1", "1 17"}},
+        {"PageDown past the last question", [&] { last(); press(w, Qt::Key_PageDown); }, {"1!", "1!", "1!", "1!", "1! 17"}},
         {"Pregled", click(w.cmdPregled), {"1R", "1R", "1R", "1R", "1R 17"}},
-        {"PageUp in the review", key(Qt::Key_PageUp), {"1R", "1R", "1R", "1R", "1R 17"}},
+        {"PageUp in the review", key(Qt::Key_PageUp), {"1R!", "1R!", "1R!", "1R!", "1R! 17"}},
         {"a right click in the review", onSurface(Qt::RightButton, false), {"2R", "2R", "2R", "2R", "2R"}},
         {"letters in the review", [&] { keys(w, "a5"); }, {"2R", "2R", "2R", "2R", "2R"}},
         {"image 15 in the review", click(w.imgtoolbar[14]), {"1D", "1D", "1D DA", "1D DA", "1D DA"}},
@@ -231,7 +236,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         {"a click in the review", onSurface(Qt::LeftButton, false), {"3R", "3R", "3R", "3R", "3R"}},
         {"a double click in the review",
          onSurface(Qt::LeftButton, true),
-         {"4R", "4R", "4R", "4R", "1R 17"}},
+         {"4R", "4R", "4R", "4R", "1R! 17"}},
         {"a click on the picture in the review", click(picture), {"5R", "-", "-", "4R", "1R 17"}},
         {"Esc", key(Qt::Key_Escape), {"1", "1", "1", "1", "1 17"}},
         {"menu review from 1",
@@ -243,9 +248,9 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
          asking("pera", click(w.imgtoolbar[16])),
          {"2R", "2R", "2R", "2R", "2R"}},
         {"Izlaz", click(w.cmdKrajrada), {"1", "1", "1", "1", "1"}},
-        {"Ctrl+F9, 7",
-         asking("7", key(Qt::Key_F9, Qt::ControlModifier)),
-         {"7R", "7R", "7R", "7R", "1R"}},
+        {"Ctrl+F9, 3",
+         asking("3", key(Qt::Key_F9, Qt::ControlModifier)),
+         {"3R", "3R", "3R", "3R", "3R"}},
         {"Esc", key(Qt::Key_Escape), {"1", "1", "1", "1", "1"}},
         {"menu review from a question, 2",
          asking("2", menu(w.mnuPregrespitPreglodzadpitdokr)),
@@ -284,8 +289,8 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
          {"1", "1", "1", "1", "1"}},
         // Above the answers the question's text asks where to go; the typed text asks nothing.
         // The first click after a right click in a demonstration is ignored.
-        {"a click on the question's text", asking("9", onText), {"1", "1", "1", "-", "-"}},
-        {"a click on the question's text, 9", asking("9", onText), {"9", "9", "1", "-", "-"}},
+        {"a click on the question's text", onText, {"1", "1", "1", "-", "-"}},
+        {"a click on the question's text, 9", asking("9", onText), {"9", "9", "-", "-", "-"}},
     };
     // What the user sees of a control: a label's or a box's text, or "(hidden)".
     const auto shown = [&](const char* name) {
@@ -332,12 +337,19 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         if (expected == "-")
             continue;
         SCOPED_TRACE(std::string(w.test().testWord) + ": " + step.route);
+        const std::size_t dialogsBefore = fakes.dialogs.calls.size();
+        const int beepsBefore = fakes.beeper.count;
+        answersGiven = 0;
         step.act();
         const QString after = QString::fromStdString(expected);
         const QString focus = after.section('@', 1);
-        const QString state = after.section('@', 0, 0).section(' ', 0, 0);
+        QString state = after.section('@', 0, 0).section(' ', 0, 0);
+        const bool beep = state.endsWith('!');
+        state.chop(beep ? 1 : 0);
         const QChar mode = state.back().isDigit() ? ' ' : state.back();
         const int number = state.chopped(mode == ' ' ? 0 : 1).toInt();
+        EXPECT_EQ(fakes.beeper.count > beepsBefore, beep);
+        EXPECT_EQ(fakes.dialogs.calls.size() - dialogsBefore, std::size_t(answersGiven));
         const int first = kind == FifteenSigns ? (number - 1) * 15 + 1 : number;
         const int inBox = focus.startsWith("txtOdgovor") ? first + focus.mid(10).toInt() : first;
         EXPECT_EQ(shown("cmbPitanje"), QString::number(kind == FifteenSigns ? inBox : number));

@@ -318,14 +318,6 @@ TEST_F(Answering, NoAnswerWhileAReviewRuns) {
     EXPECT_NE(w->mouseX, 1234); // no position is kept during a mode
 }
 
-TEST_F(Answering, EscOutsideTheReviewsDoesNothing) {
-    auto w = start();
-    key(*w, 27);
-    EXPECT_EQ(w->questionIndex, 1);
-    EXPECT_EQ(fakes.dialogs.calls.size(), 0u);
-    EXPECT_EQ(beeps(), 0);
-}
-
 // A click that finds the keys with a header box only gives them back to the window; the keys
 // themselves reach the window only while it sees them.
 TEST_F(Answering, KeyPreviewOffOnlyTurnsItBackOn) {

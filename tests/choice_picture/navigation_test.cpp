@@ -33,17 +33,6 @@ TEST_F(Navigation, OneQuestionTestRedrawsWithABeep) {
     EXPECT_EQ(basKvizomat.answeredCount, 0);
 }
 
-TEST_F(Navigation, PreviousStopsAtTheFirst) {
-    auto w = start(3);
-    w->ShowNextQuestion();
-    w->ShowPreviousQuestion();
-    EXPECT_EQ(w->questionIndex, 1);
-    EXPECT_EQ(beeps(), 0);
-    w->ShowPreviousQuestion();
-    EXPECT_EQ(w->questionIndex, 1);
-    EXPECT_EQ(beeps(), 1);
-}
-
 TEST_F(Navigation, GoToPrompt) {
     struct Case {
         const char* name;
