@@ -56,6 +56,7 @@ public:
     void clear();
     // The back colour, white unless set; setting it clears the surface.
     void setBackColor(QColor color);
+    QColor backColor() const { return backColor_; }
 
     void setFont(const QString& name, double sizePoints, bool bold);
     void setForeColor(QColor color) { color_ = color; }

@@ -340,7 +340,7 @@ Form::Form(Services services, int clientWidthTwips, int clientHeightTwips) : ser
     surface_ = new Surface(*this, window_);
     surface_->setFixedSize(canvas_->size());
     QPalette palette = surface_->palette();
-    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Window, canvas_->backColor());
     surface_->setPalette(palette);
     surface_->setAutoFillBackground(true);
     window_->setCentralWidget(surface_);
