@@ -18,18 +18,7 @@
 namespace kviz::testing {
 namespace {
 
-class FormEvents : public ::testing::Test {
-protected:
-    FakeServices fakes;
-    RecordingForm form{fakes.services()};
-
-    template <typename T> T& place(const QString& name, int top) {
-        T& control = form.add<T>(name, form.surface(), QString());
-        control.setBounds(300, top, 2400, 360);
-        record(control, form.events);
-        return control;
-    }
-};
+class FormEvents : public ::testing::Test, protected Window {};
 
 // ---- Key preview ------------------------------------------------------------------------
 
@@ -41,6 +30,7 @@ TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
         QString text;
         int repeats = 0;    // held down this many repeats
         bool marked = true; // Qt marks the repeats as such
+        bool keyPreview = true;
     };
     const QStringList heldA{"Form_KeyDown 65 0", "txt KeyDown 65 0", "Form_KeyPress 97",
                             "txt KeyPress 97"};
@@ -66,70 +56,25 @@ TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
          heldA + heldA + heldA + QStringList{"Form_KeyUp 65 0", "txt KeyUp 65 0"}, "aaa", 2},
         {"held letter, repeats unmarked", Qt::Key_A,
          heldA + heldA + heldA + QStringList{"Form_KeyUp 65 0", "txt KeyUp 65 0"}, "aaa", 2, false},
+        {"without key preview only the control sees the key",
+         Qt::Key_B,
+         {"txt KeyDown 66 0", "txt KeyPress 98", "txt KeyUp 66 0"},
+         "b",
+         0,
+         true,
+         false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = true;
-        auto& box = form.add<TextBox>("txt", form.surface(), QString());
-        box.setBounds(300, 300, 2400, 360);
-        record(box, form.events);
-        ASSERT_TRUE(showActive(form));
-        box.setFocus();
-        form.events.clear();
+        Window w;
+        w.form.keyPreview = row.keyPreview;
+        auto& box = w.place<TextBox>("txt", 300);
+        ASSERT_TRUE(w.focusOn(box));
 
-        holdKey(*form.window(), row.key, row.repeats, row.marked);
+        holdKey(*w.form.window(), row.key, row.repeats, row.marked);
 
-        EXPECT_EQ(form.events, row.expected);
+        EXPECT_EQ(w.form.events, row.expected);
         EXPECT_EQ(box.text(), row.text);
-    }
-}
-
-TEST_F(FormEvents, WithoutKeyPreviewOnlyTheControlSeesTheKey) {
-    auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
-
-    QTest::keyClick(box.widget(), Qt::Key_B);
-
-    EXPECT_EQ(form.events, QStringList({"txt KeyDown 66 0", "txt KeyPress 98", "txt KeyUp 66 0"}));
-    EXPECT_EQ(box.text(), "b");
-}
-
-TEST(FormKeyPreview, CancelledKeyPressNeverReachesTheControl) {
-    struct Row {
-        const char* name;
-        std::function<Control&(Form&)> make;
-        std::function<QString(Control&)> text;
-    };
-    const Row rows[] = {
-        {"text box", [](Form& f) -> Control& { return f.add<TextBox>("ctl", f.surface(), "ab"); },
-         [](Control& c) { return static_cast<TextBox&>(c).text(); }},
-        {"combo box", [](Form& f) -> Control& { return f.add<ComboBox>("ctl", f.surface(), "ab"); },
-         [](Control& c) { return static_cast<ComboBox&>(c).text(); }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = true;
-        form.cancelKeyPress = 'x';
-        Control& control = row.make(form);
-        control.setBounds(300, 300, 2400, 360);
-        record(control, form.events);
-        ASSERT_TRUE(showActive(form));
-        control.setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), control.widget());
-        form.events.clear();
-
-        QTest::keyClick(control.widget(), Qt::Key_X);
-        QTest::keyClick(control.widget(), Qt::Key_C);
-
-        EXPECT_EQ(row.text(control), "abc");
-        EXPECT_EQ(form.only({"Form_KeyPress", "ctl KeyPress"}),
-                  QStringList({"Form_KeyPress 120", "Form_KeyPress 99", "ctl KeyPress 99"}));
     }
 }
 
@@ -137,9 +82,7 @@ TEST_F(FormEvents, CancelledKeyDownNeverReachesTheControlsKeyDown) {
     form.keyPreview = true;
     form.cancelKeyDown = keys::Down;
     auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
+    ASSERT_TRUE(focusOn(box));
 
     QTest::keyClick(box.widget(), Qt::Key_Down);
 
@@ -157,12 +100,16 @@ void typeKeys(QWidget* widget, const QString& text) {
     }
 }
 
-TEST(FormKeyPreview, PunctuationAndWindows1250LettersReachTheBoxWithTheirCharacterCodes) {
+// Each key press reaches the form with its character's Windows-1250 code, then the box, unless
+// the form's key-press handler cancels it there.
+TEST(FormKeyPreview, TypedCharactersReachTheFormAndThenTheBoxUnlessTheFormCancelsThem) {
     struct Row {
         const char* name;
         int cancelKeyPress;
         QString typed;
         QString expected;
+        QString start = QString();
+        bool combo = false; // a combo box, else a text box
     };
     const Row rows[] = {
         {"nothing cancelled", -1, QString::fromUtf8("8.0-x,y/z!\u010d\u0107\u017e\u0161\u0111"),
@@ -172,87 +119,71 @@ TEST(FormKeyPreview, PunctuationAndWindows1250LettersReachTheBoxWithTheirCharact
         // A handler cancels a letter beyond ASCII by its Windows-1250 code.
         {"c caron cancelled", 0xE8, QString::fromUtf8("a\u010db"), "ab"},
         {"slash cancelled", '/', "km/h", "kmh"},
+        {"x cancelled in a text box", 'x', "xc", "abc", "ab"},
+        {"x cancelled in a combo box", 'x', "xc", "abc", "ab", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = true;
-        form.cancelKeyPress = row.cancelKeyPress;
-        auto& box = form.add<TextBox>("txt", form.surface(), QString());
-        box.setBounds(300, 300, 2400, 360);
-        record(box, form.events);
-        ASSERT_TRUE(showActive(form));
-        box.setFocus();
-        form.events.clear();
+        Window w;
+        w.form.keyPreview = true;
+        w.form.cancelKeyPress = row.cancelKeyPress;
+        auto* combo = row.combo ? &w.place<ComboBox>("txt", 300, row.start) : nullptr;
+        auto* text = row.combo ? nullptr : &w.place<TextBox>("txt", 300, row.start);
+        Control& box = combo != nullptr ? static_cast<Control&>(*combo) : *text;
+        ASSERT_TRUE(w.focusOn(box));
 
         typeKeys(box.widget(), row.typed);
 
-        EXPECT_EQ(box.text(), row.expected);
-        QStringList codes;
-        for (QChar ch : row.typed)
-            codes << QString("Form_KeyPress %1")
-                         .arg(static_cast<unsigned char>(toCp1250(QString(ch)).front()));
-        EXPECT_EQ(form.only({"Form_KeyPress"}), codes);
-        EXPECT_EQ(form.only({"txt KeyUp"}).size(), row.typed.size())
+        EXPECT_EQ(combo != nullptr ? combo->text() : text->text(), row.expected);
+        QStringList presses;
+        for (QChar ch : row.typed) {
+            const int code = static_cast<unsigned char>(toCp1250(QString(ch)).front());
+            presses << QString("Form_KeyPress %1").arg(code);
+            if (code != row.cancelKeyPress)
+                presses << QString("txt KeyPress %1").arg(code);
+        }
+        EXPECT_EQ(w.form.only({"Form_KeyPress", "txt KeyPress"}), presses);
+        EXPECT_EQ(w.form.only({"txt KeyUp"}).size(), row.typed.size())
             << "the box misses the release of a key";
     }
 }
 
 // ---- Enter on a command button ----------------------------------------------------------
 
-TEST(FormEnter, EnterOnAFocusedButtonPressesItOnce) {
+TEST(FormEnter, EnterOnAFocusedButtonPressesItOnceUnlessTheFormCancelsIt) {
     struct Row {
         const char* name;
         bool keyPreview;
         Qt::Key key;
+        int cancelKeyPress = -1;
     };
     const Row rows[] = {
         {"Return, no preview", false, Qt::Key_Return},
         {"keypad Enter, no preview", false, Qt::Key_Enter},
         {"Return, preview", true, Qt::Key_Return},
         {"keypad Enter, preview", true, Qt::Key_Enter},
+        {"Return cancelled in the form's key press", true, Qt::Key_Return, keys::Return},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = row.keyPreview;
-        auto& button = form.add<CommandButton>("cmd", form.surface(), "OK");
+        Window w;
+        w.form.keyPreview = row.keyPreview;
+        w.form.cancelKeyPress = row.cancelKeyPress;
+        auto& button = w.form.add<CommandButton>("cmd", w.form.surface(), "OK");
         button.setBounds(300, 300, 1200, 400);
-        int presses = 0;
-        button.onClick = [&] {
-            ++presses;
-            form.events << "cmd Click";
-        };
-        ASSERT_TRUE(showActive(form));
-        button.setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), button.widget());
+        button.onClick = [&w] { w.form.events << "cmd Click"; };
+        ASSERT_TRUE(w.focusOn(button));
 
         QTest::keyClick(button.widget(), row.key);
 
-        EXPECT_EQ(presses, 1);
+        const QStringList pressed =
+            row.cancelKeyPress < 0 ? QStringList{"cmd Click"} : QStringList();
+        EXPECT_EQ(w.form.only({"cmd"}), pressed);
         if (row.keyPreview) {
-            EXPECT_EQ(form.only({"Form_KeyPress", "cmd"}),
-                      QStringList({"Form_KeyPress 13", "cmd Click"}));
+            EXPECT_EQ(w.form.only({"Form_KeyPress", "cmd"}),
+                      QStringList{"Form_KeyPress 13"} + pressed);
         }
     }
-}
-
-TEST_F(FormEvents, EnterCancelledInFormKeyPressDoesNotPressTheButton) {
-    form.keyPreview = true;
-    form.cancelKeyPress = keys::Return;
-    auto& button = form.add<CommandButton>("cmd", form.surface(), "OK");
-    button.setBounds(300, 300, 1200, 400);
-    int presses = 0;
-    button.onClick = [&] { ++presses; };
-    ASSERT_TRUE(showActive(form));
-    button.setFocus();
-
-    QTest::keyClick(button.widget(), Qt::Key_Return);
-
-    EXPECT_EQ(presses, 0);
-    EXPECT_TRUE(form.events.contains("Form_KeyPress 13"));
 }
 
 // ---- Mouse on the form's surface --------------------------------------------------------

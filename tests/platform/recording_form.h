@@ -118,4 +118,27 @@ inline bool showActive(Form& form) {
     return reactivate(form.window());
 }
 
+// A form with its fake services: a test's fixture, or a form of its own for each row of a table.
+struct Window {
+    FakeServices fakes;
+    RecordingForm form{fakes.services()};
+
+    // A box at the given top that writes its key and focus events into the form's list.
+    template <typename T> T& place(const QString& name, int top, const QString& text = QString()) {
+        T& control = form.add<T>(name, form.surface(), text);
+        control.setBounds(300, top, 2400, 360);
+        record(control, form.events);
+        return control;
+    }
+    // Shows the form as the active window and gives the control the focus; the events until
+    // then are forgotten.
+    bool focusOn(Control& control) {
+        if (!showActive(form))
+            return false;
+        control.setFocus();
+        form.events.clear();
+        return QApplication::focusWidget() == control.widget();
+    }
+};
+
 } // namespace kviz::testing
