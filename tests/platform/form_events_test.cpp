@@ -375,9 +375,7 @@ TEST(FormMouseScale, CoordinatesReachTheHandlersInTheUserScale) {
 TEST_F(FormEvents, FocusEventsFireWhenTheFocusMovesBetweenControls) {
     auto& first = place<TextBox>("first", 300);
     auto& second = place<TextBox>("second", 900);
-    ASSERT_TRUE(showActive(form));
-    first.setFocus();
-    form.events.clear();
+    ASSERT_TRUE(focusOn(first));
 
     second.setFocus();
     QTest::keyClick(second.widget(), Qt::Key_Tab); // back to the first
@@ -388,69 +386,67 @@ TEST_F(FormEvents, FocusEventsFireWhenTheFocusMovesBetweenControls) {
     EXPECT_TRUE(first.hasFocus());
 }
 
-TEST_F(FormEvents, NoFocusEventsWhenADialogTakesTheFocusAndGivesItBack) {
-    auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
+// The focus goes away from the window's controls and comes back to the one that had it, and no
+// control sees it go.
+TEST(FormFocus, NoFocusEventsWhenADialogAnotherWindowOrADropDownTakesTheFocusAndGivesItBack) {
+    struct Row {
+        const char* name;
+        bool comboBox; // the control with the focus: a combo box with two entries, else a text box
+        std::function<void(QWidget* window, QComboBox* combo)> takeTheFocus;
+    };
+    const Row rows[] = {
+        {"dialog", false,
+         [](QWidget* window, QComboBox*) {
+             QDialog dialog(window);
+             auto* edit = new QLineEdit(&dialog);
+             (new QVBoxLayout(&dialog))->addWidget(edit);
+             QWidget* focusInDialog = nullptr;
+             QTimer::singleShot(0, &dialog, [&] {
+                 if (waitActive(&dialog))
+                     focusInDialog = QApplication::focusWidget();
+                 dialog.accept();
+             });
+             dialog.exec();
+             EXPECT_EQ(focusInDialog, edit);
+         }},
+        {"another window", false,
+         [](QWidget* window, QComboBox*) {
+             QWidget other;
+             auto* edit = new QLineEdit(&other);
+             (new QVBoxLayout(&other))->addWidget(edit);
+             other.show();
+             ASSERT_TRUE(reactivate(&other));
+             EXPECT_EQ(QApplication::focusWidget(), edit);
+             ASSERT_TRUE(reactivate(window));
+         }},
+        {"drop-down", true,
+         [](QWidget*, QComboBox* combo) {
+             combo->showPopup();
+             QApplication::processEvents();
+             EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+             combo->hidePopup();
+             QApplication::processEvents();
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Window w;
+        ComboBox* combo = row.comboBox ? &w.place<ComboBox>("cmb", 300) : nullptr;
+        Control& control =
+            combo != nullptr ? static_cast<Control&>(*combo) : w.place<TextBox>("txt", 300);
+        if (combo != nullptr) {
+            combo->addItem("one");
+            combo->addItem("two");
+        }
+        ASSERT_TRUE(w.focusOn(control));
 
-    QDialog dialog(form.window());
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* edit = new QLineEdit(&dialog);
-    layout->addWidget(edit);
-    QWidget* focusInDialog = nullptr;
-    QTimer::singleShot(0, &dialog, [&] {
-        if (waitActive(&dialog))
-            focusInDialog = QApplication::focusWidget();
-        dialog.accept();
-    });
-    dialog.exec();
-    ASSERT_TRUE(reactivate(form.window()));
+        row.takeTheFocus(w.form.window(), combo != nullptr ? combo->comboBox() : nullptr);
+        ASSERT_TRUE(reactivate(w.form.window()));
 
-    EXPECT_EQ(focusInDialog, edit);
-    EXPECT_EQ(QApplication::focusWidget(), box.widget());
-    EXPECT_EQ(form.events, QStringList());
-    EXPECT_TRUE(box.hasFocus());
-}
-
-TEST_F(FormEvents, NoFocusEventsWhenAnotherWindowTakesTheFocusAndGivesItBack) {
-    auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
-
-    QWidget other;
-    auto* layout = new QVBoxLayout(&other);
-    auto* edit = new QLineEdit(&other);
-    layout->addWidget(edit);
-    other.show();
-    ASSERT_TRUE(reactivate(&other));
-    EXPECT_EQ(QApplication::focusWidget(), edit);
-    ASSERT_TRUE(reactivate(form.window()));
-
-    EXPECT_EQ(QApplication::focusWidget(), box.widget());
-    EXPECT_EQ(form.events, QStringList());
-}
-
-TEST_F(FormEvents, NoFocusEventsWhenADropDownOpensAndCloses) {
-    auto& combo = form.add<ComboBox>("cmb", form.surface(), QString());
-    combo.setBounds(300, 300, 2400, 360);
-    combo.addItem("one");
-    combo.addItem("two");
-    record(combo, form.events);
-    ASSERT_TRUE(showActive(form));
-    combo.setFocus();
-    form.events.clear();
-
-    combo.comboBox()->showPopup();
-    QApplication::processEvents();
-    EXPECT_NE(QApplication::activePopupWidget(), nullptr);
-    combo.comboBox()->hidePopup();
-    QApplication::processEvents();
-    ASSERT_TRUE(reactivate(form.window()));
-
-    EXPECT_EQ(form.events, QStringList());
-    EXPECT_TRUE(combo.hasFocus());
+        EXPECT_EQ(QApplication::focusWidget(), control.widget());
+        EXPECT_TRUE(control.hasFocus());
+        EXPECT_EQ(w.form.events, QStringList());
+    }
 }
 
 TEST(FormFocus, SetFocusOnAHiddenOrDisabledControlDoesNothing) {
@@ -465,62 +461,60 @@ TEST(FormFocus, SetFocusOnAHiddenOrDisabledControlDoesNothing) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        auto& first = form.add<TextBox>("first", form.surface(), QString());
-        first.setBounds(300, 300, 2400, 360);
-        auto& box = form.add<PictureBox>("pic", form.surface());
+        Window w;
+        auto& first = w.place<TextBox>("first", 300);
+        auto& box = w.form.add<PictureBox>("pic", w.form.surface());
         box.setBounds(300, 900, 3000, 1500);
-        auto& target = form.add<TextBox>("target", box.container(), QString());
+        auto& target = w.form.add<TextBox>("target", box.container(), QString());
         target.setBounds(0, 0, 2400, 360);
-        record(first, form.events);
-        record(target, form.events);
-        ASSERT_TRUE(showActive(form));
-        first.setFocus();
-        form.events.clear();
+        record(target, w.form.events);
+        ASSERT_TRUE(w.focusOn(first));
 
         row.prepare(target, box);
         target.setFocus();
 
         EXPECT_EQ(QApplication::focusWidget(), first.widget());
         EXPECT_TRUE(first.hasFocus());
-        EXPECT_EQ(form.events, QStringList());
+        EXPECT_EQ(w.form.events, QStringList());
     }
 }
 
 // ---- Activation -------------------------------------------------------------------------
 
-TEST_F(FormEvents, FirstShowingActivatesAfterTheLoadOnce) {
-    form.load();
-    EXPECT_EQ(form.events, QStringList({"Load"}));
-    form.show();
-    form.show();
-    EXPECT_EQ(form.events, QStringList({"Load", "Activate"}));
-}
-
-TEST(FormActivation, ShowingInsideTheLoadActivatesAfterTheLoad) {
+// The first showing activates the form once, after its load, also when the load shows it.
+TEST(FormActivation, TheFirstShowingActivatesOnceAfterTheLoad) {
     struct Row {
         const char* name;
         void (Form::*start)();
+        bool showsWhileLoading;
     };
-    const Row rows[] = {{"started by show", &Form::show}, {"started by load", &Form::load}};
+    const Row rows[] = {
+        {"loaded, then shown twice", &Form::load, false},
+        {"shown by its load, started by show", &Form::show, true},
+        {"shown by its load, started by load", &Form::load, true},
+    };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
+        Window w;
         bool visibleDuringLoad = false;
-        form.whileLoading = [&] {
-            form.show();
-            visibleDuringLoad = form.visible();
-            form.events << "end of load";
-        };
+        if (row.showsWhileLoading) {
+            w.form.whileLoading = [&w, &visibleDuringLoad] {
+                w.form.show();
+                visibleDuringLoad = w.form.visible();
+                w.form.events << "end of load";
+            };
+        }
 
-        (form.*row.start)();
+        (w.form.*row.start)();
+        const QStringList loaded = row.showsWhileLoading
+                                       ? QStringList{"Load", "end of load", "Activate"}
+                                       : QStringList{"Load"};
+        EXPECT_EQ(w.form.events, loaded);
+        EXPECT_EQ(visibleDuringLoad, row.showsWhileLoading);
+        w.form.show();
+        w.form.show();
 
-        EXPECT_TRUE(visibleDuringLoad);
-        EXPECT_EQ(form.events, QStringList({"Load", "end of load", "Activate"}));
-        form.show();
-        EXPECT_EQ(form.events.count("Activate"), 1);
+        EXPECT_EQ(w.form.events, row.showsWhileLoading ? loaded : loaded + QStringList{"Activate"});
     }
 }
 
