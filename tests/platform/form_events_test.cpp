@@ -302,17 +302,8 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
             control->setBounds(1500, 1500, 1500, 600);
             target = control->widget();
         }
-        int contextMenus = 0;
-        struct Counter : QObject {
-            int* count;
-            explicit Counter(int* c) : count(c) {}
-            bool eventFilter(QObject*, QEvent* e) override {
-                *count += e->type() == QEvent::ContextMenu;
-                return false;
-            }
-        } counter(&contextMenus);
         ASSERT_TRUE(showActive(form));
-        form.window()->installEventFilter(&counter);
+        EventCount contextMenus(form.window(), QEvent::ContextMenu);
         QWindow* handle = form.window()->windowHandle();
         const QPoint at = target->mapTo(form.window(), target->rect().center());
         const QPoint beside = form.surface()->mapTo(form.window(), QPoint(20, 20));
@@ -332,7 +323,7 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
         if (row.moves)
             kinds << "MouseMove";
         EXPECT_EQ(form.only(kinds), row.expected);
-        EXPECT_EQ(contextMenus, 0);
+        EXPECT_EQ(contextMenus.count, 0);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     }
 }

@@ -100,6 +100,19 @@ inline void record(Control& control, QStringList& events) {
     control.onLostFocus = [&events, name] { events << name + " LostFocus"; };
 }
 
+// Counts the events of one type that an object receives.
+struct EventCount : QObject {
+    EventCount(QObject* object, QEvent::Type type) : type(type) {
+        object->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == type;
+        return false;
+    }
+    QEvent::Type type;
+    int count = 0;
+};
+
 // Waits until the window is the application's active window. (QTest::qWaitForWindowActive
 // takes a dialog for active while its owner is, so it cannot tell the two apart.)
 inline bool waitActive(QWidget* window) {
