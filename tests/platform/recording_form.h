@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QStringList>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -36,11 +37,9 @@ public:
     QStringList only(const QStringList& prefixes) const {
         QStringList kept;
         for (const QString& e : events)
-            for (const QString& p : prefixes)
-                if (e.startsWith(p)) {
-                    kept << e;
-                    break;
-                }
+            if (std::any_of(prefixes.begin(), prefixes.end(),
+                            [&e](auto& p) { return e.startsWith(p); }))
+                kept << e;
         return kept;
     }
 
