@@ -119,15 +119,11 @@ TEST_F(ScrollBarTest, ClicksOnTheArrowAndTheTroughFireChange) {
             ->subControlRect(QStyle::CC_ScrollBar, &option, part, widget())
             .center();
     };
-    QPoint arrowDown = centreOf(QStyle::SC_ScrollBarAddLine);
-    QPoint troughBelow = centreOf(QStyle::SC_ScrollBarAddPage);
 
-    QTest::mouseClick(widget(), Qt::LeftButton, {}, arrowDown);
-    EXPECT_EQ(events, QStringList({"Change 1"}));
+    QTest::mouseClick(widget(), Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
+    QTest::mouseClick(widget(), Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddPage));
 
-    events.clear();
-    QTest::mouseClick(widget(), Qt::LeftButton, {}, troughBelow);
-    EXPECT_EQ(events, QStringList({"Change 2"}));
+    EXPECT_EQ(events, QStringList({"Change 1", "Change 2"}));
 }
 
 TEST_F(ScrollBarTest, MinimumAboveMaximumIsAllowed) {
@@ -140,7 +136,6 @@ TEST_F(ScrollBarTest, MinimumAboveMaximumIsAllowed) {
         EXPECT_EQ(bar.value(), v);
     }
     // The top of the bar is the minimum.
-    ASSERT_TRUE(bar.setValue(10));
     EXPECT_EQ(widget()->value(), widget()->minimum());
 }
 
@@ -270,9 +265,18 @@ TEST_F(ComboBoxTest, TypingEnterOrLeavingTheFieldCompletesAddsOrSelectsNoEntry) 
     }
 }
 
-TEST_F(ComboBoxTest, ListIndexIsKeptApartFromTheText) {
+TEST_F(ComboBoxTest, TheListIndexAndTheTextAreKeptApartAlsoWhenEntriesAreAdded) {
+    combo.setText("NOVI KANDIDAT");
     combo.addItem("Petar");
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_EQ(combo.text(), "NOVI KANDIDAT");
+
+    combo.setListIndex(0);
+    combo.setText("Petar P");
     combo.addItem("Milan");
+    EXPECT_EQ(combo.listIndex(), 0);
+    EXPECT_EQ(combo.text(), "Petar P");
+    EXPECT_EQ(combo.listCount(), 2);
 
     combo.setListIndex(1);
     EXPECT_EQ(combo.text(), "Milan");
@@ -286,20 +290,6 @@ TEST_F(ComboBoxTest, ListIndexIsKeptApartFromTheText) {
 
     combo.setListIndex(5); // no such entry
     EXPECT_EQ(combo.listIndex(), -1);
-}
-
-TEST_F(ComboBoxTest, AddingEntriesKeepsTheSelectionAndTheText) {
-    combo.setText("NOVI KANDIDAT");
-    combo.addItem("Petar");
-    EXPECT_EQ(combo.listIndex(), -1);
-    EXPECT_EQ(combo.text(), "NOVI KANDIDAT");
-
-    combo.setListIndex(0);
-    combo.setText("Petar P");
-    combo.addItem("Milan");
-    EXPECT_EQ(combo.listIndex(), 0);
-    EXPECT_EQ(combo.text(), "Petar P");
-    EXPECT_EQ(combo.listCount(), 2);
 }
 
 // The wheel over a closed box, with the focus or without it, chooses nothing.
