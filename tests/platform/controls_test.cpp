@@ -28,21 +28,7 @@
 namespace kviz::testing {
 namespace {
 
-// Counts the paint events that a widget receives.
-struct Paints : QObject {
-    explicit Paints(QWidget* widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-    int count = 0;
-};
-
-class Controls : public ::testing::Test {
-protected:
-    FakeServices fakes;
-    RecordingForm form{fakes.services()};
-};
+class Controls : public ::testing::Test, protected Window {};
 
 // ---- VScrollBar -------------------------------------------------------------------------
 
@@ -65,12 +51,16 @@ protected:
     QStringList events;
 };
 
-TEST_F(ScrollBarTest, ArrowsAndPageClicksFireChangeOnce) {
+// Arrows, page clicks and a value set in code fire Change once, before they return, and only when
+// the value moves; a value outside the range is refused, not clamped.
+TEST_F(ScrollBarTest, ArrowsPagesAndValuesSetInCodeFireChangeOnceWhenTheValueMoves) {
+    constexpr auto inCode = QAbstractSlider::SliderNoAction; // the row's value is set in code
     struct Row {
         const char* name;
         int min, max, start;
         QAbstractSlider::SliderAction action;
         int expected;
+        int value = 0;
     };
     const Row rows[] = {
         {"arrow down", 0, 100, 50, QAbstractSlider::SliderSingleStepAdd, 51},
@@ -81,25 +71,34 @@ TEST_F(ScrollBarTest, ArrowsAndPageClicksFireChangeOnce) {
         // With the minimum above the maximum, the bottom of the bar is the maximum.
         {"reversed, arrow down", 100, 0, 50, QAbstractSlider::SliderSingleStepAdd, 49},
         {"reversed, arrow up", 100, 0, 50, QAbstractSlider::SliderSingleStepSub, 51},
+        {"arrow at the end", 0, 10, 10, QAbstractSlider::SliderSingleStepAdd, 10},
+        {"page up at the start", 0, 10, 0, QAbstractSlider::SliderPageStepSub, 0},
+        {"set in code", 0, 100, 5, inCode, 42, 42},
+        {"the same value set in code", 0, 10, 10, inCode, 10, 10},
+        {"above", 0, 10, 4, inCode, 4, 11},
+        {"below", 0, 10, 4, inCode, 4, -1},
+        {"far above", 0, 10, 4, inCode, 4, 32767},
+        {"reversed, above both", 10, 0, 4, inCode, 4, 11},
+        {"reversed, below both", 10, 0, 4, inCode, 4, -1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         range(row.min, row.max, row.start);
 
-        widget()->triggerAction(row.action);
+        if (row.action == inCode) {
+            EXPECT_EQ(bar.setValue(row.value), row.value == row.expected);
+        } else {
+            widget()->triggerAction(row.action);
+        }
 
         EXPECT_EQ(bar.value(), row.expected);
-        EXPECT_EQ(events, QStringList({QString("Change %1").arg(row.expected)}));
+        EXPECT_EQ(events, row.expected == row.start
+                              ? QStringList()
+                              : QStringList{QString("Change %1").arg(row.expected)});
+        if (row.min < row.max) {
+            EXPECT_EQ(widget()->value(), row.expected);
+        }
     }
-}
-
-TEST_F(ScrollBarTest, NothingFiresWhenTheValueStays) {
-    range(0, 10, 10);
-    widget()->triggerAction(QAbstractSlider::SliderSingleStepAdd); // arrow at the end
-    EXPECT_TRUE(bar.setValue(10));
-    range(0, 10, 0);
-    widget()->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(events, QStringList());
 }
 
 TEST_F(ScrollBarTest, ClicksOnTheArrowAndTheTroughFireChange) {
@@ -120,57 +119,11 @@ TEST_F(ScrollBarTest, ClicksOnTheArrowAndTheTroughFireChange) {
             ->subControlRect(QStyle::CC_ScrollBar, &option, part, widget())
             .center();
     };
-    QPoint arrowDown = centreOf(QStyle::SC_ScrollBarAddLine);
-    QPoint troughBelow = centreOf(QStyle::SC_ScrollBarAddPage);
 
-    QTest::mouseClick(widget(), Qt::LeftButton, {}, arrowDown);
-    EXPECT_EQ(events, QStringList({"Change 1"}));
+    QTest::mouseClick(widget(), Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddLine));
+    QTest::mouseClick(widget(), Qt::LeftButton, {}, centreOf(QStyle::SC_ScrollBarAddPage));
 
-    events.clear();
-    QTest::mouseClick(widget(), Qt::LeftButton, {}, troughBelow);
-    EXPECT_EQ(events, QStringList({"Change 2"}));
-}
-
-TEST_F(ScrollBarTest, ValueSetInCodeFiresChangeInsideTheCall) {
-    range(0, 100, 5);
-    int valueSeenByChange = -1;
-    bool insideSetValue = false;
-    bool changedInside = false;
-    bar.onChange = [&] {
-        valueSeenByChange = bar.value();
-        changedInside = insideSetValue;
-    };
-
-    insideSetValue = true;
-    EXPECT_TRUE(bar.setValue(42));
-    insideSetValue = false;
-
-    EXPECT_TRUE(changedInside);
-    EXPECT_EQ(valueSeenByChange, 42);
-    EXPECT_EQ(widget()->value(), 42);
-}
-
-TEST_F(ScrollBarTest, ValueOutsideTheRangeIsRefusedNotClamped) {
-    struct Row {
-        const char* name;
-        int min, max, start, value;
-    };
-    const Row rows[] = {
-        {"above", 0, 10, 4, 11},
-        {"below", 0, 10, 4, -1},
-        {"far above", 0, 10, 4, 32767},
-        {"reversed, above both", 10, 0, 4, 11},
-        {"reversed, below both", 10, 0, 4, -1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        range(row.min, row.max, row.start);
-
-        EXPECT_FALSE(bar.setValue(row.value));
-
-        EXPECT_EQ(bar.value(), row.start);
-        EXPECT_EQ(events, QStringList());
-    }
+    EXPECT_EQ(events, QStringList({"Change 1", "Change 2"}));
 }
 
 TEST_F(ScrollBarTest, MinimumAboveMaximumIsAllowed) {
@@ -183,39 +136,35 @@ TEST_F(ScrollBarTest, MinimumAboveMaximumIsAllowed) {
         EXPECT_EQ(bar.value(), v);
     }
     // The top of the bar is the minimum.
-    ASSERT_TRUE(bar.setValue(10));
     EXPECT_EQ(widget()->value(), widget()->minimum());
 }
 
-TEST_F(ScrollBarTest, DraggingFiresScrollThenOneChangeAtTheEnd) {
-    range(0, 100, 10);
+// A drag fires Scroll at every step and Change once at its end, if the value moved; on a
+// reversed range the values count from the maximum at the top.
+TEST_F(ScrollBarTest, DraggingFiresScrollAtEveryStepThenChangeIfTheValueMoved) {
+    struct Row {
+        const char* name;
+        int min, max, start;
+        std::vector<int> steps; // slider positions, from the top of the bar
+        QStringList scrolls, change;
+    };
+    const Row rows[] = {
+        {"down", 0, 100, 10, {20, 30}, {"Scroll 20", "Scroll 30"}, {"Change 30"}},
+        {"back to the start", 0, 100, 10, {20, 10}, {"Scroll 20", "Scroll 10"}, {}},
+        {"reversed range, from the top", 100, 0, 100, {25}, {"Scroll 75"}, {"Change 75"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        range(row.min, row.max, row.start);
 
-    widget()->setSliderDown(true);
-    widget()->setSliderPosition(20);
-    widget()->setSliderPosition(30);
-    EXPECT_EQ(events, QStringList({"Scroll 20", "Scroll 30"}));
-    widget()->setSliderDown(false);
+        widget()->setSliderDown(true);
+        for (int step : row.steps)
+            widget()->setSliderPosition(widget()->minimum() + step);
+        EXPECT_EQ(events, row.scrolls);
+        widget()->setSliderDown(false);
 
-    EXPECT_EQ(events, QStringList({"Scroll 20", "Scroll 30", "Change 30"}));
-}
-
-TEST_F(ScrollBarTest, DragBackToTheStartFiresNoChange) {
-    range(0, 100, 10);
-
-    widget()->setSliderDown(true);
-    widget()->setSliderPosition(20);
-    widget()->setSliderPosition(10);
-    widget()->setSliderDown(false);
-
-    EXPECT_EQ(events, QStringList({"Scroll 20", "Scroll 10"}));
-}
-
-TEST_F(ScrollBarTest, DragOnAReversedRangeReportsValuesFromTheMaximumAtTheTop) {
-    range(100, 0, 100); // at the top
-    widget()->setSliderDown(true);
-    widget()->setSliderPosition(widget()->minimum() + 25);
-    widget()->setSliderDown(false);
-    EXPECT_EQ(events, QStringList({"Scroll 75", "Change 75"}));
+        EXPECT_EQ(events, row.scrolls + row.change);
+    }
 }
 
 TEST_F(ScrollBarTest, LooksAsTheStyleDrawsItAtEveryValue) {
@@ -239,7 +188,7 @@ TEST_F(ScrollBarTest, LooksAsTheStyleDrawsItAtEveryValue) {
 TEST_F(ScrollBarTest, TheSurfaceUnderTheBarIsNotRepaintedWhenItMoves) {
     range(1, 24, 1);
     ASSERT_TRUE(showActive(form));
-    Paints surface(form.surface()), barItself(widget());
+    EventCount surface(form.surface(), QEvent::Paint), barItself(widget(), QEvent::Paint);
     for (int value : {7, 24, 1}) {
         ASSERT_TRUE(bar.setValue(value));
         QCoreApplication::processEvents();
@@ -252,7 +201,7 @@ TEST_F(Controls, ALabelOnWhatAHandlerDrawsIsRepaintedOnce) {
     auto& number = form.add<Label>("lbl", form.surface(), "1.");
     number.setBounds(300, 300, 570, 315);
     ASSERT_TRUE(showActive(form));
-    Paints label(number.widget()), surface(form.surface());
+    EventCount label(number.widget(), QEvent::Paint), surface(form.surface(), QEvent::Paint);
     // As a handler draws the next question: the surface under the label first, then the label.
     form.canvas().filledBox(0, 0, 1500, 1500, Qt::yellow);
     number.setCaption("2.");
@@ -278,54 +227,56 @@ protected:
     ComboBox& combo = form.add<ComboBox>("cmb", form.surface(), "");
 };
 
-TEST_F(ComboBoxTest, EnterAddsNoEntryAndSelectsNothing) {
+// Typing neither completes an entry nor opens the list, and neither Enter nor leaving the field
+// adds or selects an entry.
+TEST_F(ComboBoxTest, TypingEnterOrLeavingTheFieldCompletesAddsOrSelectsNoEntry) {
     struct Row {
         const char* name;
         QString typed;
+        bool leave = false; // the focus moves to another box, else Enter is pressed
     };
     const Row rows[] = {
         {"new text", "Zoran"},
         {"text of an entry", "Petar"},
         {"start of an entry", "Pe"},
+        {"text of an entry, then leaving", "Petar", true},
     };
-    combo.addItem("Petar");
-    combo.addItem("Milan");
-    focus();
+    auto& other = form.add<TextBox>("txt", form.surface(), QString());
+    other.setBounds(300, 900, 2400, 360);
+    const QStringList entries{"Petar", "Milan", "Petar Petrovic"};
+    for (const QString& entry : entries)
+        combo.addItem(entry);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        focus();
         combo.setListIndex(-1);
         type(row.typed);
-        QTest::keyClick(combo.widget(), Qt::Key_Return);
+        EXPECT_EQ(combo.comboBox()->lineEdit()->selectedText(), QString());
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
-        EXPECT_EQ(combo.items(), QStringList({"Petar", "Milan"}));
+        if (row.leave)
+            other.setFocus();
+        else
+            QTest::keyClick(combo.widget(), Qt::Key_Return);
+
+        EXPECT_EQ(combo.items(), entries);
         EXPECT_EQ(combo.text(), row.typed);
         EXPECT_EQ(combo.listIndex(), -1);
     }
 }
 
-TEST_F(ComboBoxTest, TypingTheStartOfAnEntryDoesNotCompleteIt) {
-    combo.addItem("Petar Petrovic");
-    focus();
-    type("Pe");
-    EXPECT_EQ(combo.text(), "Pe");
-    EXPECT_EQ(combo.comboBox()->lineEdit()->selectedText(), QString());
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-}
-
-TEST_F(ComboBoxTest, LeavingTheFieldSelectsNothing) {
-    auto& other = form.add<TextBox>("txt", form.surface(), QString());
-    other.setBounds(300, 900, 2400, 360);
+TEST_F(ComboBoxTest, TheListIndexAndTheTextAreKeptApartAlsoWhenEntriesAreAdded) {
+    combo.setText("NOVI KANDIDAT");
     combo.addItem("Petar");
-    focus();
-    type("Petar");
-    other.setFocus();
     EXPECT_EQ(combo.listIndex(), -1);
-    EXPECT_EQ(combo.text(), "Petar");
-}
+    EXPECT_EQ(combo.text(), "NOVI KANDIDAT");
 
-TEST_F(ComboBoxTest, ListIndexIsKeptApartFromTheText) {
-    combo.addItem("Petar");
+    combo.setListIndex(0);
+    combo.setText("Petar P");
     combo.addItem("Milan");
+    EXPECT_EQ(combo.listIndex(), 0);
+    EXPECT_EQ(combo.text(), "Petar P");
+    EXPECT_EQ(combo.listCount(), 2);
 
     combo.setListIndex(1);
     EXPECT_EQ(combo.text(), "Milan");
@@ -339,20 +290,6 @@ TEST_F(ComboBoxTest, ListIndexIsKeptApartFromTheText) {
 
     combo.setListIndex(5); // no such entry
     EXPECT_EQ(combo.listIndex(), -1);
-}
-
-TEST_F(ComboBoxTest, AddingEntriesKeepsTheSelectionAndTheText) {
-    combo.setText("NOVI KANDIDAT");
-    combo.addItem("Petar");
-    EXPECT_EQ(combo.listIndex(), -1);
-    EXPECT_EQ(combo.text(), "NOVI KANDIDAT");
-
-    combo.setListIndex(0);
-    combo.setText("Petar P");
-    combo.addItem("Milan");
-    EXPECT_EQ(combo.listIndex(), 0);
-    EXPECT_EQ(combo.text(), "Petar P");
-    EXPECT_EQ(combo.listCount(), 2);
 }
 
 // The wheel over a closed box, with the focus or without it, chooses nothing.
@@ -395,7 +332,7 @@ TEST_F(ComboBoxTest, ANewTextRepaintsTheFieldAloneAndTheFieldLooksTheSame) {
             combo.widget()->clearFocus();
         combo.widget()->setEnabled(QString(state) != "disabled");
         QCoreApplication::processEvents();
-        Paints box(combo.widget()), surface(form.surface());
+        EventCount box(combo.widget(), QEvent::Paint), surface(form.surface(), QEvent::Paint);
         combo.setText(state);
         QCoreApplication::processEvents();
         EXPECT_EQ(box.count, 0) << state;
@@ -455,8 +392,6 @@ TEST_F(Controls, TheContextMenusOfTheEditFieldsAndTheScrollBarSpeakSerbian) {
     }
 }
 
-// ---- ProgressBar and PieChart -----------------------------------------------------------
-
 // ---- TextBox ----------------------------------------------------------------------------
 
 TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
@@ -485,13 +420,9 @@ TEST(TextBoxTest, HoldsOnlyCharactersThatALineOfTheFilesCanHold) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        auto& box = form.add<TextBox>("txt", form.surface(), QString());
-        box.setBounds(300, 300, 2400, 360);
-        ASSERT_TRUE(showActive(form));
-        box.setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), box.widget());
+        Window w;
+        auto& box = w.place<TextBox>("txt", 300);
+        ASSERT_TRUE(w.focusOn(box));
         int userChanges = 0;
         box.onUserChange = [&userChanges] { ++userChanges; };
         QMimeData dropped;
@@ -576,25 +507,23 @@ protected:
     PictureBox& box = form.add<PictureBox>("pic", form.surface());
 };
 
+// A picture read ahead is shown when its turn comes, and read again if its file changed since.
 TEST_F(PictureTest, PictureReadAheadIsShownWhenItsTurnComes) {
-    const QString first = write("1.png", Qt::red), second = write("2.png", Qt::blue);
-    ASSERT_TRUE(box.loadPicture(first));
-    box.preloadPicture(second);
-    idle();
-    EXPECT_EQ(shown(), QColor(Qt::red)); // reading ahead shows nothing
-    ASSERT_TRUE(box.loadPicture(second));
-    EXPECT_EQ(shown(), QColor(Qt::blue));
-    EXPECT_EQ(box.picturePath(), second);
-}
+    for (bool changed : {false, true}) {
+        SCOPED_TRACE(changed ? "changed after it was read ahead" : "unchanged");
+        const QString first = write("1.png", Qt::red), second = write("2.png", Qt::blue);
+        ASSERT_TRUE(box.loadPicture(first));
+        box.preloadPicture(second);
+        idle();
+        EXPECT_EQ(shown(), QColor(Qt::red)); // reading ahead shows nothing
+        if (changed)
+            write("2.png", Qt::green, 16);
 
-TEST_F(PictureTest, FileChangedAfterItWasReadAheadIsReadAgain) {
-    ASSERT_TRUE(box.loadPicture(write("1.png", Qt::red)));
-    const QString second = write("2.png", Qt::blue);
-    box.preloadPicture(second);
-    idle();
-    write("2.png", Qt::green, 16);
-    ASSERT_TRUE(box.loadPicture(second));
-    EXPECT_EQ(shown(), QColor(Qt::green));
+        ASSERT_TRUE(box.loadPicture(second));
+
+        EXPECT_EQ(shown(), changed ? QColor(Qt::green) : QColor(Qt::blue));
+        EXPECT_EQ(box.picturePath(), second);
+    }
 }
 
 // What stands at a picture's path and is no regular file (a FIFO, a device, a folder, or a
@@ -645,6 +574,8 @@ TEST_F(PictureTest, TheSurfaceShowsAroundAPictureSmallerThanItsBox) {
         EXPECT_EQ(shot.pixelColor(30, 30), QColor(Qt::white)) << twipsAtLoad;
     }
 }
+
+// ---- ProgressBar and PieChart -----------------------------------------------------------
 
 TEST_F(Controls, ProgressBarRefusesValuesOutsideItsRange) {
     auto& bar = form.add<ProgressBar>("prb", form.surface());

@@ -18,18 +18,7 @@
 namespace kviz::testing {
 namespace {
 
-class FormEvents : public ::testing::Test {
-protected:
-    FakeServices fakes;
-    RecordingForm form{fakes.services()};
-
-    template <typename T> T& place(const QString& name, int top) {
-        T& control = form.add<T>(name, form.surface(), QString());
-        control.setBounds(300, top, 2400, 360);
-        record(control, form.events);
-        return control;
-    }
-};
+class FormEvents : public ::testing::Test, protected Window {};
 
 // ---- Key preview ------------------------------------------------------------------------
 
@@ -41,16 +30,14 @@ TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
         QString text;
         int repeats = 0;    // held down this many repeats
         bool marked = true; // Qt marks the repeats as such
+        bool keyPreview = true;
     };
     const QStringList heldA{"Form_KeyDown 65 0", "txt KeyDown 65 0", "Form_KeyPress 97",
                             "txt KeyPress 97"};
+    const QStringList releasedA{"Form_KeyUp 65 0", "txt KeyUp 65 0"};
     // Keys that the text box does not take travel on to its parents; they are still seen once.
     const Row rows[] = {
-        {"letter",
-         Qt::Key_A,
-         {"Form_KeyDown 65 0", "txt KeyDown 65 0", "Form_KeyPress 97", "txt KeyPress 97",
-          "Form_KeyUp 65 0", "txt KeyUp 65 0"},
-         "a"},
+        {"letter", Qt::Key_A, heldA + releasedA, "a"},
         {"Enter",
          Qt::Key_Return,
          {"Form_KeyDown 13 0", "txt KeyDown 13 0", "Form_KeyPress 13", "txt KeyPress 13",
@@ -62,74 +49,28 @@ TEST(FormKeyPreview, FormSeesEveryKeyOnceBeforeTheFocusedControl) {
          ""},
         // A release comes on once no press follows it. Each repeat comes as a release and a
         // press, as X11 sends it: one release in all.
-        {"held letter", Qt::Key_A,
-         heldA + heldA + heldA + QStringList{"Form_KeyUp 65 0", "txt KeyUp 65 0"}, "aaa", 2},
-        {"held letter, repeats unmarked", Qt::Key_A,
-         heldA + heldA + heldA + QStringList{"Form_KeyUp 65 0", "txt KeyUp 65 0"}, "aaa", 2, false},
+        {"held letter", Qt::Key_A, heldA + heldA + heldA + releasedA, "aaa", 2},
+        {"held letter, repeats unmarked", Qt::Key_A, heldA + heldA + heldA + releasedA, "aaa", 2,
+         false},
+        {"without key preview only the control sees the key",
+         Qt::Key_B,
+         {"txt KeyDown 66 0", "txt KeyPress 98", "txt KeyUp 66 0"},
+         "b",
+         0,
+         true,
+         false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = true;
-        auto& box = form.add<TextBox>("txt", form.surface(), QString());
-        box.setBounds(300, 300, 2400, 360);
-        record(box, form.events);
-        ASSERT_TRUE(showActive(form));
-        box.setFocus();
-        form.events.clear();
+        Window w;
+        w.form.keyPreview = row.keyPreview;
+        auto& box = w.place<TextBox>("txt", 300);
+        ASSERT_TRUE(w.focusOn(box));
 
-        holdKey(*form.window(), row.key, row.repeats, row.marked);
+        holdKey(*w.form.window(), row.key, row.repeats, row.marked);
 
-        EXPECT_EQ(form.events, row.expected);
+        EXPECT_EQ(w.form.events, row.expected);
         EXPECT_EQ(box.text(), row.text);
-    }
-}
-
-TEST_F(FormEvents, WithoutKeyPreviewOnlyTheControlSeesTheKey) {
-    auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
-
-    QTest::keyClick(box.widget(), Qt::Key_B);
-
-    EXPECT_EQ(form.events, QStringList({"txt KeyDown 66 0", "txt KeyPress 98", "txt KeyUp 66 0"}));
-    EXPECT_EQ(box.text(), "b");
-}
-
-TEST(FormKeyPreview, CancelledKeyPressNeverReachesTheControl) {
-    struct Row {
-        const char* name;
-        std::function<Control&(Form&)> make;
-        std::function<QString(Control&)> text;
-    };
-    const Row rows[] = {
-        {"text box", [](Form& f) -> Control& { return f.add<TextBox>("ctl", f.surface(), "ab"); },
-         [](Control& c) { return static_cast<TextBox&>(c).text(); }},
-        {"combo box", [](Form& f) -> Control& { return f.add<ComboBox>("ctl", f.surface(), "ab"); },
-         [](Control& c) { return static_cast<ComboBox&>(c).text(); }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = true;
-        form.cancelKeyPress = 'x';
-        Control& control = row.make(form);
-        control.setBounds(300, 300, 2400, 360);
-        record(control, form.events);
-        ASSERT_TRUE(showActive(form));
-        control.setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), control.widget());
-        form.events.clear();
-
-        QTest::keyClick(control.widget(), Qt::Key_X);
-        QTest::keyClick(control.widget(), Qt::Key_C);
-
-        EXPECT_EQ(row.text(control), "abc");
-        EXPECT_EQ(form.only({"Form_KeyPress", "ctl KeyPress"}),
-                  QStringList({"Form_KeyPress 120", "Form_KeyPress 99", "ctl KeyPress 99"}));
     }
 }
 
@@ -137,9 +78,7 @@ TEST_F(FormEvents, CancelledKeyDownNeverReachesTheControlsKeyDown) {
     form.keyPreview = true;
     form.cancelKeyDown = keys::Down;
     auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
+    ASSERT_TRUE(focusOn(box));
 
     QTest::keyClick(box.widget(), Qt::Key_Down);
 
@@ -157,12 +96,16 @@ void typeKeys(QWidget* widget, const QString& text) {
     }
 }
 
-TEST(FormKeyPreview, PunctuationAndWindows1250LettersReachTheBoxWithTheirCharacterCodes) {
+// Each key press reaches the form with its character's Windows-1250 code, then the box, unless
+// the form's key-press handler cancels it there.
+TEST(FormKeyPreview, TypedCharactersReachTheFormAndThenTheBoxUnlessTheFormCancelsThem) {
     struct Row {
         const char* name;
         int cancelKeyPress;
         QString typed;
         QString expected;
+        QString start = QString();
+        bool combo = false; // a combo box, else a text box
     };
     const Row rows[] = {
         {"nothing cancelled", -1, QString::fromUtf8("8.0-x,y/z!\u010d\u0107\u017e\u0161\u0111"),
@@ -172,87 +115,71 @@ TEST(FormKeyPreview, PunctuationAndWindows1250LettersReachTheBoxWithTheirCharact
         // A handler cancels a letter beyond ASCII by its Windows-1250 code.
         {"c caron cancelled", 0xE8, QString::fromUtf8("a\u010db"), "ab"},
         {"slash cancelled", '/', "km/h", "kmh"},
+        {"x cancelled in a text box", 'x', "xc", "abc", "ab"},
+        {"x cancelled in a combo box", 'x', "xc", "abc", "ab", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = true;
-        form.cancelKeyPress = row.cancelKeyPress;
-        auto& box = form.add<TextBox>("txt", form.surface(), QString());
-        box.setBounds(300, 300, 2400, 360);
-        record(box, form.events);
-        ASSERT_TRUE(showActive(form));
-        box.setFocus();
-        form.events.clear();
+        Window w;
+        w.form.keyPreview = true;
+        w.form.cancelKeyPress = row.cancelKeyPress;
+        auto* combo = row.combo ? &w.place<ComboBox>("txt", 300, row.start) : nullptr;
+        auto* text = row.combo ? nullptr : &w.place<TextBox>("txt", 300, row.start);
+        Control& box = combo != nullptr ? static_cast<Control&>(*combo) : *text;
+        ASSERT_TRUE(w.focusOn(box));
 
         typeKeys(box.widget(), row.typed);
 
-        EXPECT_EQ(box.text(), row.expected);
-        QStringList codes;
-        for (QChar ch : row.typed)
-            codes << QString("Form_KeyPress %1")
-                         .arg(static_cast<unsigned char>(toCp1250(QString(ch)).front()));
-        EXPECT_EQ(form.only({"Form_KeyPress"}), codes);
-        EXPECT_EQ(form.only({"txt KeyUp"}).size(), row.typed.size())
+        EXPECT_EQ(combo != nullptr ? combo->text() : text->text(), row.expected);
+        QStringList presses;
+        for (QChar ch : row.typed) {
+            const int code = static_cast<unsigned char>(toCp1250(QString(ch)).front());
+            presses << QString("Form_KeyPress %1").arg(code);
+            if (code != row.cancelKeyPress)
+                presses << QString("txt KeyPress %1").arg(code);
+        }
+        EXPECT_EQ(w.form.only({"Form_KeyPress", "txt KeyPress"}), presses);
+        EXPECT_EQ(w.form.only({"txt KeyUp"}).size(), row.typed.size())
             << "the box misses the release of a key";
     }
 }
 
 // ---- Enter on a command button ----------------------------------------------------------
 
-TEST(FormEnter, EnterOnAFocusedButtonPressesItOnce) {
+TEST(FormEnter, EnterOnAFocusedButtonPressesItOnceUnlessTheFormCancelsIt) {
     struct Row {
         const char* name;
         bool keyPreview;
         Qt::Key key;
+        int cancelKeyPress = -1;
     };
     const Row rows[] = {
         {"Return, no preview", false, Qt::Key_Return},
         {"keypad Enter, no preview", false, Qt::Key_Enter},
         {"Return, preview", true, Qt::Key_Return},
         {"keypad Enter, preview", true, Qt::Key_Enter},
+        {"Return cancelled in the form's key press", true, Qt::Key_Return, keys::Return},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.keyPreview = row.keyPreview;
-        auto& button = form.add<CommandButton>("cmd", form.surface(), "OK");
+        Window w;
+        w.form.keyPreview = row.keyPreview;
+        w.form.cancelKeyPress = row.cancelKeyPress;
+        auto& button = w.form.add<CommandButton>("cmd", w.form.surface(), "OK");
         button.setBounds(300, 300, 1200, 400);
-        int presses = 0;
-        button.onClick = [&] {
-            ++presses;
-            form.events << "cmd Click";
-        };
-        ASSERT_TRUE(showActive(form));
-        button.setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), button.widget());
+        button.onClick = [&w] { w.form.events << "cmd Click"; };
+        ASSERT_TRUE(w.focusOn(button));
 
         QTest::keyClick(button.widget(), row.key);
 
-        EXPECT_EQ(presses, 1);
+        const QStringList pressed =
+            row.cancelKeyPress < 0 ? QStringList{"cmd Click"} : QStringList();
+        EXPECT_EQ(w.form.only({"cmd"}), pressed);
         if (row.keyPreview) {
-            EXPECT_EQ(form.only({"Form_KeyPress", "cmd"}),
-                      QStringList({"Form_KeyPress 13", "cmd Click"}));
+            EXPECT_EQ(w.form.only({"Form_KeyPress", "cmd"}),
+                      QStringList{"Form_KeyPress 13"} + pressed);
         }
     }
-}
-
-TEST_F(FormEvents, EnterCancelledInFormKeyPressDoesNotPressTheButton) {
-    form.keyPreview = true;
-    form.cancelKeyPress = keys::Return;
-    auto& button = form.add<CommandButton>("cmd", form.surface(), "OK");
-    button.setBounds(300, 300, 1200, 400);
-    int presses = 0;
-    button.onClick = [&] { ++presses; };
-    ASSERT_TRUE(showActive(form));
-    button.setFocus();
-
-    QTest::keyClick(button.widget(), Qt::Key_Return);
-
-    EXPECT_EQ(presses, 0);
-    EXPECT_TRUE(form.events.contains("Form_KeyPress 13"));
 }
 
 // ---- Mouse on the form's surface --------------------------------------------------------
@@ -371,17 +298,8 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
             control->setBounds(1500, 1500, 1500, 600);
             target = control->widget();
         }
-        int contextMenus = 0;
-        struct Counter : QObject {
-            int* count;
-            explicit Counter(int* c) : count(c) {}
-            bool eventFilter(QObject*, QEvent* e) override {
-                *count += e->type() == QEvent::ContextMenu;
-                return false;
-            }
-        } counter(&contextMenus);
         ASSERT_TRUE(showActive(form));
-        form.window()->installEventFilter(&counter);
+        EventCount contextMenus(form.window(), QEvent::ContextMenu);
         QWindow* handle = form.window()->windowHandle();
         const QPoint at = target->mapTo(form.window(), target->rect().center());
         const QPoint beside = form.surface()->mapTo(form.window(), QPoint(20, 20));
@@ -401,7 +319,7 @@ TEST(FormMouse, EverySequenceReachesItsProceduresInOrder) {
         if (row.moves)
             kinds << "MouseMove";
         EXPECT_EQ(form.only(kinds), row.expected);
-        EXPECT_EQ(contextMenus, 0);
+        EXPECT_EQ(contextMenus.count, 0);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     }
 }
@@ -420,22 +338,21 @@ TEST(FormMouseScale, CoordinatesReachTheHandlersInTheUserScale) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        form.canvas().setScale(row.twipsPerUnitX, row.twipsPerUnitY);
-        ASSERT_TRUE(showActive(form));
-        QWindow* handle = form.window()->windowHandle();
-        QPoint at = form.surface()->mapTo(form.window(), row.pixels);
+        Window w;
+        w.form.canvas().setScale(row.twipsPerUnitX, row.twipsPerUnitY);
+        ASSERT_TRUE(showActive(w.form));
+        QWindow* handle = w.form.window()->windowHandle();
+        QPoint at = w.form.surface()->mapTo(w.form.window(), row.pixels);
 
         QTest::mouseMove(handle, at);
         QTest::mouseClick(handle, Qt::LeftButton, {}, at);
 
-        ASSERT_FALSE(form.mousePoints.empty());
-        for (QPointF p : form.mousePoints) {
+        ASSERT_FALSE(w.form.mousePoints.empty());
+        for (QPointF p : w.form.mousePoints) {
             EXPECT_DOUBLE_EQ(p.x(), row.units.x());
             EXPECT_DOUBLE_EQ(p.y(), row.units.y());
         }
-        EXPECT_TRUE(form.events.contains("MouseMove 0"));
+        EXPECT_TRUE(w.form.events.contains("MouseMove 0"));
     }
 }
 
@@ -444,9 +361,7 @@ TEST(FormMouseScale, CoordinatesReachTheHandlersInTheUserScale) {
 TEST_F(FormEvents, FocusEventsFireWhenTheFocusMovesBetweenControls) {
     auto& first = place<TextBox>("first", 300);
     auto& second = place<TextBox>("second", 900);
-    ASSERT_TRUE(showActive(form));
-    first.setFocus();
-    form.events.clear();
+    ASSERT_TRUE(focusOn(first));
 
     second.setFocus();
     QTest::keyClick(second.widget(), Qt::Key_Tab); // back to the first
@@ -457,69 +372,67 @@ TEST_F(FormEvents, FocusEventsFireWhenTheFocusMovesBetweenControls) {
     EXPECT_TRUE(first.hasFocus());
 }
 
-TEST_F(FormEvents, NoFocusEventsWhenADialogTakesTheFocusAndGivesItBack) {
-    auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
+// The focus goes away from the window's controls and comes back to the one that had it, and no
+// control sees it go.
+TEST(FormFocus, NoFocusEventsWhenADialogAnotherWindowOrADropDownTakesTheFocusAndGivesItBack) {
+    struct Row {
+        const char* name;
+        bool comboBox; // the control with the focus: a combo box with two entries, else a text box
+        std::function<void(QWidget* window, QComboBox* combo)> takeTheFocus;
+    };
+    const Row rows[] = {
+        {"dialog", false,
+         [](QWidget* window, QComboBox*) {
+             QDialog dialog(window);
+             auto* edit = new QLineEdit(&dialog);
+             (new QVBoxLayout(&dialog))->addWidget(edit);
+             QWidget* focusInDialog = nullptr;
+             QTimer::singleShot(0, &dialog, [&] {
+                 if (waitActive(&dialog))
+                     focusInDialog = QApplication::focusWidget();
+                 dialog.accept();
+             });
+             dialog.exec();
+             EXPECT_EQ(focusInDialog, edit);
+         }},
+        {"another window", false,
+         [](QWidget* window, QComboBox*) {
+             QWidget other;
+             auto* edit = new QLineEdit(&other);
+             (new QVBoxLayout(&other))->addWidget(edit);
+             other.show();
+             ASSERT_TRUE(reactivate(&other));
+             EXPECT_EQ(QApplication::focusWidget(), edit);
+             ASSERT_TRUE(reactivate(window));
+         }},
+        {"drop-down", true,
+         [](QWidget*, QComboBox* combo) {
+             combo->showPopup();
+             QApplication::processEvents();
+             EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+             combo->hidePopup();
+             QApplication::processEvents();
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Window w;
+        ComboBox* combo = row.comboBox ? &w.place<ComboBox>("cmb", 300) : nullptr;
+        Control& control =
+            combo != nullptr ? static_cast<Control&>(*combo) : w.place<TextBox>("txt", 300);
+        if (combo != nullptr) {
+            combo->addItem("one");
+            combo->addItem("two");
+        }
+        ASSERT_TRUE(w.focusOn(control));
 
-    QDialog dialog(form.window());
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* edit = new QLineEdit(&dialog);
-    layout->addWidget(edit);
-    QWidget* focusInDialog = nullptr;
-    QTimer::singleShot(0, &dialog, [&] {
-        if (waitActive(&dialog))
-            focusInDialog = QApplication::focusWidget();
-        dialog.accept();
-    });
-    dialog.exec();
-    ASSERT_TRUE(reactivate(form.window()));
+        row.takeTheFocus(w.form.window(), combo != nullptr ? combo->comboBox() : nullptr);
+        ASSERT_TRUE(reactivate(w.form.window()));
 
-    EXPECT_EQ(focusInDialog, edit);
-    EXPECT_EQ(QApplication::focusWidget(), box.widget());
-    EXPECT_EQ(form.events, QStringList());
-    EXPECT_TRUE(box.hasFocus());
-}
-
-TEST_F(FormEvents, NoFocusEventsWhenAnotherWindowTakesTheFocusAndGivesItBack) {
-    auto& box = place<TextBox>("txt", 300);
-    ASSERT_TRUE(showActive(form));
-    box.setFocus();
-    form.events.clear();
-
-    QWidget other;
-    auto* layout = new QVBoxLayout(&other);
-    auto* edit = new QLineEdit(&other);
-    layout->addWidget(edit);
-    other.show();
-    ASSERT_TRUE(reactivate(&other));
-    EXPECT_EQ(QApplication::focusWidget(), edit);
-    ASSERT_TRUE(reactivate(form.window()));
-
-    EXPECT_EQ(QApplication::focusWidget(), box.widget());
-    EXPECT_EQ(form.events, QStringList());
-}
-
-TEST_F(FormEvents, NoFocusEventsWhenADropDownOpensAndCloses) {
-    auto& combo = form.add<ComboBox>("cmb", form.surface(), QString());
-    combo.setBounds(300, 300, 2400, 360);
-    combo.addItem("one");
-    combo.addItem("two");
-    record(combo, form.events);
-    ASSERT_TRUE(showActive(form));
-    combo.setFocus();
-    form.events.clear();
-
-    combo.comboBox()->showPopup();
-    QApplication::processEvents();
-    EXPECT_NE(QApplication::activePopupWidget(), nullptr);
-    combo.comboBox()->hidePopup();
-    QApplication::processEvents();
-    ASSERT_TRUE(reactivate(form.window()));
-
-    EXPECT_EQ(form.events, QStringList());
-    EXPECT_TRUE(combo.hasFocus());
+        EXPECT_EQ(QApplication::focusWidget(), control.widget());
+        EXPECT_TRUE(control.hasFocus());
+        EXPECT_EQ(w.form.events, QStringList());
+    }
 }
 
 TEST(FormFocus, SetFocusOnAHiddenOrDisabledControlDoesNothing) {
@@ -534,93 +447,68 @@ TEST(FormFocus, SetFocusOnAHiddenOrDisabledControlDoesNothing) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        auto& first = form.add<TextBox>("first", form.surface(), QString());
-        first.setBounds(300, 300, 2400, 360);
-        auto& box = form.add<PictureBox>("pic", form.surface());
+        Window w;
+        auto& first = w.place<TextBox>("first", 300);
+        auto& box = w.form.add<PictureBox>("pic", w.form.surface());
         box.setBounds(300, 900, 3000, 1500);
-        auto& target = form.add<TextBox>("target", box.container(), QString());
+        auto& target = w.form.add<TextBox>("target", box.container(), QString());
         target.setBounds(0, 0, 2400, 360);
-        record(first, form.events);
-        record(target, form.events);
-        ASSERT_TRUE(showActive(form));
-        first.setFocus();
-        form.events.clear();
+        record(target, w.form.events);
+        ASSERT_TRUE(w.focusOn(first));
 
         row.prepare(target, box);
         target.setFocus();
 
         EXPECT_EQ(QApplication::focusWidget(), first.widget());
         EXPECT_TRUE(first.hasFocus());
-        EXPECT_EQ(form.events, QStringList());
+        EXPECT_EQ(w.form.events, QStringList());
     }
 }
 
 // ---- Activation -------------------------------------------------------------------------
 
-TEST_F(FormEvents, FirstShowingActivatesAfterTheLoadOnce) {
-    form.load();
-    EXPECT_EQ(form.events, QStringList({"Load"}));
-    form.show();
-    form.show();
-    EXPECT_EQ(form.events, QStringList({"Load", "Activate"}));
-}
-
-TEST(FormActivation, ShowingInsideTheLoadActivatesAfterTheLoad) {
+// The first showing activates the form once, after its load, also when the load shows it.
+TEST(FormActivation, TheFirstShowingActivatesOnceAfterTheLoad) {
     struct Row {
         const char* name;
         void (Form::*start)();
+        bool showsWhileLoading;
     };
-    const Row rows[] = {{"started by show", &Form::show}, {"started by load", &Form::load}};
+    const Row rows[] = {
+        {"loaded, then shown twice", &Form::load, false},
+        {"shown by its load, started by show", &Form::show, true},
+        {"shown by its load, started by load", &Form::load, true},
+    };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
+        Window w;
         bool visibleDuringLoad = false;
-        form.whileLoading = [&] {
-            form.show();
-            visibleDuringLoad = form.visible();
-            form.events << "end of load";
-        };
+        if (row.showsWhileLoading) {
+            w.form.whileLoading = [&w, &visibleDuringLoad] {
+                w.form.show();
+                visibleDuringLoad = w.form.visible();
+                w.form.events << "end of load";
+            };
+        }
 
-        (form.*row.start)();
+        (w.form.*row.start)();
+        const QStringList loaded = row.showsWhileLoading
+                                       ? QStringList{"Load", "end of load", "Activate"}
+                                       : QStringList{"Load"};
+        EXPECT_EQ(w.form.events, loaded);
+        EXPECT_EQ(visibleDuringLoad, row.showsWhileLoading);
+        w.form.show();
+        w.form.show();
 
-        EXPECT_TRUE(visibleDuringLoad);
-        EXPECT_EQ(form.events, QStringList({"Load", "end of load", "Activate"}));
-        form.show();
-        EXPECT_EQ(form.events.count("Activate"), 1);
+        EXPECT_EQ(w.form.events, row.showsWhileLoading ? loaded : loaded + QStringList{"Activate"});
     }
 }
 
-TEST(FormActivation, ClosingARealModalFormActivatesTheOwnerAfterItCloses) {
-    FakeServices fakes;
-    Services services = fakes.services();
-    services.dialogs = systemServices().dialogs;
-    RecordingForm owner(services);
-    ASSERT_TRUE(showActive(owner));
-    RecordingForm modal(services);
-    bool modalWasVisible = false;
-    qsizetype ownerEventsWhileOpen = -1;
-    QTimer::singleShot(20, &modal, [&] {
-        modalWasVisible = modal.visible();
-        ownerEventsWhileOpen = owner.events.size();
-        modal.unload();
-    });
-
-    owner.showModalForm(modal);
-
-    EXPECT_TRUE(modalWasVisible);
-    EXPECT_EQ(ownerEventsWhileOpen, 2);
-    EXPECT_EQ(modal.events, QStringList({"Load", "Activate", "Unload"}));
-    EXPECT_EQ(owner.events, QStringList({"Load", "Activate", "Activate"}));
-    EXPECT_FALSE(modal.visible());
-    EXPECT_TRUE(waitActive(owner.window())) << "the owner takes the keyboard back";
-}
-
-// A box belongs to the window that opens it, also while no window is active, and the window
-// takes the keyboard back when it closes: no window manager need do either.
-TEST(FormActivation, NoActivationOnReturnFromAMessageBoxAnInputBoxOrAnotherWindow) {
+// Activate fires when one of the program's own modal forms closes, after it closes, and never on
+// the return from a message box, an input box or another window. A box belongs to the window
+// that opens it, also while no window is active, and the window takes the keyboard back when it
+// closes: no window manager need do either.
+TEST(FormActivation, OnlyAModalFormActivatesItsOwnerAgainWhenItCloses) {
     FakeServices fakes;
     Services services = fakes.services();
     services.dialogs = systemServices().dialogs;
@@ -655,6 +543,21 @@ TEST(FormActivation, NoActivationOnReturnFromAMessageBoxAnInputBoxOrAnotherWindo
     EXPECT_EQ(answer, QString()) << "Cancel gives an empty answer";
     EXPECT_EQ(form.events, QStringList({"Load", "Activate"}));
     EXPECT_EQ(buttons, QStringList({"OK", "OK", "Otkazi"}));
+
+    RecordingForm modal(services);
+    bool modalWasVisible = false;
+    QTimer::singleShot(20, &modal, [&] {
+        modalWasVisible = modal.visible();
+        EXPECT_EQ(form.events.size(), 2) << "the owner is activated while the modal form is open";
+        modal.unload();
+    });
+    form.showModalForm(modal);
+
+    EXPECT_TRUE(modalWasVisible);
+    EXPECT_EQ(modal.events, QStringList({"Load", "Activate", "Unload"}));
+    EXPECT_EQ(form.events, QStringList({"Load", "Activate", "Activate"}));
+    EXPECT_FALSE(modal.visible());
+    EXPECT_TRUE(waitActive(form.window())) << "the owner takes the keyboard back";
 }
 
 // ---- Menus ------------------------------------------------------------------------------
@@ -702,18 +605,16 @@ TEST(FormAccessKeys, ALetterSharedByATopMenuAndAButtonPressesTheButtonAtOnce) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
+        Window w;
         QStringList clicks;
-        form.addTopMenu("mnuPregled", "Pregle&d pitanja").addItem("mnuOd1", "Od &1.");
-        form.addTopMenu("mnuTabela", "Tabe&la").addItem("mnuSkracena", "&Skracena");
-        MenuItem& reset = form.addTopMenu("mnuReset", "&Reset");
+        w.form.addTopMenu("mnuPregled", "Pregle&d pitanja").addItem("mnuOd1", "Od &1.");
+        w.form.addTopMenu("mnuTabela", "Tabe&la").addItem("mnuSkracena", "&Skracena");
+        MenuItem& reset = w.form.addTopMenu("mnuReset", "&Reset");
         reset.onClick = [&] { clicks << "mnuReset"; };
-        auto& box = form.add<TextBox>("txt", form.surface(), QString());
-        box.setBounds(300, 300, 2400, 360);
+        auto& box = w.place<TextBox>("txt", 300);
         int left = 300;
         for (const char* caption : {"Pregle&d", "Tabe&la", "&Reset"}) {
-            auto& button = form.add<CommandButton>(caption, form.surface(), caption);
+            auto& button = w.form.add<CommandButton>(caption, w.form.surface(), caption);
             button.setBounds(left, 1500, 1000, 450);
             left += 1100;
             button.onClick = [&clicks, caption] { clicks << caption; };
@@ -724,8 +625,7 @@ TEST(FormAccessKeys, ALetterSharedByATopMenuAndAButtonPressesTheButtonAtOnce) {
             if (row.button == State::Hidden)
                 button.setVisible(false);
         }
-        ASSERT_TRUE(showActive(form));
-        box.setFocus();
+        ASSERT_TRUE(w.focusOn(box));
 
         QTest::keyClick(box.widget(), row.key, Qt::AltModifier);
         const QStringList atOnce = clicks;
@@ -790,17 +690,16 @@ TEST(FormMenus, ChoosingAnItemDoesNotChangeItsCheckMark) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeServices fakes;
-        RecordingForm form(fakes.services());
-        MenuItem& top = form.addTopMenu("mnuOptions", "Options");
+        Window w;
+        MenuItem& top = w.form.addTopMenu("mnuOptions", "Options");
         MenuItem& item = top.addItem("mnuSound", "Sound", QKeySequence(Qt::Key_F6));
         item.setChecked(row.checked);
         int runs = 0;
         item.onClick = [&] { ++runs; };
-        ASSERT_TRUE(showActive(form));
+        ASSERT_TRUE(showActive(w.form));
 
         if (row.byShortcut)
-            QTest::keyClick(form.window(), Qt::Key_F6);
+            QTest::keyClick(w.form.window(), Qt::Key_F6);
         else
             item.action()->trigger();
 

@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QStringList>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -36,11 +37,9 @@ public:
     QStringList only(const QStringList& prefixes) const {
         QStringList kept;
         for (const QString& e : events)
-            for (const QString& p : prefixes)
-                if (e.startsWith(p)) {
-                    kept << e;
-                    break;
-                }
+            if (std::any_of(prefixes.begin(), prefixes.end(),
+                            [&e](auto& p) { return e.startsWith(p); }))
+                kept << e;
         return kept;
     }
 
@@ -100,6 +99,19 @@ inline void record(Control& control, QStringList& events) {
     control.onLostFocus = [&events, name] { events << name + " LostFocus"; };
 }
 
+// Counts the events of one type that an object receives.
+struct EventCount : QObject {
+    EventCount(QObject* object, QEvent::Type type) : type(type) {
+        object->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == type;
+        return false;
+    }
+    QEvent::Type type;
+    int count = 0;
+};
+
 // Waits until the window is the application's active window. (QTest::qWaitForWindowActive
 // takes a dialog for active while its owner is, so it cannot tell the two apart.)
 inline bool waitActive(QWidget* window) {
@@ -117,5 +129,28 @@ inline bool showActive(Form& form) {
     form.show();
     return reactivate(form.window());
 }
+
+// A form with its fake services: a test's fixture, or a form of its own for each row of a table.
+struct Window {
+    FakeServices fakes;
+    RecordingForm form{fakes.services()};
+
+    // A box at the given top that writes its key and focus events into the form's list.
+    template <typename T> T& place(const QString& name, int top, const QString& text = QString()) {
+        T& control = form.add<T>(name, form.surface(), text);
+        control.setBounds(300, top, 2400, 360);
+        record(control, form.events);
+        return control;
+    }
+    // Shows the form as the active window and gives the control the focus; the events until
+    // then are forgotten.
+    bool focusOn(Control& control) {
+        if (!showActive(form))
+            return false;
+        control.setFocus();
+        form.events.clear();
+        return QApplication::focusWidget() == control.widget();
+    }
+};
 
 } // namespace kviz::testing
