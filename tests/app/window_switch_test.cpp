@@ -1,5 +1,7 @@
 // Switching between the test windows.
 #include "app/window_switch.h"
+#include "tests/support/menus.h"
+#include "tests/support/user_input.h"
 #include "tests/support/window_fixture.h"
 
 #include <QCoreApplication>
@@ -10,6 +12,8 @@ namespace kviz {
 namespace {
 
 using testing::choiceBank;
+using testing::chooseFromMenuBar;
+using testing::click;
 using testing::readBytes;
 
 std::vector<std::string> question(char correct) {
@@ -30,14 +34,17 @@ protected:
     }
     TestWindow& current() { return *windows.current(); }
 
+    static std::pair<MousePointer, Qt::CursorShape> pointer(Form& w) {
+        return {w.mousePointer(), w.window()->cursor().shape()};
+    }
     // Keeps the pointer of the window a switch replaces, as it is while the target loads.
     struct Host : WindowHost {
         using WindowHost::WindowHost;
         void open(const TestDescriptor& target) override {
-            pointerWhileLoading = current()->mousePointer();
+            pointerWhileLoading = pointer(*current());
             WindowHost::open(target);
         }
-        MousePointer pointerWhileLoading = MousePointer::Default;
+        std::pair<MousePointer, Qt::CursorShape> pointerWhileLoading;
     } windows{fakes.services()};
 };
 
@@ -47,7 +54,7 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
     activate(*first);
     press(*first, Qt::Key_A);
     first->ShowNextQuestion();
-    first->findMenu("mnuTestZnacikojedajuovlsaobrlica")->choose();
+    chooseFromMenuBar(first->findMenu("mnuTestZnacikojedajuovlsaobrlica"));
 
     // The first window saved its work and closed.
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.2").substr(0, 43),
@@ -55,7 +62,6 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
     EXPECT_TRUE(first->unloaded());
     EXPECT_FALSE(first->tmrTimer1->enabled());
-    EXPECT_EQ(first->mousePointer(), MousePointer::Default);
 
     TestWindow& target = current();
     EXPECT_NE(&target, first);
@@ -66,7 +72,6 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
     EXPECT_EQ(target.cmbKandidat->listIndex(), 2);
     EXPECT_EQ(candidateRoster.owner(), 2);
     EXPECT_EQ(target.lblUkupnoodgovora->caption(), "Ukupno odgovora: 0");
-    EXPECT_EQ(basKvizomat.answeredCount, 0);
     EXPECT_EQ(basKvizomat.candidateName, "PERA");
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1); // no name asked again
     EXPECT_TRUE(target.findMenu("mnuTestZnacikojedajuovlsaobrlica")->checked());
@@ -83,7 +88,7 @@ TEST_F(Switching, TheTargetGoesOnWithTheCandidateAtWork) {
               "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n1 Tacnih odgovora\r\nbT\r\n");
 
     // Back in the first test, PERA's answers there come back.
-    target.testMenuItems[0]->choose();
+    chooseFromMenuBar(target.testMenuItems[0]);
     EXPECT_EQ(candidateRoster.owner(), 2);
     EXPECT_EQ(current().questionIndex, 2);
     EXPECT_EQ(current().answerLetters[1], 'a');
@@ -100,10 +105,10 @@ TEST_F(Switching, TheOwnerGoesOnIntoTheNextTestWithItsSavedWork) {
     activate(current());
     press(current(), Qt::Key_A);
     fakes.dialogs.answers = {};
-    current().mnuKandidat->choose();
+    chooseFromMenuBar(current().mnuKandidat);
     EXPECT_EQ(current().cmbKandidat->text(), "PERA");
     const auto officers = static_cast<std::size_t>(testCatalogue()[1].toolbarImage - 1);
-    QTest::mouseClick(current().imgtoolbar[officers]->widget(), Qt::LeftButton);
+    click(current().imgtoolbar[officers]);
     TestWindow& target = current();
     EXPECT_EQ(target.caption(), "Znaci koje daju ovlascena saobracajna lica");
     EXPECT_EQ(target.cmbKandidat->text(), "PERA");
@@ -123,10 +128,10 @@ TEST_F(Switching, WorkThatCannotBeSavedKeepsTheWindow) {
     first->ShowNextQuestion();
     const auto perasFile = stateRoot() / "SSITABCD" / "BrZadPit.2";
     std::filesystem::remove(perasFile);
-    std::filesystem::create_directories(perasFile); // it cannot be written
-    first->mnuPodesavanjaPomocuprvomredu->choose(); // the help line off, but for the review's
-    first->cmdPregled->press();
-    first->imgtoolbar[1]->onClick();
+    std::filesystem::create_directories(perasFile);          // it cannot be written
+    chooseFromMenuBar(first->mnuPodesavanjaPomocuprvomredu); // the help line off,
+    click(first->cmdPregled);                                // but for the review's
+    click(first->imgtoolbar[1]);
     EXPECT_EQ(&current(), first);
     EXPECT_FALSE(first->unloaded());
     EXPECT_TRUE(first->tmrTimer1->enabled());
@@ -137,40 +142,48 @@ TEST_F(Switching, WorkThatCannotBeSavedKeepsTheWindow) {
               "\nNije moguce sacuvati:\n" + QString::fromStdString(perasFile.string()) +
                   "\n\nTest nije promenjen.");
     std::filesystem::remove(perasFile); // space freed: the switch goes through
-    first->imgtoolbar[1]->onClick();
+    click(first->imgtoolbar[1]);
     EXPECT_TRUE(first->unloaded());
     EXPECT_EQ(readBytes(perasFile).substr(0, 43),
               "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
     QCoreApplication::processEvents();
 }
 
-TEST_F(Switching, OwnImageOnlyBeeps) {
-    TestWindow* first = &current();
-    first->imgtoolbar[0]->onClick(); // its own test
-    EXPECT_EQ(fakes.beeper.count, 1);
-    EXPECT_EQ(&current(), first);
-    EXPECT_FALSE(first->unloaded());
-    EXPECT_EQ(std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.2"), 0u);
-}
-
-// Each toolbar image of a test opens that test's window, whose own menu item is checked. The
-// window the program starts with comes last.
+// Each toolbar image or Test menu item opens its test's window, with its own item checked; the own
+// image only beeps. The replaced window shows the hourglass while the target loads, but from the
+// text questions to the first aid ones; then both show the arrow.
 TEST_F(Switching, EveryTestHasItsWindow) {
     const auto& catalogue = testCatalogue();
-    for (std::size_t i = 1; i <= catalogue.size(); ++i) {
-        const std::size_t index = i % catalogue.size();
-        const TestDescriptor& row = catalogue[index];
-        SCOPED_TRACE(row.window);
-        current().imgtoolbar[static_cast<std::size_t>(row.toolbarImage - 1)]->onClick();
-        EXPECT_EQ(&current().test(), &row);
-        EXPECT_EQ(current().caption().toStdString(), row.caption);
-        EXPECT_TRUE(current().testMenuItems[index]->checked());
-        EXPECT_FALSE(current().testMenuItems[index]->enabled());
-        // Only the switch from the text-questions window to the first-aid one keeps the pointer.
-        EXPECT_EQ(windows.pointerWhileLoading,
-                  row.testWord == "ppomodg" ? MousePointer::Default : MousePointer::Hourglass);
+    const struct {
+        std::size_t to; // a row of the catalogue, from the window of the row before
+        bool byMenu, hourglass;
+    } rows[] = {{1, false, true}, {2, true, true},  {3, false, true}, {4, true, true},
+                {5, false, true}, {6, true, true},  {7, false, true}, {8, true, false},
+                {0, false, true}, {8, true, true},  {7, true, true},  {8, false, false},
+                {3, true, true},  {8, false, true}, {4, false, true}, {8, true, true},
+                {6, true, true},  {8, false, true}, {0, true, true}};
+    const auto hourglass = std::pair(MousePointer::Hourglass, Qt::WaitCursor);
+    const auto arrow = std::pair(MousePointer::Default, Qt::ArrowCursor);
+    click(current().imgtoolbar[0]); // its own: nothing saved, and the rows go on from it
+    EXPECT_EQ(std::filesystem::file_size(stateRoot() / "SSITABCD" / "BrZadPit.2"), 0u);
+    for (const auto& row : rows) {
+        const TestDescriptor& to = catalogue[row.to];
+        TestWindow& from = current();
+        SCOPED_TRACE(std::string(from.test().window) + " -> " + std::string(to.window));
+        activate(from);
+        if (row.byMenu)
+            chooseFromMenuBar(from.testMenuItems[row.to]);
+        else
+            click(from.imgtoolbar[static_cast<std::size_t>(to.toolbarImage - 1)]);
+        EXPECT_EQ(&current().test(), &to);
+        EXPECT_EQ(current().caption().toStdString(), to.caption);
+        EXPECT_TRUE(current().testMenuItems[row.to]->checked());
+        EXPECT_FALSE(current().testMenuItems[row.to]->enabled());
+        EXPECT_EQ(windows.pointerWhileLoading, row.hourglass ? hourglass : arrow);
+        EXPECT_EQ(pointer(from), arrow);
+        EXPECT_EQ(pointer(current()), arrow);
     }
-    EXPECT_EQ(fakes.beeper.count, 0);
+    EXPECT_EQ(fakes.beeper.count, 1);
     // A test that is not in the catalogue has no window: the switch says so and keeps the window.
     const TestDescriptor stranger = catalogue[1];
     EXPECT_THROW(windows.open(stranger), std::logic_error);
@@ -181,9 +194,9 @@ TEST_F(Switching, EveryTestHasItsWindow) {
 TEST_F(Switching, DuringADemonstrationByAToolbarImage) {
     TestWindow* first = &current();
     first->ShowNextQuestion();
-    first->cmdBrziPregled->press();
+    click(first->cmdBrziPregled);
     first->tmrTimer1_Timer();
-    first->imgtoolbar[6]->onClick(); // the officers' signals, while the menus are off
+    click(first->imgtoolbar[6]); // the officers' signals, while the menus are off
     EXPECT_TRUE(first->unloaded());
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.2").substr(0, 24),
               "2 Broj zadnjeg pitanja\r\n");
@@ -191,7 +204,7 @@ TEST_F(Switching, DuringADemonstrationByAToolbarImage) {
     EXPECT_FALSE(target.quickReviewMode);
     EXPECT_FALSE(target.reviewMode);
     EXPECT_EQ(target.cmdKrajrada->caption(), "&Kraj rada");
-    target.imgtoolbar[0]->onClick(); // and back
+    click(target.imgtoolbar[0]); // and back
     EXPECT_EQ(current().caption(), "Slike saobracajnih situacija sa ponudjenim ABCD odgovorima");
     QCoreApplication::processEvents();
 }

@@ -1,12 +1,17 @@
 // The multiple-choice text windows: layout, drawing, answering, the demonstration's own step.
 #include "app/window_switch.h"
 #include "choice_text/frm_suva_pitanja_abcd.h"
+#include "tests/support/menus.h"
+#include "tests/support/user_input.h"
 #include "tests/support/window_fixture.h"
 
 namespace kviz {
 namespace {
 
 using testing::choiceBank;
+using testing::click;
+using testing::clickAt;
+using testing::moveTo;
 using testing::readBytes;
 
 // Question q: a two-line text, answers a to c (d on odd questions), the right one b.
@@ -36,10 +41,6 @@ protected:
         w->show();
         return w;
     }
-    static void click(TestWindow& w, double x, double y) {
-        w.Form_MouseMove(0, 0, x, y);
-        w.Form_Click();
-    }
 };
 
 TEST_F(TextWindows, LayoutOfBothWindows) {
@@ -48,14 +49,12 @@ TEST_F(TextWindows, LayoutOfBothWindows) {
     EXPECT_EQ(text->caption(), "Suva pitanja sa ponudjenim ABCD odgovorima");
     EXPECT_EQ(firstAid->caption(), "Suva pitanja iz Prve pomoci sa ponudjenim ABCD odgovorima");
     for (TestWindow* w : {text.get(), firstAid.get()}) {
-        EXPECT_EQ(w->picSlika, nullptr);
         EXPECT_EQ(w->findControl("picSlika"), nullptr);
         EXPECT_EQ(w->lblPitanje2->left(), 8);
         EXPECT_EQ(w->lblPitanje2->top(), 1374);
         EXPECT_EQ(w->Picture4->top(), 5789);
         EXPECT_EQ(w->VScrollzapitanje->top(), 1063);
         EXPECT_EQ(w->VScrollzapitanje->height(), 4497);
-        EXPECT_EQ(w->fillerLabels.size(), 9u);
         EXPECT_EQ(w->findControl("Label10"), nullptr);
         EXPECT_EQ(w->findControl("Label1")->left(), 6289);
         EXPECT_FALSE(w->findMenu("mnuTestKompletankvizomat")->visible());
@@ -82,8 +81,7 @@ TEST_F(TextWindows, QuestionDrawnFromTheLeftEdge) {
     EXPECT_EQ(w->correctLetter, "b");
     EXPECT_EQ(drawn(*w, DrawOp::Kind::Box).back().rect,
               QRectF(QPointF(0, 1320), QPointF(11780, 6800)));
-    int a = 'a';
-    w->Form_KeyPress(a);
+    press(*w, Qt::Key_A);
     EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topA + 4));
     EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().text, "NE");
 }
@@ -102,13 +100,13 @@ TEST_F(TextWindows, ThirteenLinesWithoutAClosingRecord) {
 
 TEST_F(TextWindows, AnswerAreaAndGoToZone) {
     auto w = open<frmSuvapitsaponudjABCDodgovorima>();
-    click(*w, 790, w->topA - 400); // the go-to zone needs X above 790
+    clickAt(*w, {790, w->topA - 400.0}); // the go-to zone needs X above 790
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 0);
-    click(*w, 800, w->topA - 300); // too close to the answers
+    clickAt(*w, {805, w->topA - 300.0}); // too close to the answers
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 0);
-    click(*w, 800, w->topA - 400);
+    clickAt(*w, {805, w->topA - 400.0});
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1);
-    click(*w, 790, w->topB); // the answer area starts at X 790
+    clickAt(*w, {805, w->topB + 20.0}); // the answer area starts at X 790
     EXPECT_EQ(w->answerLetters[1], 'b');
     EXPECT_EQ(drawn(*w, DrawOp::Kind::Box).back().rect,
               QRectF(QPointF(810, w->topB + 10), QPointF(11740, w->topC - 10)));
@@ -116,27 +114,27 @@ TEST_F(TextWindows, AnswerAreaAndGoToZone) {
 
 TEST_F(TextWindows, HoverFrameEdges) {
     auto text = open<frmSuvapitsaponudjABCDodgovorima>();
-    text->Form_MouseMove(0, 0, 11760, text->topA);
+    moveTo(*text, {11750, text->topA + 20.0});
     EXPECT_EQ(drawn(*text, DrawOp::Kind::Box).back().rect,
               QRectF(QPointF(790, text->topA), QPointF(11760, text->topB)));
     EXPECT_EQ(drawn(*text, DrawOp::Kind::Box).back().color, QColor(128, 128, 128));
-    text->Form_MouseMove(0, 0, 11761, text->topA);
+    moveTo(*text, {11770, text->topA + 20.0});
     EXPECT_EQ(drawn(*text, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
 
     auto firstAid = open<frmSuvapitizPrvepomocisaponudjABCDodg>();
-    firstAid->Form_MouseMove(0, 0, 11720, firstAid->topA);
+    moveTo(*firstAid, {11710, firstAid->topA + 20.0});
     EXPECT_EQ(drawn(*firstAid, DrawOp::Kind::Box).back().rect.right(), 11720);
-    firstAid->Form_MouseMove(0, 0, 11721, firstAid->topA);
+    moveTo(*firstAid, {11730, firstAid->topA + 20.0});
     EXPECT_EQ(drawn(*firstAid, DrawOp::Kind::Box).back().color, QColor(255, 255, 255));
 }
 
 TEST_F(TextWindows, DemonstrationDrawsOneMoreQuestionBeforeItStops) {
     auto w = open<frmSuvapitsaponudjABCDodgovorima>(4);
-    w->cmdBrziPregled->press();
+    click(w->cmdBrziPregled);
     w->tmrTimer1_Timer(); // question 1 marked
     EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topB + 4));
-    w->Form_Click();    // a stop request
-    QStringList marked; // the questions marked "DA" in the demonstration's grey look
+    clickAt(*w, {60, 3700}); // a stop request
+    QStringList marked;      // the questions marked "DA" in the demonstration's grey look
     QObject::connect(&w->canvas(), &Canvas::changed, [&] {
         const DrawOp& last = w->canvas().log().back();
         if (w->quickReviewMode && last.kind == DrawOp::Kind::Text && last.text == "DA" &&
@@ -154,7 +152,7 @@ TEST_F(TextWindows, DemonstrationMarkWithoutACorrectAnswer) {
               choiceBank("1", {{"Pitanje bez oznake", " a) jedan", " b) dva"}}, 73, 13));
     frmSuvapitsaponudjABCDodgovorima w(services());
     w.show();
-    w.cmdBrziPregled->press();
+    click(w.cmdBrziPregled);
     w.tmrTimer1_Timer();
     const DrawOp mark = drawn(w, DrawOp::Kind::Text).back();
     EXPECT_EQ(mark.text, "DA");
@@ -163,11 +161,12 @@ TEST_F(TextWindows, DemonstrationMarkWithoutACorrectAnswer) {
 
 TEST_F(TextWindows, ClickOnTheHelpLineSwitchesItOff) {
     auto w = open<frmSuvapitizPrvepomocisaponudjABCDodg>();
-    w->lblPomocuprvomredu->onClick();
+    activate(*w);
+    click(w->lblPomocuprvomredu);
     EXPECT_FALSE(w->helpLineOn);
     EXPECT_FALSE(w->mnuPodesavanjaPomocuprvomredu->checked());
     w->helpLineMovingRight = true;
-    w->mnuPodesavanjaPomocuprvomredu->choose();
+    testing::chooseFromMenuBar(w->mnuPodesavanjaPomocuprvomredu);
     EXPECT_EQ(w->helpLineX, 3200);
     EXPECT_TRUE(w->helpLineMovingRight); // from the start, whatever the direction
 }
@@ -180,24 +179,24 @@ TEST_F(TextWindows, EachWindowKeepsItsOwnProgress) {
     fakes.dialogs.answers = {"mika"};
     WindowHost windows(fakes.services());
     windows.start();
-    windows.current()->imgtoolbar[1]->onClick(); // text questions
+    click(windows.current()->imgtoolbar[1]); // text questions
     TestWindow* text = windows.current();
     EXPECT_EQ(text->test().testWord, "suvaabcd");
-    int enter = keys::Return;
+    text->cmbKandidat->setFocus();
     text->cmbKandidat->setText("MIKA");
-    text->cmbKandidat_KeyPress(enter);
-    text->imgtoolbar[1]->onClick(); // its own image only beeps
+    press(*text, Qt::Key_Return);
+    click(text->imgtoolbar[1]); // its own image only beeps
     EXPECT_EQ(windows.current(), text);
-    int b = 'b';
-    text->Form_KeyPress(b);
-    text->imgtoolbar[3]->onClick(); // first aid
+    press(*text, Qt::Key_B);
+    click(text->imgtoolbar[3]); // first aid
     TestWindow* firstAid = windows.current();
     EXPECT_EQ(firstAid->test().testWord, "ppomabcd");
+    activate(*firstAid);
+    firstAid->cmbKandidat->setFocus();
     firstAid->cmbKandidat->setText("MIKA");
-    firstAid->cmbKandidat_KeyPress(enter);
-    int a = 'a';
-    firstAid->Form_KeyPress(a);
-    firstAid->mnuTestKrajrada->choose();
+    press(*firstAid, Qt::Key_Return);
+    press(*firstAid, Qt::Key_A);
+    testing::chooseFromMenuBar(firstAid->mnuTestKrajrada);
     EXPECT_EQ(readBytes(stateRoot() / "SUVAABCD" / "BrZadPit.3").substr(62, 2), "bT");
     EXPECT_EQ(readBytes(stateRoot() / "PPOMABCD" / "BrZadPit.3").substr(62, 2), "aN");
 }

@@ -39,8 +39,10 @@ TEST_F(ResultsTable, ShowsTheCountsTheGradeAndTheShares) {
          320.4},
         {3, 2, "Tacnih odgovora: 2", "Netacnih odgovora: 1", " NIJE POLOZIO(66%)", 120, 240},
         {4, 4, "Tacnih odgovora: 4", "Netacnih odgovora: 0", " POLOZIO(100%)", 0, 360},
+        {0, 0, "Tacnih odgovora: 0", "Netacnih odgovora: 0", " NIJE POLOZIO", 0, 0}, // no chart
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.correct) + " of " + std::to_string(c.answered));
         auto table = open(c.answered, c.correct, "NOVI KANDIDAT");
         EXPECT_EQ(table->caption(), "Skracena tabela sa rezultatima testa");
         EXPECT_EQ(table->lblTacnodg->caption(), c.right);
@@ -49,8 +51,9 @@ TEST_F(ResultsTable, ShowsTheCountsTheGradeAndTheShares) {
         EXPECT_EQ(table->lblKandidatskrtabela->caption(), " NOVI KANDIDAT");
         EXPECT_DOUBLE_EQ(table->MSChart1->first(), c.first);
         EXPECT_DOUBLE_EQ(table->MSChart1->second(), c.second);
-        EXPECT_TRUE(table->MSChart1->visible());
+        EXPECT_EQ(table->MSChart1->visible(), c.answered != 0);
     }
+    EXPECT_EQ(fakes.beeper.count, 1); // for nothing counted
 }
 
 // The labels' colours as designed; a label without a background colour of its own shows the
@@ -84,35 +87,38 @@ TEST_F(ResultsTable, LabelColours) {
 
 TEST_F(ResultsTable, EscAndIzlazClose) {
     auto table = open(2, 1, "ANA");
-    QTest::keyClick(table->window()->focusWidget() ? table->window()->focusWidget()
-                                                   : table->window(),
-                    Qt::Key_Escape);
+    QTest::keyClick(table->window(), Qt::Key_Escape);
     EXPECT_TRUE(table->unloaded());
     auto again = open(2, 1, "ANA");
-    again->cmdIzlaz->press();
+    QTest::mouseClick(again->cmdIzlaz->widget(), Qt::LeftButton);
     EXPECT_TRUE(again->unloaded());
 }
 
-TEST_F(ResultsTable, NothingCountedShowsNoChartAndNoGrade) {
-    auto table = open(0, 0, "PERA");
-    EXPECT_EQ(fakes.beeper.count, 1);
-    EXPECT_FALSE(table->MSChart1->visible());
-    EXPECT_EQ(table->lblKandidatskrtabela->caption(), " PERA");
-    EXPECT_EQ(table->lblTacnodg->caption(), "Tacnih odgovora: 0");
-    EXPECT_EQ(table->lblOcNijepolPoluskrtab->caption(), " NIJE POLOZIO");
-}
-
-TEST_F(ResultsTable, OneShareIsAWholeCircleWithoutARadius) {
-    for (auto [correct, colour] : {std::pair{0, QColor(255, 0, 0)}, {5, QColor(10, 170, 10)}}) {
-        auto table = open(5, correct, "ANA");
+// The wrong share in red from twelve o'clock on clockwise, then the right share in green; a share
+// of the whole circle is the circle itself, with no radius at twelve o'clock.
+TEST_F(ResultsTable, ChartSharesByColourAndSide) {
+    const QColor red(255, 0, 0), green(10, 170, 10);
+    // Answered, right, and the quarters red or green clockwise from twelve o'clock.
+    const std::tuple<int, int, const char*> rows[] = {
+        {4, 3, "RGGG"}, {4, 1, "RRRG"}, {2, 1, "RRGG"}, {5, 0, "RRRR"}, {5, 5, "GGGG"}};
+    for (const auto& [answered, correct, quarters] : rows) {
+        SCOPED_TRACE(std::to_string(correct) + " of " + std::to_string(answered));
+        auto table = open(answered, correct, "ANA");
         const QImage chart = table->MSChart1->widget()->grab().toImage();
         const int side = std::min(chart.width(), chart.height()) - 8;
         const QPoint centre(chart.width() / 2, chart.height() / 2);
+        const int d = side / 6; // to the middle of each quarter
+        const QPoint middles[] = {{d, -d}, {d, d}, {-d, d}, {-d, -d}};
+        for (std::size_t k = 0; k < 4; ++k)
+            EXPECT_EQ(chart.pixelColor(centre + middles[k]), quarters[k] == 'R' ? red : green)
+                << "quarter " << k + 1;
+        if (correct != 0 && correct != answered)
+            continue;
         // The column from the centre up to twelve o'clock is the share's colour all the way.
         for (int y = centre.y() - side / 2 + 3; y < centre.y() - 2; ++y)
             for (int x = centre.x() - 1; x <= centre.x() + 1; ++x)
-                EXPECT_EQ(chart.pixelColor(x, y), colour)
-                    << correct << " right, at " << x << ", " << y;
+                EXPECT_EQ(chart.pixelColor(x, y), quarters[0] == 'R' ? red : green)
+                    << "at " << x << ", " << y;
     }
 }
 

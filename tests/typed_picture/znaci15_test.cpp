@@ -1,4 +1,5 @@
 // The fifteen-signs test: numbering by question and task, the verdict labels, the counts.
+#include "tests/support/user_input.h"
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_saobracajni_znaci15.h"
 
@@ -10,6 +11,7 @@
 namespace kviz {
 namespace {
 
+using testing::click;
 using testing::record;
 
 // An answer-key file: the count, then twenty 5-byte records per task.
@@ -32,11 +34,6 @@ protected:
         w->show();
         return w;
     }
-    static void type(frmSaobracajniznaci15znakova& w, const std::vector<QString>& boxes) {
-        for (std::size_t i = 0; i < boxes.size(); ++i)
-            w.txtOdgovor[i]->setText(boxes[i]);
-        w.txtOdgovor_KeyUp();
-    }
     static QString counts(frmSaobracajniznaci15znakova& w) {
         return w.lblUkupnoodgovora->caption() + ", " + w.lblTacnihodgovora->caption();
     }
@@ -57,23 +54,21 @@ TEST_F(FifteenSigns, QuestionNumbersByTaskAndBox) {
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_EQ(w->questionLabels[0]->caption(), "16.");
     EXPECT_EQ(w->questionLabels[14]->caption(), "30.");
-    w->txtOdgovor_GotFocus(7); // row 2, column 3
+    click(w->txtOdgovor[7]); // row 2, column 3
     EXPECT_EQ(w->cmbPitanje->text(), "23");
-    EXPECT_EQ(w->boxKeys[1], "3  ");
-    EXPECT_EQ(frmSaobracajniznaci15znakova::taskOf(15), 1);
-    EXPECT_EQ(frmSaobracajniznaci15znakova::boxOf(15), 14);
-    EXPECT_EQ(frmSaobracajniznaci15znakova::taskOf(16), 2);
 }
 
 TEST_F(FifteenSigns, VerdictLabelsAndNoNe) {
     auto w = open();
-    type(*w, {"12", "3", "7"});
+    activate(*w);
+    keys(*w, "12\n3\n7");
     EXPECT_EQ(w->resultLetters[1], 'T');
-    w->CmdSledecepitanje_GotFocus();
+    w->CmdSledecepitanje->setFocus();
     EXPECT_EQ(verdicts(*w), QStringList(QList<QString>(15, "DA")));
-    type(*w, {"12", "4", "7"}); // the change empties every label first
+    w->txtOdgovor[1]->setFocus();
+    keys(*w, "\b4"); // the change empties every label first
     EXPECT_EQ(w->resultLetters[1], 'N');
-    w->CmdSledecepitanje_GotFocus();
+    w->CmdSledecepitanje->setFocus();
     QStringList expected(QList<QString>(15, QString()));
     expected[1] = "3";
     EXPECT_EQ(verdicts(*w), expected);
@@ -96,7 +91,7 @@ TEST_F(FifteenSigns, CountsAreThoseOfTheTasksWithAVerdict) {
     keys(*w, "a\n3\n"); // wrong, though it does not start with a number
     EXPECT_EQ(counts(*w), "Ukupno odgovora: 3, Tacnih odgovora: 2");
     EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: NIJE POLOZIO(66%)");
-    QTest::mouseClick(w->imgTekst->widget(), Qt::LeftButton); // the text picture moves on
+    click(w->imgTekst); // the text picture moves on
     EXPECT_EQ(w->questionIndex, 4);
     EXPECT_EQ(w->typedAnswers[3], "a 3   ");
     EXPECT_EQ(w->resultLetters[3], 'N');
@@ -105,6 +100,9 @@ TEST_F(FifteenSigns, CountsAreThoseOfTheTasksWithAVerdict) {
     QTest::mouseClick(w->imgslika->widget(), Qt::RightButton);
     EXPECT_EQ(w->questionIndex, 1);
     EXPECT_EQ(w->clickMarker, 0);
+    press(*w, Qt::Key_PageUp); // back from the first task: a beep, and the first again
+    EXPECT_EQ(w->questionIndex, 1);
+    EXPECT_EQ(fakes.beeper.count, 2);
 }
 
 // Another window of the program, or a setting that redraws the task, leaves the answer being
@@ -121,26 +119,30 @@ TEST_F(FifteenSigns, AnotherWindowLeavesTheAnswerBeingTyped) {
         keys(*w, "3\n7"); // the answer is still open
         EXPECT_EQ(w->resultLetters[1], 'T') << key;
     }
-    EXPECT_EQ(fakes.dialogs.calls.size(), 3u); // the help box, the results table, About
+    ASSERT_EQ(fakes.dialogs.calls.size(), 3u); // the help box, the results table, About
+    EXPECT_EQ(fakes.dialogs.calls[0].text,
+              "\nUpisite odgovarajuci broj i pritisnite Enter.\n\n\nZa povratak na prethodno polje "
+              "pritisnite Shift+Tab\n\nili kliknite misom u odgovarajuce polje.\n\n\nDesnim klikom "
+              "misa , pritiskom na taster Enter,\n\nili klikom misa u vertikalni skrol bar "
+              "prelazite na\n\nsledece pitanje.");
 }
 
 TEST_F(FifteenSigns, QuestionBoxAndGoToWorkInQuestionNumbers) {
     auto w = open(20);
-    int enter = keys::Return;
-    w->cmbPitanje->setText("23");
-    w->cmbPitanje_KeyPress(enter);
-    EXPECT_EQ(w->questionIndex, 2);
-    EXPECT_EQ(w->questionNumber, 23);
-    w->cmbPitanje->setText("15");
-    w->cmbPitanje_KeyPress(enter);
-    EXPECT_EQ(w->questionIndex, 1);
-    EXPECT_EQ(w->questionNumber, 15);
-    w->cmbPitanje->setText("301");
-    w->cmbPitanje_KeyPress(enter);
+    activate(*w);
+    // Typed with Enter: the task shown, the box with the focus, the number in the question box.
+    const std::tuple<const char*, int, std::size_t, const char*> rows[] = {
+        {"23", 2, 7, "23"}, {"15", 1, 14, "15"}, {"301", 1, 0, "286"}}; // the task stays
+    for (const auto& [typed, task, box, shown] : rows) {
+        w->cmbPitanje->setFocus();
+        w->cmbPitanje->setText(typed);
+        press(*w, Qt::Key_Return);
+        EXPECT_EQ(w->questionIndex, task) << typed;
+        EXPECT_EQ(w->focusedControl(), w->txtOdgovor[box]) << typed;
+        EXPECT_EQ(w->cmbPitanje->text(), shown) << typed;
+    }
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
               "\nMaksimalni broj pitanja je 300.");
-    EXPECT_EQ(w->cmbPitanje->text(), "286");
-    EXPECT_EQ(w->questionIndex, 1); // the task on screen stays
     fakes.dialogs.answers = {"301", "47"};
     w->PromptGoToQuestion();
     const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
@@ -150,29 +152,9 @@ TEST_F(FifteenSigns, QuestionBoxAndGoToWorkInQuestionNumbers) {
     EXPECT_EQ(w->questionNumber, 47);
 }
 
-TEST_F(FifteenSigns, PreviousFromTheFirstTaskBeeps) {
-    auto w = open(2);
-    w->ShowPreviousQuestion();
-    EXPECT_EQ(w->questionIndex, 1);
-    EXPECT_EQ(fakes.beeper.count, 1);
-}
-
-TEST_F(FifteenSigns, DemonstrationFillsTheKeys) {
-    auto w = open(2);
-    w->cmdBrziPregled->press();
-    EXPECT_EQ(w->txtOdgovor[0]->text(), "12");
-    EXPECT_EQ(w->txtOdgovor[3]->text(), "");
-    EXPECT_EQ(verdicts(*w)[5], "DA");
-    EXPECT_FALSE(w->questionLabels[0]->enabled());
-    w->cmdKrajrada->press();
-    w->tmrTimer1_Timer();
-    EXPECT_TRUE(w->questionLabels[0]->enabled());
-}
-
 TEST_F(FifteenSigns, TheFocusLandsOnTheBoxOfTheQuestionOrTheTasksFirst) {
     auto w = open(3);
     activate(*w);
-    auto click = [&](Control* control) { QTest::mouseClick(control->widget(), Qt::LeftButton); };
     const struct {
         const char* action;
         QString answer;      // to the input box, or typed into the header box
@@ -270,18 +252,10 @@ TEST_F(FifteenSigns, StoredAnswersComeBackIntoTheirBoxes) {
         std::vector<QString> shown; // the boxes when the task is shown again
     };
     const Row rows[] = {
-        {{"1234", "4", ""},
-         "123"
-         "4  "
-         "   ",
-         {"123", "4", ""}}, // a box takes three
-        {{"12", "3", "7"},
-         "12"
-         "3 "
-         "7 ",
-         {"12", "3", "7"}},              // two-character fields
-        {{}, "5 12  ", {"5", "12", ""}}, // a row of the old layout
-        {{}, "1234 ", {"12", "34", ""}}, // old, three characters
+        {{"1234", "4", ""}, "1234     ", {"123", "4", ""}}, // a box takes three: "123" "4  " "   "
+        {{"12", "3", "7"}, "123 7 ", {"12", "3", "7"}},     // fields of two: "12" "3 " "7 "
+        {{}, "5 12  ", {"5", "12", ""}},                    // a row of the old layout
+        {{}, "1234 ", {"12", "34", ""}},                    // old, three characters
     };
     for (const Row& row : rows) {
         if (row.typed.empty()) {
@@ -313,24 +287,29 @@ TEST_F(FifteenSigns, FiveDigitQuestionNumbersShowWhole) {
             << label->caption().toStdString();
 }
 
-TEST_F(FifteenSigns, TheDemonstrationStoresNothing) {
+TEST_F(FifteenSigns, TheDemonstrationFillsTheKeysAndStoresNothing) {
     auto w = open(3);
     activate(*w);
-    w->cmdBrziPregled->press();
+    click(w->cmdBrziPregled);
+    EXPECT_EQ(w->txtOdgovor[0]->text(), "12");
+    EXPECT_EQ(w->txtOdgovor[3]->text(), "");
+    EXPECT_EQ(verdicts(*w)[5], "DA");
+    EXPECT_FALSE(w->questionLabels[0]->enabled());
     press(*w, Qt::Key_PageDown);
-    w->txtOdgovor_KeyUp(); // the boxes hold the keys
-    w->imgtoolbar[10]->onClick();
-    w->CmdSledecepitanje_GotFocus();
+    keys(*w, "5"); // the boxes take no key
+    click(w->imgtoolbar[10]);
+    w->CmdSledecepitanje->setFocus();
     EXPECT_EQ(w->questionIndex, 3);
-    w->cmdKrajrada->press();
+    click(w->cmdKrajrada);
     fakes.clock.now += 1;
     w->tmrTimer1_Timer();
     EXPECT_FALSE(w->quickReviewMode);
+    EXPECT_TRUE(w->questionLabels[0]->enabled());
     for (int t = 1; t <= 3; ++t) {
         EXPECT_EQ(w->typedAnswers[static_cast<std::size_t>(t)], "") << t;
         EXPECT_EQ(w->resultLetters[static_cast<std::size_t>(t)], '\0') << t;
     }
-    w->txtOdgovor_LostFocus();
+    w->CmdSledecepitanje->setFocus(); // the box in use loses the focus: the count again
     EXPECT_EQ(basKvizomat.answeredCount, 0);
 }
 

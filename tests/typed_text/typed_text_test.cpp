@@ -1,6 +1,7 @@
 // The typed-answer text windows: the cloze line, judging as it is typed, the verdict, counting,
 // progress rows, review and demonstration.
 #include "tests/support/menus.h"
+#include "tests/support/user_input.h"
 #include "tests/support/window_fixture.h"
 #include "typed_text/frm_typed_text.h"
 
@@ -18,6 +19,8 @@ namespace kviz {
 namespace {
 
 using testing::choiceBank;
+using testing::click;
+using testing::clickAt;
 using testing::readBytes;
 
 // Question q: the answer "abc" (question 1) or "q<q>" on its third line.
@@ -46,8 +49,7 @@ protected:
         return w;
     }
     static void type(TypedTextWindow& w, const QString& text) {
-        w.txtOdgovor[0]->setText(text);
-        w.txtOdgovor_KeyUp();
+        testing::retype(w.txtOdgovor[0], text);
     }
     static char result(TypedTextWindow& w, int q) {
         return w.resultLetters[static_cast<std::size_t>(q)];
@@ -121,10 +123,10 @@ TEST_F(TypedText, JudgedOnEveryKeyRelease) {
 
 TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
     auto w = open();
-    w->CmdSledecepitanje_GotFocus(); // never typed into: nothing
+    w->CmdSledecepitanje->setFocus(); // never typed into: nothing
     EXPECT_NE(texts(*w).back().text, "NE");
     type(*w, "Abc");
-    w->CmdSledecepitanje_GotFocus();
+    w->CmdSledecepitanje->setFocus();
     auto marks = texts(*w);
     for (std::size_t k = marks.size() - 2; k < marks.size(); ++k)
         EXPECT_TRUE(marks[k].fontName == "MS Serif" && marks[k].fontSize == 14 && marks[k].bold)
@@ -134,13 +136,8 @@ TEST_F(TypedText, VerdictWhenTheButtonTakesTheFocus) {
     EXPECT_EQ(marks[marks.size() - 2].at, QPointF(w->verdictX, w->verdictY - 750));
     EXPECT_EQ(marks.back().text, "abc");
     EXPECT_EQ(marks.back().at, QPointF(w->verdictX, w->verdictY));
-    type(*w, "abc"); // the change wipes the verdict places in white
-    const auto& log = w->canvas().log();
-    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const DrawOp& op) {
-        return op.kind == DrawOp::Kind::FilledBox && op.color == QColor(255, 255, 255) &&
-               op.rect.contains(QPointF(w->verdictX + 1, w->verdictY - 750 + 1));
-    }));
-    w->CmdSledecepitanje_GotFocus();
+    type(*w, "abc"); // the change wipes the verdict
+    w->CmdSledecepitanje->setFocus();
     EXPECT_EQ(texts(*w).back().text, "DA");
     EXPECT_EQ(texts(*w).back().color, QColor(10, 170, 10));
 }
@@ -159,7 +156,7 @@ TEST_F(TypedText, AnAnswerGivenByTheBoxsMenuIsJudged) {
     EXPECT_EQ(result(*w, 1), 'N');
     EXPECT_EQ(basKvizomat.correctCount, 0);
     ASSERT_TRUE(testing::chooseFromBoxMenu(box, "Nalepi"));
-    QTest::mouseClick(w->CmdSledecepitanje->widget(), Qt::LeftButton);
+    click(w->CmdSledecepitanje);
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_EQ(w->typedAnswers[1], "abc");
 }
@@ -211,7 +208,9 @@ TEST_F(TypedText, AnotherWindowLeavesTheAnswerBeingTyped) {
             EXPECT_EQ(result(*w, 1), 'T') << key << firstAid;
             EXPECT_EQ(verdicts(*w), QStringList{"DA"}) << key << firstAid;
         }
-    EXPECT_EQ(fakes.dialogs.calls.size(), 6u); // the help box, the results table, About
+    ASSERT_EQ(fakes.dialogs.calls.size(), 6u); // the help box, the results table, About
+    EXPECT_TRUE(fakes.dialogs.calls[0].text.startsWith(
+        "\nUpisite odgovor i pritisnite taster Enter.\n\n\nDesnim klikom misa , pritiskom"));
 }
 
 // Pixels in which two pictures of the surface differ.
@@ -240,7 +239,7 @@ TEST_F(TypedText, AWipedVerdictLeavesTheQuestionAsItWasDrawn) {
     const QImage question = w.canvas().image().copy();
     for (const char* typed : {"jug", "zapad"}) { // "NE" with the answer below, then "DA"
         type(w, typed);
-        w.CmdSledecepitanje_GotFocus();
+        w.CmdSledecepitanje->setFocus();
         ASSERT_GT(differingPixels(w.canvas().image(), question), 0) << typed;
         type(w, "x"); // the change wipes the verdict
         EXPECT_EQ(differingPixels(w.canvas().image(), question), 0) << typed;
@@ -294,27 +293,14 @@ TEST_F(TypedText, HeaderShowsTheLongestTextsWhole) {
     }
 }
 
-TEST_F(TypedText, WorkingTimeItemsAreOneGroup) {
-    auto w = open(1);
-    const std::array<MenuItem*, 6> group = {
-        w->mnuPodesavanjaVremerada5minuta,  w->mnuPodesavanjaVremerada10minuta,
-        w->mnuPodesavanjaVremerada15minuta, w->mnuPodesavanjaVremerada30minuta,
-        w->mnuPodesavanjaVremerada45minuta, w->vremerada};
-    for (int chosen : {1, 5, 5, 3}) { // 10, then 360 twice, then 30
-        group[static_cast<std::size_t>(chosen)]->choose();
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(group[static_cast<std::size_t>(i)]->checked(), i == chosen);
-    }
-}
-
 TEST_F(TypedText, NoQuestionStillGivesTheHelpLineOfAnswering) {
     std::filesystem::create_directories(stateRoot() / "SUVAODG");
     frmSuvapitanjasaunosenjemodgovora w(services()); // no question file
     w.show();
     ASSERT_EQ(w.questionCount, 0);
     EXPECT_EQ(w.lblPomocuprvomredu->caption(), "Upisite odgovor i pritisnite taster Enter.");
-    w.cmdPregled->press();
-    w.cmdKrajrada->press();
+    click(w.cmdPregled);
+    click(w.cmdKrajrada);
     EXPECT_EQ(w.lblPomocuprvomredu->caption(), "Upisite odgovor i pritisnite taster Enter.");
 }
 
@@ -350,10 +336,10 @@ TEST_F(TypedText, ResetLeavesBlankResults) {
     type(*w, "abc");
     w->StoreAnswerAndShowNext();
     fakes.dialogs.answers = {"DA"};
-    w->cmdReset_Click();
+    click(w->cmdReset);
     EXPECT_EQ(result(*w, 1), ' ');
     EXPECT_EQ(w->typedAnswers[1], "");
-    w->CmdSledecepitanje_GotFocus(); // after a reset an empty box gets "NE" and the answer
+    w->CmdSledecepitanje->setFocus(); // after a reset an empty box gets "NE" and the answer
     EXPECT_EQ(texts(*w).back().text, "q2");
     w->StoreAnswerAndShowNext();
     EXPECT_EQ(basKvizomat.answeredCount, 0);
@@ -364,12 +350,12 @@ TEST_F(TypedText, ResetLeavesBlankResults) {
 TEST_F(TypedText, DemonstrationShowsTheAnswersInADisabledBox) {
     auto w = open(3, true);
     w->mnuPodesavanjaPojavokviraokoodg->setChecked(true);
-    w->cmdBrziPregled->press();
+    click(w->cmdBrziPregled);
     EXPECT_EQ(w->txtOdgovor[0]->text(), "abc");
     EXPECT_FALSE(w->txtOdgovor[0]->enabled());
     EXPECT_EQ(texts(*w).back().text, "DA");
-    for (int q = 2; q <= 3; ++q) {
-        w->tmrTimer1_Timer();
+    for (int q = 2; q <= 3; ++q) { // on by itself, or by the next-question image
+        q == 2 ? w->tmrTimer1_Timer() : click(w->imgtoolbar[10]);
         EXPECT_EQ(w->txtOdgovor[0]->text(), QString("q%1").arg(q));
     }
     w->tmrTimer1_Timer();
@@ -377,6 +363,10 @@ TEST_F(TypedText, DemonstrationShowsTheAnswersInADisabledBox) {
     EXPECT_TRUE(w->txtOdgovor[0]->enabled());
     EXPECT_EQ(w->txtOdgovor[0]->text(), "");
     EXPECT_FALSE(w->mnuPodesavanjaPojavokviraokoodg->checked()); // not brought back here
+    for (int q = 1; q <= 3; ++q) {
+        EXPECT_EQ(w->typedAnswers[static_cast<std::size_t>(q)], "") << q; // nothing stored
+        EXPECT_EQ(result(*w, q), '\0') << q;
+    }
     EXPECT_EQ(basKvizomat.answeredCount, 0);
 }
 
@@ -384,7 +374,7 @@ TEST_F(TypedText, ReviewShowsTheStoredAnswersAndAClickMovesOn) {
     auto w = open(3);
     type(*w, "abc");
     w->StoreAnswerAndShowNext();
-    w->cmdPregled->press();
+    click(w->cmdPregled);
     EXPECT_EQ(w->txtOdgovor[0]->text(), "abc");
     EXPECT_FALSE(w->txtOdgovor[0]->enabled());
     const auto drawn = texts(*w);
@@ -394,41 +384,28 @@ TEST_F(TypedText, ReviewShowsTheStoredAnswersAndAClickMovesOn) {
             << line.text.toStdString();
     EXPECT_EQ(drawn.back().text, "DA");
     EXPECT_EQ(drawn.back().color, QColor(10, 170, 10));
-    w->Form_Click();
+    clickAt(*w, {60, 3700});
     EXPECT_EQ(w->questionIndex, 2);
-    w->cmdKrajrada->press();
+    click(w->cmdKrajrada);
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_TRUE(w->txtOdgovor[0]->enabled());
 }
 
 TEST_F(TypedText, ClicksOnlyHitTheHotZones) {
     auto w = open(3);
-    w->Form_MouseMove(0, 0, 900, 2000);
-    w->Form_Click(); // the question text: nothing
+    clickAt(*w, {900, 2000}); // the question text: nothing
     EXPECT_EQ(fakes.dialogs.calls.size(), 0u);
     EXPECT_EQ(w->questionIndex, 1);
-    w->Form_MouseMove(0, 0, 9947, 21);
-    w->Form_Click();
+    // The clock zone lies under the toolbar strip: the clock takes the click, then the strip.
+    clickAt(*w, {9947, 40});
     EXPECT_FALSE(w->lblTekucevreme->visible());
-    w->Form_MouseMove(0, 0, 9946, 21); // left of the clock zone
-    w->Form_Click();
+    clickAt(*w, {9947, 40});
     EXPECT_FALSE(w->lblTekucevreme->visible());
     // A right click moves on, and the click it leaves behind is spent doing nothing.
     activate(*w);
-    QTest::mouseClick(
-        w->window()->windowHandle(), Qt::RightButton, {},
-        w->surface()->mapTo(w->window(), w->canvas().pixelsFromUnits({60, 3700}).toPoint()));
+    clickAt(*w, {60, 3700}, Qt::RightButton);
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_EQ(w->clickMarker, 0);
-}
-
-TEST_F(TypedText, HelpText) {
-    auto w = open(3);
-    w->mnuPomocPomoczaaktivniprogram->choose();
-    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
-              "\nUpisite odgovor i pritisnite taster Enter.\n\n\nDesnim klikom misa , pritiskom "
-              "na taster Enter,\n\nili klikom misa u vertikalni skrol bar prelazite na\n\nsledece "
-              "pitanje.");
 }
 
 TEST_F(TypedText, EnterWalksFromTheBoxToTheVerdictAndOn) {
@@ -452,12 +429,13 @@ TEST_F(TypedText, EnterWalksFromTheBoxToTheVerdictAndOn) {
 TEST_F(TypedText, ANewCandidateStartsWithEmptyBoxes) {
     auto w = open(3);
     fakes.dialogs.answers = {"ana"};
-    w->mnuKandidat_Click();
+    activate(*w);
+    testing::chooseFromMenuBar(w->mnuKandidat);
     type(*w, "abc");
     w->StoreAnswerAndShowNext();
     type(*w, "q2");
     fakes.dialogs.answers = {"pera"}; // toolbar image 17
-    w->imgtoolbar[16]->onClick();
+    click(w->imgtoolbar[16]);
     EXPECT_EQ(w->questionIndex, 1);
     EXPECT_EQ(w->txtOdgovor[0]->text(), "");
     w->StoreAnswerAndShowNext();
@@ -465,19 +443,6 @@ TEST_F(TypedText, ANewCandidateStartsWithEmptyBoxes) {
     const std::string pera = readBytes(stateRoot() / "SUVAODG" / "BrZadPit.2");
     EXPECT_EQ(pera.find("abc"), std::string::npos);
     EXPECT_EQ(pera.find("q2"), std::string::npos);
-}
-
-TEST_F(TypedText, TheDemonstrationStoresNothing) {
-    auto w = open(3);
-    w->cmdBrziPregled->press();
-    w->imgtoolbar[10]->onClick(); // the next question, as PageDown
-    w->imgtoolbar[10]->onClick();
-    w->cmdKrajrada->press();
-    for (int q = 1; q <= 3; ++q) {
-        EXPECT_EQ(w->typedAnswers[static_cast<std::size_t>(q)], "") << q;
-        EXPECT_EQ(result(*w, q), '\0') << q;
-    }
-    EXPECT_EQ(basKvizomat.answeredCount, 0);
 }
 
 } // namespace
