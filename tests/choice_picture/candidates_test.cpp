@@ -247,7 +247,7 @@ TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
     w->ShowNextQuestion();
     const std::pair<const char*, std::function<void()>> ends[] = {
         {"menu", [&] { testing::chooseFromMenuBar(w->mnuTestKrajrada); }},
-        {"button", [&] { clickOn(w->cmdKrajrada); }},
+        {"button", [&] { testing::click(w->cmdKrajrada); }},
         {"close box", [&] { w->window()->close(); }},
         {"time limit",
          [&] {
@@ -293,9 +293,9 @@ TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
 TEST_F(Candidates, ToolbarImageAndLabelAskForTheName) {
     auto w = start(3);
     fakes.dialogs.answers = {"ana", "mika"};
-    clickOn(w->imgtoolbar[16]);
+    testing::click(w->imgtoolbar[16]);
     EXPECT_EQ(basKvizomat.candidateName, "ANA");
-    clickOn(w->lblKandidat);
+    testing::click(w->lblKandidat);
     EXPECT_EQ(basKvizomat.candidateName, "MIKA");
     EXPECT_EQ(w->cmbKandidat->items(), (QStringList{"NOVI KANDIDAT", "ANA", "MIKA"}));
 }

@@ -80,12 +80,12 @@ TEST_F(Counting, NothingIsCountedDuringAReview) {
     auto w = start(5);
     key(*w, 'b');
     w->ShowNextQuestion();
-    clickOn(w->cmdPregled);
+    testing::click(w->cmdPregled);
     for (int q = 1; q <= 5; ++q) {
         key(*w, 'a'); // refused: nothing is recorded that could be counted
         w->ShowNextQuestion();
     }
-    clickOn(w->cmdKrajrada); // back at question 2, which was never answered
+    testing::click(w->cmdKrajrada); // back at question 2, which was never answered
     EXPECT_EQ(w->questionIndex, 2);
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 1);
@@ -118,7 +118,7 @@ TEST_F(Counting, Reset) {
         w->ShowNextQuestion();
         key(*w, 'a'); // question 2 answered, still on screen
         fakes.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-        clickOn(w->cmdReset);
+        testing::click(w->cmdReset);
         const DialogCall* call = fakes.dialogs.last(DialogCall::Kind::Input);
         ASSERT_NE(call, nullptr) << c.name;
         EXPECT_TRUE(w->lblPomocuprvomredu->visible()) << c.name; // back after the box
@@ -153,7 +153,7 @@ TEST_F(Counting, ResetLetsAQuestionAnsweredBeforeCountAgain) {
     w->ShowNextQuestion();
     w->ShowPreviousQuestion(); // question 1, shown with its answer
     fakes.dialogs.answers = {"DA"};
-    clickOn(w->cmdReset);
+    testing::click(w->cmdReset);
     key(*w, 'b');
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 1);
@@ -161,7 +161,7 @@ TEST_F(Counting, ResetLetsAQuestionAnsweredBeforeCountAgain) {
 
 TEST_F(Counting, ResetWithNothingCountedOnlyBeeps) {
     auto w = start(5);
-    clickOn(w->cmdReset);
+    testing::click(w->cmdReset);
     EXPECT_EQ(beeps(), 1);
     EXPECT_TRUE(fakes.dialogs.calls.empty());
 }

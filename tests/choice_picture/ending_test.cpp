@@ -25,7 +25,7 @@ protected:
 
 TEST_F(EndingAsAna, NothingAnsweredSavesBeepsAndEnds) {
     auto w = startAsAna();
-    clickOn(w->cmdKrajrada);
+    testing::click(w->cmdKrajrada);
     EXPECT_EQ(beeps(), 1);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 0);
     EXPECT_EQ(fakes.programEnd.count, 1);
@@ -44,7 +44,7 @@ TEST_F(EndingAsAna, AnsweredWorkShowsTheTableBeforeTheEnd) {
         candidate = static_cast<frmSkracenatabela&>(form).lblKandidatskrtabela->caption();
         EXPECT_EQ(fakes.programEnd.count, 0);
     };
-    clickOn(w->cmdKrajrada);
+    testing::click(w->cmdKrajrada);
     EXPECT_TRUE(savedBeforeTable);
     EXPECT_EQ(candidate, " ANA");
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Modal)->title,
@@ -56,7 +56,7 @@ TEST_F(EndingAsAna, AnsweredWorkShowsTheTableBeforeTheEnd) {
 TEST_F(EndingAsAna, TheQuestionOnScreenIsCountedInTheTableAndTheFile) {
     auto w = startAsAna();
     key(*w, 'b');
-    clickOn(w->cmdKrajrada);
+    testing::click(w->cmdKrajrada);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
     EXPECT_EQ(anaFile().substr(0, 43), "1 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
 }
@@ -75,8 +75,8 @@ TEST_F(EndingAsAna, ToolbarImageEndsAsTheButtonDoesOnce) {
     auto w = startAsAna();
     key(*w, 'b');
     w->ShowNextQuestion();
-    clickOn(w->imgtoolbar[17]);
-    clickOn(w->cmdKrajrada);
+    testing::click(w->imgtoolbar[17]);
+    testing::click(w->cmdKrajrada);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
     EXPECT_EQ(fakes.programEnd.count, 1);
 }
@@ -95,7 +95,7 @@ TEST_F(EndingAsAna, ClosingTheWindowSavesAndEnds) {
 TEST_F(EndingAsAna, DuringAReviewTheQuestionBeforeItIsSaved) {
     auto w = startAsAna(3);
     w->ShowNextQuestion();
-    clickOn(w->cmdPregled);
+    testing::click(w->cmdPregled);
     w->ShowNextQuestion();
     w->ShowNextQuestion();
     ASSERT_EQ(w->questionIndex, 3);
@@ -130,7 +130,7 @@ TEST_F(Ending, UnnamedCandidateIsAskedBeforeAnythingIsWritten) {
             listAtPrompt = readBytes(stateRoot() / "Kandidat.ime");
     };
     fakes.dialogs.answers = {"mika"};
-    clickOn(w->cmdKrajrada);
+    testing::click(w->cmdKrajrada);
     EXPECT_EQ(listAtPrompt, "");
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nMIKA\r\n");
     EXPECT_TRUE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));

@@ -39,14 +39,14 @@ TEST_F(Info, HelpTextFollowsTheAnswersAndTheMode) {
         EXPECT_EQ(box->title, "Pomoc");
         EXPECT_EQ(box->icon, MessageIcon::Information);
     }
-    clickOn(w->cmdBrziPregled);
-    clickOn(w->imgtoolbar[18]); // the menus are off, the toolbar is not
+    testing::click(w->cmdBrziPregled);
+    testing::click(w->imgtoolbar[18]); // the menus are off, the toolbar is not
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
               "\nZa izlaz kliknite misom bilo gde\n\nili pritisnite taster Enter.\n\n");
-    clickOn(w->cmdKrajrada);
+    testing::click(w->cmdKrajrada);
     w->tmrTimer1_Timer();
-    clickOn(w->cmdPregled);
-    clickOn(w->imgtoolbar[18]);
+    testing::click(w->cmdPregled);
+    testing::click(w->imgtoolbar[18]);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
               "\nZa izlaz kliknite misom na Izlaz.\n");
 }

@@ -85,7 +85,7 @@ TEST_F(ProgressWithAna, ResetIsNotUndoneByAModalWindow) {
     w->ShowNextQuestion();
     w->SaveSession();
     fakes.dialogs.answers = {"DA"};
-    clickOn(w->cmdReset);
+    testing::click(w->cmdReset);
     SmallWindow small(services());
     w->showModalForm(small);
     EXPECT_EQ(basKvizomat.answeredCount, 0);
@@ -132,7 +132,7 @@ TEST_F(ProgressWithAna, BlankRowsAfterAResetLoadAsBlanks) {
     key(*w, 'b');
     w->ShowNextQuestion();
     fakes.dialogs.answers = {"da"};
-    clickOn(w->cmdReset);
+    testing::click(w->cmdReset);
     w->SaveSession();
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
               "2 Broj zadnjeg pitanja\r\n0 Ukupno odgovora\r\n0 Tacnih odgovora\r\n  \r\n  \r\n");

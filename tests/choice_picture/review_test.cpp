@@ -62,7 +62,7 @@ TEST_F(Demonstration, StepsThroughTheCorrectAnswersAndComesBack) {
     auto w = start(3);
     key(*w, 'a'); // a wrong answer to question 1
     w->ShowNextQuestion();
-    clickOn(w->cmdBrziPregled);
+    testing::click(w->cmdBrziPregled);
     EXPECT_TRUE(w->quickReviewMode);
     EXPECT_TRUE(lockedAsIn(*w, false));
     EXPECT_EQ(w->questionIndex, 1);
@@ -142,7 +142,7 @@ TEST_F(Demonstration, WaitsForItsStartBoxWhileTheTickGoesOn) {
         EXPECT_EQ(w->questionIndex, row.shown) << row.answer;
         EXPECT_EQ(allEnabled(*w), !row.runs) << row.answer;
         if (w->quickReviewMode) {
-            clickOn(w->cmdKrajrada);
+            testing::click(w->cmdKrajrada);
             tick(*w);
         }
         EXPECT_EQ(w->questionIndex, 23) << row.answer;
@@ -154,7 +154,7 @@ TEST_F(Demonstration, IzlazGivesTheWindowBackAtOnce) {
     auto w = start(5);
     key(*w, 'b');
     w->ShowNextQuestion();
-    clickOn(w->cmdBrziPregled);
+    testing::click(w->cmdBrziPregled);
     tick(*w);
     press(*w, Qt::Key_Escape);
     EXPECT_TRUE(allEnabled(*w));
@@ -175,7 +175,7 @@ TEST_F(Demonstration, TimeLimitEndsTheWorkWithoutAStep) {
     w->ShowNextQuestion();
     w->ShowNextQuestion();
     testing::chooseFromMenuBar(w->mnuPodesavanjaVremerada5minuta);
-    clickOn(w->cmdBrziPregled);
+    testing::click(w->cmdBrziPregled);
     tick(*w);
     const int shown = w->questionIndex;
     fakes.clock.now = w->workStartTime + 300;
@@ -193,20 +193,20 @@ TEST_F(Review, ShowsTheAnswersGreyAndComesBack) {
     key(*w, 'a');
     w->ShowNextQuestion();
     w->ShowNextQuestion();
-    clickOn(w->cmdPregled);
+    testing::click(w->cmdPregled);
     EXPECT_TRUE(w->reviewMode);
     EXPECT_TRUE(lockedAsIn(*w, true));
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
     EXPECT_EQ(w->questionIndex, 1);
     EXPECT_EQ(texts(*w).front().color, QColor(128, 128, 128));
     EXPECT_EQ(texts(*w).back().text, "NE");
-    clickOn(w->CmdSledecepitanje);
+    testing::click(w->CmdSledecepitanje);
     QTest::mouseClick(w->surface(), Qt::LeftButton); // a click moves on in a review
     EXPECT_EQ(w->questionIndex, 3);
     press(*w, Qt::Key_PageDown);
     EXPECT_EQ(w->questionIndex, 4);
     EXPECT_EQ(basKvizomat.answeredCount, 1);
-    clickOn(w->imgtoolbar[17]); // "Izlaz"
+    testing::click(w->imgtoolbar[17]); // "Izlaz"
     EXPECT_FALSE(w->reviewMode);
     EXPECT_EQ(w->questionIndex, 3);
     EXPECT_TRUE(allEnabled(*w));
@@ -230,11 +230,11 @@ TEST_F(Review, HelpLineShownForTheModeOnly) {
     auto w = start(3);
     testing::chooseFromMenuBar(w->mnuPodesavanjaPomocuprvomredu);
     ASSERT_FALSE(w->helpLineOn);
-    clickOn(w->cmdPregled);
+    testing::click(w->cmdPregled);
     EXPECT_TRUE(w->lblPomocuprvomredu->visible());
     EXPECT_TRUE(w->mnuPodesavanjaPomocuprvomredu->checked());
     EXPECT_FALSE(w->helpLineOn);
-    clickOn(w->cmdKrajrada);
+    testing::click(w->cmdKrajrada);
     EXPECT_FALSE(w->lblPomocuprvomredu->visible());
     EXPECT_FALSE(w->mnuPodesavanjaPomocuprvomredu->checked());
 }
@@ -242,9 +242,9 @@ TEST_F(Review, HelpLineShownForTheModeOnly) {
 TEST_F(Review, TheQuestionOnScreenCountsWhenAModeBegins) {
     auto w = start(3);
     key(*w, 'b');
-    clickOn(w->cmdPregled);
+    testing::click(w->cmdPregled);
     EXPECT_EQ(basKvizomat.answeredCount, 1);
-    clickOn(w->cmdKrajrada);
+    testing::click(w->cmdKrajrada);
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 1);
 }
@@ -254,9 +254,9 @@ TEST_F(Review, ADemonstrationStartedDuringAReviewTakesItsPlace) {
     w->ShowNextQuestion();
     w->ShowNextQuestion();
     ASSERT_TRUE(w->mnuPodesavanjaPojavokviraokoodg->checked());
-    clickOn(w->imgtoolbar[13]); // review
+    testing::click(w->imgtoolbar[13]); // review
     w->ShowNextQuestion();
-    clickOn(w->imgtoolbar[14]); // demonstration, during the review
+    testing::click(w->imgtoolbar[14]); // demonstration, during the review
     EXPECT_TRUE(w->quickReviewMode);
     EXPECT_FALSE(w->reviewMode);
     for (int i = 0; i < 7; ++i) {
@@ -269,14 +269,14 @@ TEST_F(Review, ADemonstrationStartedDuringAReviewTakesItsPlace) {
     EXPECT_EQ(w->questionIndex, 3);
     EXPECT_TRUE(w->mnuPodesavanjaPojavokviraokoodg->checked());
     EXPECT_TRUE(allEnabled(*w));
-    clickOn(w->cmdKrajrada); // no mode is left over: this ends the work
+    testing::click(w->cmdKrajrada); // no mode is left over: this ends the work
     EXPECT_EQ(fakes.programEnd.count, 1);
 }
 
 TEST_F(Review, ClosingTheWindowLeavesTheModeSavesAndEnds) {
     auto w = startAsAna(5);
     w->ShowNextQuestion();
-    clickOn(w->cmdPregled);
+    testing::click(w->cmdPregled);
     w->ShowNextQuestion();
     w->ShowNextQuestion();
     w->window()->close();

@@ -69,7 +69,7 @@ TEST_F(Settings, PlainTogglesChangeOnlyTheirMark) {
 
 TEST_F(Settings, HelpLineClickInTheStartupWindowDoesNothing) {
     auto w = start();
-    clickOn(w->lblPomocuprvomredu);
+    testing::click(w->lblPomocuprvomredu);
     EXPECT_TRUE(w->helpLineOn);
     EXPECT_TRUE(w->lblPomocuprvomredu->visible());
 }
@@ -81,7 +81,7 @@ TEST_F(Settings, HelpLineClickInAnotherWindowSwitchesItOff) {
     TestWindow w(services(), catalogueRow(TestId::SituationPictures), layout);
     w.show();
     activate(w);
-    clickOn(w.lblPomocuprvomredu);
+    testing::click(w.lblPomocuprvomredu);
     EXPECT_FALSE(w.helpLineOn);
     EXPECT_FALSE(w.mnuPodesavanjaPomocuprvomredu->checked());
     EXPECT_FALSE(w.lblPomocuprvomredu->visible());

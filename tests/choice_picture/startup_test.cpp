@@ -305,9 +305,9 @@ TEST_F(Startup, NoQuestionStillGivesTheHelpLineOfAnswering) {
     auto w = start(); // no question file
     const QString answering = "Kliknite misom na ponudjeni a) ili b) odgovor.";
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
-    clickOn(w->cmdPregled);
+    testing::click(w->cmdPregled);
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
-    clickOn(w->cmdKrajrada); // leaves the review
+    testing::click(w->cmdKrajrada); // leaves the review
     EXPECT_EQ(w->lblPomocuprvomredu->caption(), answering);
 }
 

@@ -139,9 +139,9 @@ TEST_F(Ticking, HiddenClockAndBarKeepChanging) {
     EXPECT_EQ(w->lblTekucevreme->caption(), "12:34:56");
     EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 2. minuta od 360. minuta");
     EXPECT_TRUE(w->lblProteklovreme->visible());
-    clickOn(w->imgtoolbar[15]); // the clock back on
+    testing::click(w->imgtoolbar[15]); // the clock back on
     EXPECT_TRUE(w->lblTekucevreme->visible());
-    clickOn(w->lblTekucevreme); // a click on the clock hides it
+    testing::click(w->lblTekucevreme); // a click on the clock hides it
     EXPECT_FALSE(w->lblTekucevreme->visible());
 }
 
@@ -203,7 +203,7 @@ TEST_F(Ticking, TheLimitWaitsForTheBoxOpenAtIt) {
          "4", 1, 1},
         {"name prompt", [](auto& w) { testing::chooseFromMenuBar(w.mnuKandidat); }, "ana", 1, 1},
         {"reset box", [](auto& w) { testing::chooseFromMenuBar(w.mnuReset); }, "Ne", 1, 1},
-        {"results table", [](auto& w) { clickOn(w.cmdTabela); }, "", 0, 1},
+        {"results table", [](auto& w) { testing::click(w.cmdTabela); }, "", 0, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -234,7 +234,7 @@ TEST_F(Ticking, ReturnFromTheResultsTableKeepsTheClock) {
     w->ShowNextQuestion();
     tickAt(*w, 400);
     ASSERT_FALSE(w->mnuPodesavanjaVremerada5minuta->enabled());
-    clickOn(w->cmdTabela);
+    testing::click(w->cmdTabela);
     EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1);
     tickAt(*w, 401);
     EXPECT_EQ(w->elapsedMinutes, 7);

@@ -9,6 +9,7 @@
 #include "tests/support/bank.h"
 #include "tests/support/qt_print.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/user_input.h"
 
 #include <QApplication>
 #include <QImage>
@@ -74,8 +75,6 @@ protected:
     static void press(Form& w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
         QTest::keyClick(target(*w.window()), key, mods);
     }
-    // A left click on a control.
-    static void clickOn(Control* control) { QTest::mouseClick(control->widget(), Qt::LeftButton); }
     // Gives the box the focus, puts the text in it and presses Enter there.
     static void enterIn(Form& w, ComboBox* box, const QString& text) {
         box->setFocus();
