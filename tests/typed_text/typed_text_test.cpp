@@ -74,7 +74,7 @@ TEST_F(TypedText, TheBoxLiesOverTheGap) {
     EXPECT_DOUBLE_EQ(lines[0].at.x(), 790);
     // The box starts on the pixel where the first star is printed and spans the stars and the
     // answer; the verdicts stand 50 units right of its left edge.
-    w->canvas().setFont("MS Sans Serif", 12, true);
+    w->canvas().setFont(kSansSerif, 12, true);
     const double starX = 790 + w->canvas().textWidth("Tacan odgovor je ");
     const double boxLeft = w->txtOdgovor[0]->left() / 0.784221;
     EXPECT_LE(boxLeft, starX + 0.7);
