@@ -54,6 +54,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
     TestWindow& w = *windows.current();
     const Kind kind = kindOf(w.test());
     activate(w);
+    w.tmrTimer1->setEnabled(false); // the steps tick by hand, however long a step takes
     QWindow* const window = w.window()->windowHandle();
     const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {
         return [&w, k, m] { press(w, k, m); };
@@ -79,14 +80,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
             press(w, Qt::Key_Return);
         };
     };
-    // Held for ten repeats; the test ticks by hand, so the window's own ticks wait meanwhile.
-    const auto held = [&w](Qt::Key k) {
-        return [&w, k] {
-            w.tmrTimer1->setEnabled(false);
-            testing::holdKey(*w.window(), k, 10);
-            w.tmrTimer1->setEnabled(true);
-        };
-    };
+    const auto held = [&w](Qt::Key k) { return [&w, k] { testing::holdKey(*w.window(), k, 10); }; };
     // Clicks through the window, where Qt makes double clicks, at a place of a control given as
     // a share of its width and height.
     const auto clickAt = [&w, window](Control* c, bool twice, double x = 0.5, double y = 0.5) {
