@@ -287,8 +287,8 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         {"a click on the question's text, 9", asking("9", onText), {"9", "9", "-", "-", "-"}},
     };
     // What the user sees of a control: a label's or a box's text, or "(hidden)".
-    const auto shown = [&](const char* name) {
-        QWidget* widget = w.findControl(name)->widget();
+    const auto shown = [](Control* control) {
+        QWidget* widget = control->widget();
         if (!widget->isVisible())
             return QString("(hidden)");
         if (auto* label = qobject_cast<QLabel*>(widget))
@@ -313,7 +313,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
                               : "Kliknite misom na ponudjeni a) ili b) odgovor.";
     };
     const auto verdictShown = [&] {
-        QString verdict = kind == FifteenSigns ? shown("lblTacodgovor0") : QString();
+        QString verdict = kind == FifteenSigns ? shown(w.findControl("lblTacodgovor0")) : QString();
         for (const DrawOp& op : texts(w))
             if (op.text == "DA" || op.text == "NE")
                 verdict += op.text;
@@ -346,13 +346,13 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
         EXPECT_EQ(fakes.dialogs.calls.size() - dialogsBefore, std::size_t(answersGiven));
         const int first = kind == FifteenSigns ? (number - 1) * 15 + 1 : number;
         const int inBox = focus.startsWith("txtOdgovor") ? first + focus.mid(10).toInt() : first;
-        EXPECT_EQ(shown("cmbPitanje"), QString::number(kind == FifteenSigns ? inBox : number));
-        EXPECT_EQ(shown(numberLabel->name().toUtf8().constData()), QString("%1.").arg(first));
+        EXPECT_EQ(shown(w.cmbPitanje), QString::number(kind == FifteenSigns ? inBox : number));
+        EXPECT_EQ(shown(numberLabel), QString("%1.").arg(first));
         EXPECT_EQ(verdictShown(), after.section('@', 0, 0).section(' ', 1));
-        EXPECT_EQ(shown("lblPomocuprvomredu"), mode == 'R'   ? "Pregled resenih pitanja."
+        EXPECT_EQ(shown(w.lblPomocuprvomredu), mode == 'R'   ? "Pregled resenih pitanja."
                                                : mode == 'D' ? "Brzi pregled tacnih odgovora."
                                                              : answeringHelp());
-        EXPECT_EQ(shown("cmdKrajrada"), mode == ' ' ? "&Kraj rada" : "&Izlaz");
+        EXPECT_EQ(shown(w.cmdKrajrada), mode == ' ' ? "&Kraj rada" : "&Izlaz");
         EXPECT_EQ(focusShown(), !focus.isEmpty() ? focus
                                 : mode == 'R'    ? "CmdSledecepitanje"
                                 : mode == 'D'    ? "cmdKrajrada"
