@@ -21,10 +21,10 @@ void CandidateRoster::reset() {
     root_.clear();
     entries_.clear();
     onDisk_ = 0;
-    listReadable_ = true;
+    listTaken_ = false;
     owner_ = -1;
     ownerLoaded_ = false;
-    inTheWay_.clear();
+    waitingFor_.clear();
 }
 
 int CandidateRoster::find(const std::string& name, std::size_t from) const {
@@ -50,53 +50,54 @@ std::filesystem::path CandidateRoster::progressPath(const CandidateWork& work, i
 }
 
 void CandidateRoster::readList() {
+    if (listTaken_)
+        return;
+    // A list that cannot be probed or read shows as its first entry alone, gives no position
+    // and is never written over; it is read at the next load, choice and save.
     const auto path = listPath();
-    // A list that cannot be probed or read shows as empty, gives no position and is never
-    // written over; it is read again at the next load, choice and save.
     std::optional<std::vector<std::string>> lines;
-    listReadable_ = !files::unreadable(path);
-    if (listReadable_) {
+    if (!files::unreadable(path)) {
         const auto length = files::lengthCreatingIfMissing(path);
-        lines = length && *length > 0 ? files::readLines(path) : std::vector<std::string>{};
-        listReadable_ = length && lines;
+        if (length)
+            lines = *length > 0 ? files::readLines(path) : std::vector<std::string>{};
     }
-    if (!listReadable_) {
+    if (!lines) {
         if (entries_.empty())
             entries_ = {kNewCandidate};
         onDisk_ = 1; // entry 0 never has a file, so its position needs no list
         return;
     }
+    listTaken_ = true;
     const bool empty = lines->empty();
     std::vector<std::string> read = empty ? std::vector<std::string>{kNewCandidate} : *lines;
+    // The names given while the list could not be read wait at the end, where it lacks them.
+    // The owner's work keeps a file of its own, so its name waits also when only the first
+    // line holds it.
     const std::string ownerName = owner_ >= 1 ? entries_[static_cast<std::size_t>(owner_)] : "";
-    // The names not on disk wait at the end: those given since the last write, and the owner's
-    // when an edit outside took it off the list. The owner's work keeps a file of its own, so
-    // its name waits also when only the first line holds it.
     std::vector<std::string> waiting;
-    const auto onList = [&](const std::string& name) {
-        return std::find(read.begin() + 1, read.end(), name) != read.end() ||
-               std::find(waiting.begin(), waiting.end(), name) != waiting.end();
-    };
-    for (std::size_t i = onDisk_; i < entries_.size(); ++i)
-        if (!onList(entries_[i]) && entries_[i] != read.front())
+    for (std::size_t i = 1; i < entries_.size(); ++i)
+        if (std::find(read.begin() + 1, read.end(), entries_[i]) == read.end() &&
+            std::find(waiting.begin(), waiting.end(), entries_[i]) == waiting.end())
             waiting.push_back(entries_[i]);
-    if (owner_ >= 1 && !onList(ownerName))
-        waiting.push_back(ownerName);
-    const bool ownerStays = owner_ >= 1 && static_cast<std::size_t>(owner_) < read.size() &&
-                            read[static_cast<std::size_t>(owner_)] == ownerName;
     onDisk_ = read.size();
     entries_ = std::move(read);
     entries_.insert(entries_.end(), waiting.begin(), waiting.end());
-    if (owner_ >= 1)
-        setOwner(ownerStays ? owner_ : find(ownerName, 1));
-    else
-        setOwner(empty ? -1 : 0);
+    setOwner(owner_ >= 1 ? find(ownerName, 1) : empty ? -1 : 0);
+}
+
+bool CandidateRoster::hasRoomFor(const std::string& name) const {
+    if (find(name) >= 0)
+        return true;
+    std::uintmax_t bytes = name.size() + 2;
+    for (const std::string& entry : entries_)
+        bytes += entry.size() + 2;
+    return bytes <= files::kLargestTextFile;
 }
 
 void CandidateRoster::open() {
     readList();
     ownerLoaded_ = false;
-    if (owner_ < 0)
+    if (owner_ < 0 && name_.empty())
         name_ = kNewCandidate;
 }
 
@@ -106,8 +107,8 @@ bool CandidateRoster::takeSavedProgress(CandidateWork& work) {
     if (static_cast<std::size_t>(owner_) >= onDisk_) {
         // A name not on disk has no saved progress; while the list cannot be read, a name's
         // place there is not known, and what it saved is taken once it is.
-        ownerLoaded_ = listReadable_;
-        return listReadable_;
+        ownerLoaded_ = listTaken_;
+        return listTaken_;
     }
     const auto path = progressPath(work, owner_);
     const auto length = files::lengthCreatingIfMissing(path);
@@ -117,7 +118,8 @@ bool CandidateRoster::takeSavedProgress(CandidateWork& work) {
         const auto lines = files::readLines(path);
         if (!lines)
             return false;
-        work.takeLines(joinProgress(*lines, work.workLines(), work.progressQuestionCount()));
+        work.takeLines(joinProgress(*lines, work.workLines(), work.progressQuestionCount(),
+                                    work.openQuestion()));
     }
     ownerLoaded_ = true;
     return true;
@@ -161,10 +163,8 @@ void CandidateRoster::choose(const std::string& name, CandidateWork& work) {
         return;
     }
     // The owner's work is saved before another is chosen; work that cannot be saved stays, with
-    // its candidate, and the name chosen does not join the list. Work without an answer keeps
-    // nobody from going.
-    const bool answers = holdsAnswers(work.workLines());
-    if (!save(work, answers ? "Kandidat nije promenjen." : "") && answers)
+    // its candidate, and the name chosen does not join the list.
+    if (save(work, "Kandidat nije promenjen.") != SaveOutcome::Saved)
         return;
     const int found = find(name);
     setOwner(found >= 0 ? found : appendName(name));
@@ -185,64 +185,116 @@ bool CandidateRoster::positionFree(std::size_t position) {
     for (std::string_view folder : progressFoldersInCreationOrder()) {
         const auto path = root_ / folder / progressFileName(static_cast<int>(position));
         if (!setAsideProgressFile(path)) {
-            inTheWay_.push_back(path);
+            waitingFor_.push_back({path, "ne moze se skloniti"});
             free = false;
         }
     }
     return free;
 }
 
-bool CandidateRoster::writeList() {
-    inTheWay_.clear();
-    if (!listReadable_)
-        return false;
-    std::size_t upTo = onDisk_;
-    while (upTo < entries_.size() && positionFree(upTo))
-        ++upTo;
-    const std::vector<std::string> lines(entries_.begin(),
-                                         entries_.begin() + static_cast<std::ptrdiff_t>(upTo));
-    if (!files::writeLines(listPath(), lines))
-        return false;
-    onDisk_ = upTo;
-    return true;
+namespace {
+
+// Why a file could not be written, in the user's words.
+std::string faultText(files::Fault fault) {
+    switch (fault) {
+    case files::Fault::TooLarge:
+        return "prevelik fajl";
+    case files::Fault::NotAFile:
+        return "nije obican fajl";
+    case files::Fault::NoRoom:
+        return "nema mesta na disku";
+    case files::Fault::NoAccess:
+        return "nema dozvole";
+    default:
+        return "greska pri upisu";
+    }
 }
 
-bool CandidateRoster::save(CandidateWork& work, const std::string& consequence) {
-    readList();
-    bool named = false;
-    if (!ownerHasFile()) {
-        if (auto given = prompt(work)) {
-            nameWork(*given, work);
-            named = true;
-        } else {
-            name_ = kUnnamedCandidate;
+void addOnce(std::vector<UnsavedFile>& files, const UnsavedFile& file) {
+    if (std::find(files.begin(), files.end(), file) == files.end())
+        files.push_back(file);
+}
+
+} // namespace
+
+void CandidateRoster::writeList(std::vector<UnsavedFile>& failed) {
+    waitingFor_.clear();
+    const auto path = listPath();
+    if (!listTaken_) {
+        waitingFor_.push_back({path, faultText(files::readFault(path))});
+        failed.push_back(waitingFor_.back());
+        return;
+    }
+    std::uintmax_t bytes = 0;
+    for (std::size_t i = 0; i < onDisk_; ++i)
+        bytes += entries_[i].size() + 2;
+    // A list is never written past what can be read back.
+    std::size_t upTo = onDisk_;
+    for (; upTo < entries_.size(); ++upTo) {
+        bytes += entries_[upTo].size() + 2;
+        if (bytes > files::kLargestTextFile) {
+            waitingFor_.push_back({path, "lista kandidata bi bila prevelika"});
+            break;
         }
+        if (!positionFree(upTo))
+            break;
+    }
+    const std::vector<std::string> lines(entries_.begin(),
+                                         entries_.begin() + static_cast<std::ptrdiff_t>(upTo));
+    if (const auto saved = files::writeLines(path, lines); !saved) {
+        waitingFor_.push_back({path, faultText(saved.fault)});
+        failed.push_back(waitingFor_.back());
+        return;
+    }
+    onDisk_ = upTo;
+}
+
+SaveOutcome CandidateRoster::save(CandidateWork& work, const std::string& consequence) {
+    readList();
+    // Work without a file of its own is asked a name while the name is the placeholder, and
+    // again at every save while it holds answers.
+    if (!ownerHasFile() &&
+        (name_.find(kNewCandidate) != std::string::npos || holdsAnswers(work.workLines()))) {
+        if (auto given = prompt(work))
+            nameWork(*given, work);
+        else
+            name_ = kUnnamedCandidate;
     }
     // Saved progress the work does not hold yet is joined to it, never written over.
     const bool joined = !ownerHasFile() || ownerLoaded_ || takeSavedProgress(work);
-    std::vector<std::filesystem::path> failed;
-    if (!writeList())
-        failed.push_back(listPath());
-    failed.insert(failed.end(), inTheWay_.begin(), inTheWay_.end());
+    std::vector<UnsavedFile> failed;
+    writeList(failed);
     const auto blank = progressPath(work, 0);
-    if (!files::writeLines(blank, templateLines(work.progressQuestionCount())))
-        failed.push_back(blank);
-    bool kept = true;
+    if (const auto saved = files::writeLines(blank, templateLines(work.progressQuestionCount()));
+        !saved)
+        failed.push_back({blank, faultText(saved.fault)});
+    // Work that holds no answer has nothing to lose: it is never refused.
+    const auto lines = work.workLines();
+    const bool answers = holdsAnswers(lines);
+    SaveOutcome outcome = SaveOutcome::Saved;
     if (ownerHasFile()) {
         const auto path = progressPath(work, owner_);
-        kept = joined && static_cast<std::size_t>(owner_) < onDisk_ &&
-               files::writeLines(path, work.workLines());
-        if (!kept)
-            failed.push_back(path);
-    } else if (named && holdsAnswers(work.workLines())) {
-        // The name given has no file of its own: the work's place would be the blank template.
-        kept = false;
-        if (std::find(failed.begin(), failed.end(), blank) == failed.end())
-            failed.push_back(blank);
+        if (static_cast<std::size_t>(owner_) >= onDisk_) {
+            if (answers) {
+                outcome = SaveOutcome::Failed;
+                for (const UnsavedFile& cause : waitingFor_)
+                    addOnce(failed, cause);
+            }
+        } else if (!joined) {
+            if (answers) {
+                outcome = SaveOutcome::Failed;
+                failed.push_back({path, faultText(files::readFault(path))});
+            }
+        } else if (const auto saved = files::writeLines(path, lines); !saved && answers) {
+            outcome = SaveOutcome::Failed;
+            failed.push_back({path, faultText(saved.fault)});
+        }
+    } else if (answers) {
+        outcome = SaveOutcome::Unnamed;
     }
     if (!failed.empty())
-        work.reportUnsaved(failed, kept ? std::string() : consequence);
-    return kept;
+        work.reportUnsaved(failed, outcome == SaveOutcome::Failed ? consequence : std::string());
+    return outcome;
 }
 
 } // namespace kviz

@@ -113,21 +113,38 @@ bool holdsAnswers(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
-                                      const std::vector<std::string>& work, int questionCount) {
+                                      const std::vector<std::string>& work, int questionCount,
+                                      int openQuestion) {
     if (!holdsAnswers(work))
         return saved;
-    const ProgressHeader mine = parseProgressHeader(work, questionCount);
     const ProgressHeader theirs = parseProgressHeader(saved, questionCount);
-    std::vector<std::string> joined = progressHeader(
-        mine.lastQuestion.value_or(1), mine.answered.value_or(0) + theirs.answered.value_or(0),
-        mine.correct.value_or(0) + theirs.correct.value_or(0));
+    std::int32_t answered = theirs.answered.value_or(0);
+    std::int32_t correct = theirs.correct.value_or(0);
     const auto workRows = progressRows(work, questionCount);
     const auto savedRows = progressRows(saved, questionCount);
-    for (std::size_t q = 0; q < workRows.size(); ++q)
-        joined.push_back(q < savedRows.size() && rowAnswered(savedRows[q]) &&
-                                 !rowAnswered(workRows[q])
-                             ? savedRows[q]
-                             : workRows[q]);
+    std::vector<std::string> rows;
+    std::int32_t verdicts = 0; // the rows with a verdict that can be counted
+    for (std::size_t q = 0; q < workRows.size(); ++q) {
+        const bool hers = q < savedRows.size();
+        const bool open = static_cast<int>(q) + 1 == openQuestion;
+        if (hers && rowAnswered(savedRows[q])) {
+            rows.push_back(savedRows[q]);
+            ++verdicts;
+        } else if (open || rowAnswered(workRows[q]) || !hers) {
+            rows.push_back(workRows[q]);
+            if (!open && rowAnswered(workRows[q])) {
+                ++verdicts;
+                ++answered;
+                correct += workRows[q].back() == 'T' ? 1 : 0;
+            }
+        } else {
+            rows.push_back(savedRows[q]);
+        }
+    }
+    answered = std::min(answered, verdicts);
+    auto joined = progressHeader(parseProgressHeader(work, questionCount).lastQuestion.value_or(1),
+                                 answered, std::min(correct, answered));
+    joined.insert(joined.end(), rows.begin(), rows.end());
     return joined;
 }
 

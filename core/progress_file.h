@@ -57,11 +57,15 @@ std::vector<std::string> progressRows(const std::vector<std::string>& lines, int
 // the result letter "T" or "N".
 bool holdsAnswers(const std::vector<std::string>& lines);
 
-// Work joined to the saved progress of the candidate it is given to, as if the candidate had
-// been chosen before it began: the saved rows stay where the work left a question unanswered,
-// the work's answered rows take their questions, the counts add, and the last question is the
-// work's. Work without answers gives the saved progress as it stands.
+// Work given to a candidate later, joined to her saved progress in the test, as if she had been
+// chosen before it began. Only her first attempts are kept: a saved row with a verdict stays,
+// and a row of the work with a verdict fills only a row she left without one. The counts grow
+// by exactly the rows filled: one answered for each, one right for each "T". The question open
+// on screen (0 for none) is not counted: a saved verdict takes its place, else its row stays as
+// the work has it, to be counted when it is left. The last question is the work's. Work without
+// answers gives the saved progress as it stands.
 std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
-                                      const std::vector<std::string>& work, int questionCount);
+                                      const std::vector<std::string>& work, int questionCount,
+                                      int openQuestion);
 
 } // namespace kviz

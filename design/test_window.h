@@ -273,20 +273,26 @@ public:
 
     // Progress
     // Saves the candidate list and this test's progress; asks for a name first when the work
-    // has no file of its own. A failed save is reported; false when work that has an owner
-    // could not be kept, and the report then ends with the consequence given.
-    bool SaveSession(const QString& consequence = QString());
+    // has no file of its own. What could not be saved is reported; when that is the work, the
+    // report ends with the consequence given.
+    SaveOutcome SaveSession(const QString& consequence = QString());
 
     // The work on screen, as the candidate roster asks it of the window.
     std::string progressFolderName() const override { return std::string(test_.progressFolder); }
     int progressQuestionCount() const override { return questionCount; }
-    std::vector<std::string> workLines() override;
+    std::vector<std::string> workLines() const override;
+    int openQuestion() const override;
     void takeLines(const std::vector<std::string>& lines) override;
     void startClean() override;
-    // The name prompt: the name typed, cut to 20 characters and in capitals.
+    // The name prompt: the name typed, cut to 20 characters and in capitals. A name the list
+    // cannot keep is refused, and asked again.
     std::optional<std::string> askName(const std::string& defaultAnswer) override;
+    // Refuses, with a beep and a "Greska" box, a name that the candidate list cannot keep: one
+    // with a character that the list cannot hold, or one new name too many for the list. The
+    // list keeps the name's first characters, as many as given (all of them for -1).
+    bool RefuseName(const QString& name, qsizetype keep = -1);
     // Names the files that could not be saved in a "Greska" box, and what follows from it.
-    void reportUnsaved(const std::vector<std::filesystem::path>& failed,
+    void reportUnsaved(const std::vector<UnsavedFile>& failed,
                        const std::string& consequence) override;
     // This window's progress rows, from its answer tables.
     virtual std::vector<std::string> ProgressRows() const;
@@ -340,9 +346,11 @@ public:
     void cmdKrajrada_Click();
     void mnuTestKrajrada_Click();
     // Saves, shows the results table when asked and something was counted, and ends the
-    // program. It runs once, whatever starts it. When the work cannot be saved, the user chooses
-    // between ending without it and keeping the window open: false when it stays open.
-    bool EndWork(bool withTable);
+    // program. It runs once, whatever starts it. When the work cannot be saved, or the name
+    // prompt gave no name for it, the user chooses between ending without it and keeping the
+    // window open: false when it stays open. At the working-time limit an unnamed work is asked
+    // a name again instead: the limit stands until a name is given or the end is confirmed.
+    bool EndWork(bool withTable, bool atLimit = false);
     // Asks whether to end the work that could not be saved; true for Da.
     bool EndWithoutSaving();
     void Form_QueryUnload(bool& cancel) override;

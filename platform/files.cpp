@@ -114,11 +114,33 @@ fs::path temporaryName(const fs::path& target) {
     return name;
 }
 
+// The fault that a failed system call's error number stands for.
+Fault faultOf(int error) {
+    switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return Fault::NoRoom;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return Fault::NoAccess;
+    case EFBIG:
+        return Fault::TooLarge;
+    case EISDIR:
+        return Fault::NotAFile;
+    default:
+        return Fault::Failed;
+    }
+}
+
 // Writes the whole text into a file it creates new under a fresh name beside the target, never
 // through a link, and forces it to the disk. The file gets the permissions of the file it is to
-// replace. Gives the file's name, or empty when nothing is left behind.
+// replace. Gives the file's name, or empty when nothing is left behind, with the fault.
 std::optional<fs::path> writeTemporary(const fs::path& target, const std::string& text,
-                                       const std::optional<fs::perms>& keep) {
+                                       const std::optional<fs::perms>& keep, Fault& fault) {
+    fault = Fault::Failed;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path temporary = temporaryName(target);
 #ifdef _WIN32
@@ -127,10 +149,12 @@ std::optional<fs::path> writeTemporary(const fs::path& target, const std::string
         if (!out) {
             if (errno == EEXIST)
                 continue;
+            fault = faultOf(errno);
             return std::nullopt;
         }
         bool ok = std::fwrite(text.data(), 1, text.size(), out) == text.size();
         ok = std::fflush(out) == 0 && ::_commit(::_fileno(out)) == 0 && ok;
+        const int error = errno;
         ok = std::fclose(out) == 0 && ok;
 #else
         const int fd =
@@ -138,6 +162,7 @@ std::optional<fs::path> writeTemporary(const fs::path& target, const std::string
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
+            fault = faultOf(errno);
             return std::nullopt;
         }
         bool ok = !keep || ::fchmod(fd, static_cast<mode_t>(*keep)) == 0;
@@ -150,10 +175,14 @@ std::optional<fs::path> writeTemporary(const fs::path& target, const std::string
                 done += static_cast<std::size_t>(n);
         }
         ok = ok && ::fsync(fd) == 0;
+        const int error = errno;
         ok = ::close(fd) == 0 && ok;
 #endif
-        if (ok)
+        if (ok) {
+            fault = Fault::None;
             return temporary;
+        }
+        fault = faultOf(error);
         std::error_code ec;
         fs::remove(temporary, ec);
         return std::nullopt;
@@ -178,23 +207,27 @@ void syncFolder(const fs::path& folder) {
 
 } // namespace
 
-bool unreadable(const fs::path& path) {
+Fault readFault(const fs::path& path) {
     std::error_code ec;
     const auto status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found)
-        return false;
-    if (ec || status.type() != fs::file_type::regular)
-        return true;
+        return Fault::None;
+    if (ec)
+        return faultOf(ec.value());
+    if (status.type() != fs::file_type::regular)
+        return Fault::NotAFile;
     const auto length = fileLength(path);
-    if (!length || *length > kLargestTextFile)
-        return true;
+    if (!length)
+        return Fault::Failed;
+    if (*length > kLargestTextFile)
+        return Fault::TooLarge;
     std::ifstream in(path, std::ios::binary);
-    return !in.is_open();
+    return in.is_open() ? Fault::None : Fault::NoAccess;
 }
 
-bool writeLines(const fs::path& path, const std::vector<std::string>& lines) {
-    if (unreadable(path))
-        return false; // what cannot be read is kept, not replaced unseen
+Saved writeLines(const fs::path& path, const std::vector<std::string>& lines) {
+    if (const Fault fault = readFault(path); fault != Fault::None)
+        return {fault}; // what cannot be read is kept, not replaced unseen
     std::string text;
     for (const auto& line : lines) {
         text += line;
@@ -204,17 +237,19 @@ bool writeLines(const fs::path& path, const std::vector<std::string>& lines) {
     std::optional<fs::perms> keep;
     if (fs::exists(path, ec))
         keep = fs::status(path, ec).permissions();
-    const auto temporary = writeTemporary(path, text, keep);
+    Fault fault = Fault::None;
+    const auto temporary = writeTemporary(path, text, keep, fault);
     if (!temporary)
-        return false;
+        return {fault};
     fs::rename(*temporary, path, ec);
     if (ec) {
+        fault = faultOf(ec.value());
         fs::remove(*temporary, ec);
-        return false;
+        return {fault};
     }
     // The new file is in place, whether or not the folder can be forced to the disk.
     syncFolder(path.parent_path());
-    return true;
+    return {};
 }
 
 bool createFolder(const fs::path& path) {

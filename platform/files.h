@@ -48,9 +48,20 @@ inline constexpr std::uintmax_t kLargestTextFile = 1024 * 1024;
 // bytes.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
-// True when something stands at the path that cannot be read as a file: a folder, a file
-// without read access, or one larger than kLargestTextFile.
-bool unreadable(const std::filesystem::path& path);
+// Why a text file could not be read or saved.
+enum class Fault { None, TooLarge, NotAFile, NoRoom, NoAccess, Failed };
+
+// Why something that stands at the path cannot be read as a text file: a folder or another
+// thing that is no regular file, a file without read access, or one larger than
+// kLargestTextFile. None when it can be read, or nothing stands there.
+Fault readFault(const std::filesystem::path& path);
+inline bool unreadable(const std::filesystem::path& path) { return readFault(path) != Fault::None; }
+
+// What a save came to: true when the file was saved, else the fault.
+struct Saved {
+    Fault fault = Fault::None;
+    explicit operator bool() const { return fault == Fault::None; }
+};
 
 // Writes every line followed by CR LF into a temporary file beside the target, forces it to the
 // disk, renames it over the target and forces the folder to the disk, so the target is either
@@ -59,7 +70,7 @@ bool unreadable(const std::filesystem::path& path);
 // permissions. A target that exists but cannot be read is never replaced: the save fails. Once the
 // new file is in place the save counts as done, even where the folder cannot be opened to force
 // it (a folder that can be written but not read).
-bool writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+Saved writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // Creates a folder; an existing folder is no error. False when it does not exist afterwards.
 bool createFolder(const std::filesystem::path& path);

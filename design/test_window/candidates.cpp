@@ -10,14 +10,43 @@
 
 namespace kviz {
 
+namespace {
+
+// The text without line breaks and other control characters, which a name cannot hold.
+QString withoutControls(const QString& text) {
+    QString out;
+    for (QChar ch : text)
+        if (ch.isPrint())
+            out.append(ch);
+    return out;
+}
+
+} // namespace
+
 std::optional<std::string> TestWindow::askName(const std::string& defaultAnswer) {
-    QString answer = services().dialogs->inputBox("Upisite ime kandidata:", "Kandidat",
-                                                  fromCp1250(defaultAnswer), kInputBoxAt);
-    // Only printable characters that the list file can hold make a name.
-    answer = printableCp1250(answer);
-    if (answer.isEmpty())
-        return std::nullopt;
-    return basic::upper(toCp1250(answer.left(20)));
+    QString shown = fromCp1250(defaultAnswer);
+    for (;;) {
+        const QString answer = withoutControls(
+            services().dialogs->inputBox("Upisite ime kandidata:", "Kandidat", shown, kInputBoxAt));
+        if (answer.isEmpty())
+            return std::nullopt;
+        if (!RefuseName(answer, 20))
+            return basic::upper(toCp1250(answer.left(20)));
+        shown = answer; // asked again, with the name to mend
+    }
+}
+
+bool TestWindow::RefuseName(const QString& name, qsizetype keep) {
+    QString why;
+    if (printableCp1250(name) != name)
+        why = "\nIme kandidata sadrzi znak koji\nlista kandidata ne moze da sacuva.";
+    else if (!candidateRoster.hasRoomFor(basic::upper(toCp1250(name.left(keep)))))
+        why = "\nLista kandidata je puna:\nnovo ime ne moze da se doda.";
+    if (why.isEmpty())
+        return false;
+    services().beeper->beep();
+    services().dialogs->messageBox(why, "Greska", MessageIcon::Critical);
+    return true;
 }
 
 void TestWindow::ShowCandidates() {
@@ -61,7 +90,7 @@ void TestWindow::cmbKandidat_GotFocus() {
 void TestWindow::cmbKandidat_KeyPress(int& keyAscii) {
     if (keyAscii != keys::Return)
         return;
-    const QString text = printableCp1250(cmbKandidat->text());
+    const QString text = withoutControls(cmbKandidat->text());
     if (text.isEmpty()) {
         services().beeper->beep();
         services().dialogs->messageBox("\nIme kandidata mora sadrzati\n\nnajmanje jedan znak.",
@@ -69,6 +98,8 @@ void TestWindow::cmbKandidat_KeyPress(int& keyAscii) {
         cmbKandidat->setText(kNewCandidate);
         return;
     }
+    if (RefuseName(text))
+        return; // the name stays in the box, to be mended
     candidateRoster.choose(basic::upper(toCp1250(text)), *this);
     ShowProgress();
     FocusAnswerInput();

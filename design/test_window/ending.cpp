@@ -37,14 +37,19 @@ void TestWindow::cmdKrajrada_Click() {
 
 void TestWindow::mnuTestKrajrada_Click() { EndWork(false); }
 
-bool TestWindow::EndWork(bool withTable) {
+bool TestWindow::EndWork(bool withTable, bool atLimit) {
     if (ending)
         return true;
     ending = true;
     tmrTimer1->setEnabled(false);
     const bool helpLineShown = lblPomocuprvomredu->visible();
-    if (!SaveSession() && !EndWithoutSaving()) {
-        // The work stays on screen, to be saved once the cause is mended.
+    for (;;) {
+        const SaveOutcome saved = SaveSession();
+        if (saved == SaveOutcome::Saved || EndWithoutSaving())
+            break;
+        if (saved == SaveOutcome::Unnamed && atLimit)
+            continue; // the limit stands: the name is asked again
+        // The work stays on screen, to be saved once the cause is mended or a name is given.
         ending = false;
         tmrTimer1->setEnabled(true);
         lblPomocuprvomredu->setVisible(helpLineShown);

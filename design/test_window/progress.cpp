@@ -10,36 +10,49 @@
 
 namespace kviz {
 
-bool TestWindow::SaveSession(const QString& consequence) {
+SaveOutcome TestWindow::SaveSession(const QString& consequence) {
     lblPomocuprvomredu->setVisible(false);
-    const bool kept = candidateRoster.save(*this, toCp1250(consequence));
+    const SaveOutcome outcome = candidateRoster.save(*this, toCp1250(consequence));
     ShowCandidates();
     ShowCounts();
-    return kept;
+    return outcome;
 }
 
-void TestWindow::reportUnsaved(const std::vector<std::filesystem::path>& failed,
+void TestWindow::reportUnsaved(const std::vector<UnsavedFile>& failed,
                                const std::string& consequence) {
     ShowCandidates(); // the box names the candidate whose work it is
     QString text = "\nNije moguce sacuvati:";
-    for (const auto& path : failed)
-        text += "\n" + QString::fromStdString(path.string());
+    for (const UnsavedFile& unsaved : failed)
+        text += "\n" + QString::fromStdString(unsaved.file.string()) + " - " +
+                fromCp1250(unsaved.reason);
     if (!consequence.empty())
         text += "\n\n" + fromCp1250(consequence);
     services().dialogs->messageBox(text, "Greska", MessageIcon::Critical);
 }
 
-std::vector<std::string> TestWindow::workLines() {
-    TallyAnswer(); // the question on screen counts before it is saved
-    const int shown = WorkQuestion();
-    const int last = shown >= 1 && shown <= questionCount ? shown : 1;
-    auto lines = progressHeader(last, basKvizomat.answeredCount, basKvizomat.correctCount);
+int TestWindow::openQuestion() const {
+    return countOnLeave && !reviewMode && !quickReviewMode ? questionIndex : 0;
+}
+
+std::vector<std::string> TestWindow::workLines() const {
+    // The question on screen counts in the file as if it were left; the counts shown wait for
+    // it to be left.
+    std::int32_t answered = basKvizomat.answeredCount, correct = basKvizomat.correctCount;
+    if (openQuestion() != 0 && answerGiven) {
+        ++answered;
+        correct += answerCorrect ? 1 : 0;
+    }
+    const int shown = reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
+    auto lines =
+        progressHeader(shown >= 1 && shown <= questionCount ? shown : 1, answered, correct);
     for (auto& row : ProgressRows())
         lines.push_back(std::move(row));
     return lines;
 }
 
 void TestWindow::takeLines(const std::vector<std::string>& lines) {
+    const int before = WorkQuestion();
+    const auto rowsBefore = ProgressRows();
     const ProgressHeader header = parseProgressHeader(lines, questionCount);
     if (header.lastQuestion)
         WorkQuestion() = *header.lastQuestion;
@@ -49,9 +62,14 @@ void TestWindow::takeLines(const std::vector<std::string>& lines) {
         basKvizomat.correctCount = *header.correct;
     basKvizomat.correctCount = std::min(basKvizomat.correctCount, basKvizomat.answeredCount);
     ApplyProgressRows(progressRows(lines, questionCount));
-    // The answer taken on screen is never counted again.
-    visitQuestion = 0;
-    countOnLeave = false;
+    // An answer taken onto the screen is never counted again; the question on screen whose
+    // answer stays as it was is still counted when it is left.
+    const auto at = static_cast<std::size_t>(before - 1);
+    const auto rowsAfter = ProgressRows();
+    if (WorkQuestion() != before || at >= rowsAfter.size() || rowsAfter[at] != rowsBefore[at]) {
+        visitQuestion = 0;
+        countOnLeave = false;
+    }
 }
 
 std::vector<std::string> TestWindow::ProgressRows() const {

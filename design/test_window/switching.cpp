@@ -16,8 +16,9 @@ void TestWindow::WindowSwitch(const TestDescriptor& target) {
     if (testSwitch == nullptr)
         return; // a window on its own, as in the tests of one window
     const bool helpLineShown = lblPomocuprvomredu->visible();
-    if (!SaveSession("Test nije promenjen.")) {
-        // The window stays as it was, with the work that could not be saved.
+    if (SaveSession("Test nije promenjen.") != SaveOutcome::Saved) {
+        // The window stays as it was, with the work that could not be saved or was given no
+        // name.
         lblPomocuprvomredu->setVisible(helpLineShown);
         return;
     }

@@ -27,7 +27,7 @@ void TestWindow::tmrTimer1_Timer() {
         // Kept open after a failed save, the window is ended by the user, not at every tick.
         const bool withTable = !limitMetTheTable;
         limitMetTheTable = false;
-        endDeclinedAtLimit = !EndWork(withTable);
+        endDeclinedAtLimit = !EndWork(withTable, true);
         return;
     }
     lblTekucevreme->setCaption(clockText);

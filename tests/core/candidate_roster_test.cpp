@@ -47,7 +47,8 @@ public:
     explicit Screen(std::string folder) : folder_(std::move(folder)) { startClean(); }
     std::string progressFolderName() const override { return folder_; }
     int progressQuestionCount() const override { return kQuestions; }
-    std::vector<std::string> workLines() override { return lines; }
+    std::vector<std::string> workLines() const override { return lines; }
+    int openQuestion() const override { return 0; }
     void takeLines(const std::vector<std::string>& taken) override {
         std::copy_n(taken.begin(), std::min(taken.size(), lines.size()), lines.begin());
     }
@@ -56,7 +57,7 @@ public:
         lines.resize(3 + kQuestions, std::string(1, '\0'));
     }
     std::optional<std::string> askName(const std::string&) override { return promptAnswer; }
-    void reportUnsaved(const std::vector<fs::path>&, const std::string& consequence) override {
+    void reportUnsaved(const std::vector<UnsavedFile>&, const std::string& consequence) override {
         ++reports;
         lastConsequence = consequence;
     }
@@ -190,7 +191,7 @@ private:
                               list.size() > 1 &&
                               std::find(list.begin() + 1, list.end(), roster_.name()) != list.end();
         steps_ << "; save, prompt " << screen_->promptAnswer.value_or("cancelled");
-        const bool kept = roster_.save(*screen_, consequence);
+        const bool kept = roster_.save(*screen_, consequence) != SaveOutcome::Failed;
         follow();
         EXPECT_TRUE(kept || !mustKeep) << "a candidate on the list could not save";
         if (!kept) {

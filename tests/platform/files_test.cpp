@@ -165,7 +165,7 @@ TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
     // A folder in the target's place cannot be read, so it is not replaced.
     fs::create_directory(dir / "p.2");
     EXPECT_TRUE(unreadable(dir / "p.2"));
-    EXPECT_FALSE(writeLines(dir / "p.2", {"NEW"}));
+    EXPECT_EQ(writeLines(dir / "p.2", {"NEW"}).fault, Fault::NotAFile);
     EXPECT_TRUE(fs::is_directory(dir / "p.2"));
     EXPECT_FALSE(unreadable(dir / "missing"));
     // Nor is a file that its permissions keep from being read, in a folder open to all. The
@@ -177,7 +177,7 @@ TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
     if (privileged)
         ::setfsuid(65534);
     EXPECT_TRUE(unreadable(dir / "p.3"));
-    EXPECT_FALSE(writeLines(dir / "p.3", {"NEW"}));
+    EXPECT_EQ(writeLines(dir / "p.3", {"NEW"}).fault, Fault::NoAccess);
     if (privileged)
         ::setfsuid(0);
     fs::permissions(dir / "p.3", fs::perms::owner_read);
@@ -187,7 +187,7 @@ TEST(TextFiles, ASaveKeepsPermissionsAndNeverReplacesWhatItCannotRead) {
     fs::resize_file(dir / "p.4", kLargestTextFile + 1);
     EXPECT_TRUE(unreadable(dir / "p.4"));
     EXPECT_FALSE(readLines(dir / "p.4").has_value());
-    EXPECT_FALSE(writeLines(dir / "p.4", {"NEW"}));
+    EXPECT_EQ(writeLines(dir / "p.4", {"NEW"}).fault, Fault::TooLarge);
     fs::resize_file(dir / "p.4", kLargestTextFile);
     EXPECT_EQ(readLines(dir / "p.4").value_or(std::vector<std::string>{"none"})[0], "ANA");
 }
@@ -196,7 +196,7 @@ TEST(TextFiles, ASaveForcesTheFileToTheDiskBeforeTheRenameAndTheFolderAfterIt) {
     TempFolder dir;
     std::vector<std::string> calls;
     durableCalls = &calls;
-    const bool saved = writeLines(dir / "p.1", {"NEW"});
+    const bool saved = static_cast<bool>(writeLines(dir / "p.1", {"NEW"}));
     durableCalls = nullptr;
     EXPECT_TRUE(saved);
     EXPECT_EQ(calls, (std::vector<std::string>{"fsync", "rename", "fsync"}));
