@@ -201,6 +201,8 @@ std::string faultText(files::Fault fault) {
         return "prevelik fajl";
     case files::Fault::NotAFile:
         return "nije obican fajl";
+    case files::Fault::NoFolder:
+        return "nema foldera";
     case files::Fault::NoRoom:
         return "nema mesta na disku";
     case files::Fault::NoAccess:

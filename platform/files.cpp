@@ -130,6 +130,9 @@ Fault faultOf(int error) {
         return Fault::TooLarge;
     case EISDIR:
         return Fault::NotAFile;
+    case ENOENT:
+    case ENOTDIR:
+        return Fault::NoFolder;
     default:
         return Fault::Failed;
     }

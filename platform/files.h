@@ -49,7 +49,7 @@ inline constexpr std::uintmax_t kLargestTextFile = 1024 * 1024;
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
 // Why a text file could not be read or saved.
-enum class Fault { None, TooLarge, NotAFile, NoRoom, NoAccess, Failed };
+enum class Fault { None, TooLarge, NotAFile, NoFolder, NoRoom, NoAccess, Failed };
 
 // Why something that stands at the path cannot be read as a text file: a folder or another
 // thing that is no regular file, a file without read access, or one larger than

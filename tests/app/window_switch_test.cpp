@@ -140,12 +140,28 @@ TEST_F(Switching, WorkThatCannotBeSavedKeepsTheWindow) {
     EXPECT_EQ(basKvizomat.answeredCount, 1);
     EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
               "\nNije moguce sacuvati:\n" + QString::fromStdString(perasFile.string()) +
-                  "\n\nTest nije promenjen.");
+                  " - nije obican fajl\n\nTest nije promenjen.");
     std::filesystem::remove(perasFile); // space freed: the switch goes through
     click(first->imgtoolbar[1]);
     EXPECT_TRUE(first->unloaded());
     EXPECT_EQ(readBytes(perasFile).substr(0, 43),
               "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+    // Work on the new-candidate entry whose name prompt is cancelled keeps the window too.
+    chooseFromMenuBar(current().findMenu("mnuTestZnacikojedajuovlsaobrlica"));
+    TestWindow* second = &current();
+    activate(*second);
+    enterIn(*second, second->cmbKandidat, "novi kandidat");
+    press(*second, Qt::Key_B);
+    fakes.dialogs.calls.clear();
+    fakes.dialogs.answers = {""};
+    chooseFromMenuBar(second->testMenuItems[0]);
+    EXPECT_EQ(&current(), second);
+    EXPECT_EQ(fakes.dialogs.calls.size(), 1u); // the prompt alone
+    EXPECT_EQ(second->answerLetters[1], 'b');
+    fakes.dialogs.answers = {"mika"};
+    chooseFromMenuBar(second->testMenuItems[0]);
+    EXPECT_EQ(readBytes(stateRoot() / "ZNOVLICA" / "BrZadPit.3").substr(0, 43),
+              "1 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
     QCoreApplication::processEvents();
 }
 

@@ -108,28 +108,46 @@ TEST_F(Candidates, LongNames) {
     EXPECT_EQ(basKvizomat.candidateName, "ABCDEFGHIJKLMNOPQRSTUVWXY");
 }
 
-TEST_F(Candidates, EmptyNameIsRefused) {
+// A name that the list cannot keep is refused, with a beep and a box, and never stands for
+// another: an empty one, or one with a character that the list file cannot hold.
+TEST_F(Candidates, NamesTheListCannotKeepAreRefused) {
     auto w = start(3);
     basKvizomat.candidateName = "PERA";
-    for (const QString& empty : {QString(""), QString("\n\r\t"), QString::fromUtf8("\xd0\x96")}) {
+    const QString empty = "\nIme kandidata mora sadrzati\n\nnajmanje jedan znak.";
+    const QString foreign = "\nIme kandidata sadrzi znak koji\nlista kandidata ne moze da sacuva.";
+    const struct {
+        QString typed, box, left;
+    } rows[] = {{"", empty, "NOVI KANDIDAT"},
+                {"\n\r\t", empty, "NOVI KANDIDAT"},
+                {QString::fromUtf8("\xd0\x96"), foreign, QString::fromUtf8("\xd0\x96")},
+                {QString::fromUtf8("\xd0\x90na"), foreign, QString::fromUtf8("\xd0\x90na")}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed.toStdString());
         fakes.dialogs.calls.clear();
-        enterIn(*w, w->cmbKandidat, empty);
+        enterIn(*w, w->cmbKandidat, row.typed);
         const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text, "\nIme kandidata mora sadrzati\n\nnajmanje jedan znak.");
+        EXPECT_EQ(box->text, row.box);
         EXPECT_EQ(box->title, "Greska");
         EXPECT_EQ(box->icon, MessageIcon::Critical);
-        EXPECT_EQ(w->cmbKandidat->text(), "NOVI KANDIDAT");
+        EXPECT_EQ(w->cmbKandidat->text(), row.left);
         EXPECT_EQ(basKvizomat.candidateName, "PERA");
     }
-    EXPECT_EQ(beeps(), 3);
+    EXPECT_EQ(beeps(), 4);
     EXPECT_EQ(w->cmbKandidat->listCount(), 1);
 }
 
+// Line breaks and control characters are left out of a name; a name with a character that the
+// list file cannot hold is asked again, with what was typed to mend.
 TEST_F(Candidates, NamesKeepOnlyPrintableCharactersOfTheListFile) {
     auto w = start(3);
-    fakes.dialogs.answers = {QString::fromUtf8("pe\nra\x01 \xc5\xa1\xd0\x96")}; // s caron kept
+    fakes.dialogs.answers = {QString::fromUtf8("pe\nra\x01 \xc5\xa1\xd0\x96"),
+                             QString::fromUtf8("pe\nra\x01 \xc5\xa1")}; // s caron kept
     testing::chooseFromMenuBar(w->mnuKandidat);
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 2);
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Input)->defaultAnswer,
+              QString::fromUtf8("pera \xc5\xa1\xd0\x96"));
+    EXPECT_EQ(beeps(), 1);
     EXPECT_EQ(basKvizomat.candidateName, "PERA \x8a");
     enterIn(*w, w->cmbKandidat, "mi\r\nka");
     w->SaveSession();
@@ -139,6 +157,25 @@ TEST_F(Candidates, NamesKeepOnlyPrintableCharactersOfTheListFile) {
     testing::chooseFromMenuBar(w->mnuKandidat);
     EXPECT_EQ(basKvizomat.candidateName, "MIKA");
     EXPECT_EQ(candidateRoster.owner(), 2);
+}
+
+// The list is never written past what can be read back: the name that would take it past is
+// refused and asked again, and everyone else saves as before.
+TEST_F(Candidates, ANameTheFullListCannotTakeIsAskedAgain) {
+    const std::string list =
+        "NOVI KANDIDAT\r\nANA\r\n" + std::string(files::kLargestTextFile - 28, 'X') + "\r\n";
+    auto w = startAsAna(3, list);
+    fakes.dialogs.answers = {"mikas", "mika"};
+    testing::chooseFromMenuBar(w->mnuKandidat);
+    EXPECT_EQ(fakes.dialogs.last(DialogCall::Kind::Message)->text,
+              "\nLista kandidata je puna:\nnovo ime ne moze da se doda.");
+    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 3);
+    EXPECT_EQ(basKvizomat.candidateName, "MIKA");
+    w->SaveSession();
+    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), list + "MIKA\r\n");
+    enterIn(*w, w->cmbKandidat, "ana"); // names on the list are always taken
+    EXPECT_EQ(candidateRoster.owner(), 1);
+    EXPECT_EQ(beeps(), 1);
 }
 
 TEST_F(Candidates, PickWithoutEnterChangesNothing) {
@@ -198,7 +235,7 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->title, "Greska");
     EXPECT_EQ(box->text, "\nNije moguce sacuvati:\n" + QString::fromStdString(anasFile.string()) +
-                             "\n\nKandidat nije promenjen.");
+                             " - nije obican fajl\n\nKandidat nije promenjen.");
     EXPECT_EQ(shownWithTheBox, "ANA");
     EXPECT_EQ(w->cmbKandidat->text(), "ANA");
     EXPECT_EQ(w->cmbPitanje->text(), "2");
@@ -206,20 +243,25 @@ TEST_F(Candidates, AFailedSaveKeepsTheCandidateAndTheWork) {
 }
 
 // Work done before a name was given joins that candidate's saved work, as if she had been chosen
-// before it began: her answers stay where it left a question open, its answers take theirs, the
-// counts add, and it goes on at the question on screen.
-TEST_F(Candidates, ANameGivenLaterJoinsTheCandidatesSavedWork) {
-    anaHasSaved("3 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n1 Tacnih odgovora\r\n",
-                {"aN", "aT", std::string(2, '\0')});
+// before it began: her first attempts stay, its answers fill only the questions she left open
+// and count once each, and it goes on at the question on screen, still to be counted.
+TEST_F(Candidates, ANameGivenLaterKeepsTheCandidatesFirstAttempts) {
+    anaHasSaved("2 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n1 Tacnih odgovora\r\n",
+                {"aN", "bT", std::string(2, '\0'), std::string(2, '\0')});
     fakes.dialogs.answers = {""};
-    auto w = start(3);
-    press(*w, Qt::Key_B);
-    press(*w, Qt::Key_PageDown);
+    auto w = start(4);
+    for (Qt::Key answer : {Qt::Key_A, Qt::Key_A, Qt::Key_B}) { // a wrong, a and b right
+        press(*w, answer);
+        press(*w, Qt::Key_PageDown);
+    }
+    press(*w, Qt::Key_A); // right, on screen
     fakes.dialogs.answers = {"ana"};
-    QTest::mouseClick(w->cmdKrajrada->widget(), Qt::LeftButton);
+    testing::click(w->cmdKrajrada);
     EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1"),
-              progressBytes("2 Broj zadnjeg pitanja\r\n3 Ukupno odgovora\r\n2 Tacnih odgovora\r\n",
-                            {"bT", "aT", std::string(2, '\0')}));
+              progressBytes("4 Broj zadnjeg pitanja\r\n4 Ukupno odgovora\r\n3 Tacnih odgovora\r\n",
+                            {"aN", "bT", "bT", "aT"}));
+    EXPECT_EQ(basKvizomat.answeredCount, 3); // the table counts the questions left
+    EXPECT_EQ(basKvizomat.correctCount, 2);
 }
 
 TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
@@ -238,56 +280,82 @@ TEST_F(Candidates, LinesNotEditedKeepTheirBytes) {
     EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), list + "MIKA\r\n");
 }
 
-// A progress file that cannot be written is reported, and the end of work asks whether to end
-// without it; Ne keeps the window with the work and its help line, whatever ended it.
-TEST_F(Candidates, AProgressFileThatCannotBeReadIsReportedAndKept) {
-    std::filesystem::create_directories(stateRoot() / "SSITABCD" / "BrZadPit.1");
-    auto w = startAsAna(3);
-    key(*w, 'b');
-    w->ShowNextQuestion();
-    const std::pair<const char*, std::function<void()>> ends[] = {
-        {"menu", [&] { testing::chooseFromMenuBar(w->mnuTestKrajrada); }},
-        {"button", [&] { testing::click(w->cmdKrajrada); }},
-        {"close box", [&] { w->window()->close(); }},
+// Work that a save does not keep is never let go unasked, whatever ends the work: its file cannot
+// be written (reported), or the name prompt gave it no name (Otkazi, or the new-candidate
+// entry). The end asks whether to end without it; Ne keeps the window with the work and its
+// help line, except at the working-time limit, which asks the name again until one is given.
+TEST_F(Candidates, WorkNotSavedIsLetGoOnlyWhenTheUserSaysSo) {
+    const std::pair<const char*, std::function<void(TestWindow&)>> ends[] = {
+        {"menu", [](TestWindow& w) { testing::chooseFromMenuBar(w.mnuTestKrajrada); }},
+        {"button", [](TestWindow& w) { testing::click(w.cmdKrajrada); }},
+        {"close box", [](TestWindow& w) { w.window()->close(); }},
         {"time limit",
-         [&] {
-             fakes.clock.now = w->workStartTime + 360 * 60;
-             w->tmrTimer1_Timer();
-             w->tmrTimer1_Timer(); // asked once: the user ends the kept window, or chooses a
-             testing::chooseFromMenuBar(w->vremerada); // limit, which asks again once reached
-             w->tmrTimer1_Timer();
+         [this](TestWindow& w) {
+             fakes.clock.now = w.workStartTime + 360 * 60;
+             w.tmrTimer1_Timer();
          }},
     };
-    for (const auto& [name, end] : ends) {
-        SCOPED_TRACE(name);
-        fakes.dialogs.answers = {"Ne"};
-        end();
-        const DialogCall* ask = fakes.dialogs.last(DialogCall::Kind::Input);
-        EXPECT_EQ(ask->text, "Da li zelite da zavrsite rad\nbez cuvanja?\n\nUpisite: Da ili Ne.");
-        EXPECT_EQ(ask->title, "Kraj rada");
-        EXPECT_EQ(ask->defaultAnswer, "Ne");
-        EXPECT_EQ(fakes.programEnd.count, 0);
-        EXPECT_FALSE(w->unloaded());
-        EXPECT_TRUE(w->window()->isVisible());
-        EXPECT_TRUE(w->tmrTimer1->enabled());
-        EXPECT_EQ(w->answerLetters[1], 'b');
-        EXPECT_TRUE(w->lblPomocuprvomredu->visible()); // the help line of answering is back
-        EXPECT_EQ(w->lblPomocuprvomredu->caption(),
-                  "Kliknite misom na ponudjeni a), b) ili c) odgovor.");
+    const QString endUnsaved = "Da li zelite da zavrsite rad\nbez cuvanja?\n\nUpisite: Da ili Ne.";
+    for (const char* name : {"", "novi kandidat", "ana (a file that cannot be written)"}) {
+        const bool unwritable = std::string(name).size() > 13;
+        for (const auto& [end, doEnd] : ends) {
+            SCOPED_TRACE(std::string(end) + ", name " + name);
+            startProgramAgain();
+            std::filesystem::remove_all(stateRoot());
+            if (unwritable)
+                std::filesystem::create_directories(stateRoot() / "SSITABCD" / "BrZadPit.1");
+            auto w = unwritable ? startAsAna(3) : start(3);
+            key(*w, 'b');
+            w->ShowNextQuestion();
+            const bool atLimit = std::string(end) == "time limit";
+            fakes.dialogs.calls.clear();
+            fakes.programEnd.count = 0;
+            fakes.dialogs.answers = {"Ne"};
+            if (!unwritable)
+                fakes.dialogs.answers = {name, "Ne", "pera"}; // at the limit, asked again
+            doEnd(*w);
+            EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), unwritable ? 1
+                                                                    : atLimit  ? 3
+                                                                               : 2);
+            ASSERT_GE(fakes.dialogs.calls.size(), 2u);
+            const DialogCall& ask = fakes.dialogs.calls[1];
+            EXPECT_EQ(ask.text, endUnsaved);
+            EXPECT_EQ(ask.title, "Kraj rada");
+            EXPECT_EQ(ask.defaultAnswer, "Ne");
+            if (atLimit && !unwritable) {
+                EXPECT_EQ(fakes.programEnd.count, 1);
+                EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nPERA\r\n");
+                EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),
+                          "2 Broj zadnjeg pitanja\r\n1 Ukupno odgovora\r\n");
+                continue;
+            }
+            EXPECT_EQ(fakes.programEnd.count, 0);
+            EXPECT_FALSE(w->unloaded());
+            EXPECT_TRUE(w->window()->isVisible());
+            EXPECT_TRUE(w->tmrTimer1->enabled());
+            EXPECT_EQ(w->answerLetters[1], 'b');
+            EXPECT_TRUE(w->lblPomocuprvomredu->visible()); // the help line of answering is back
+            EXPECT_EQ(w->lblPomocuprvomredu->caption(),
+                      "Kliknite misom na ponudjeni a), b) ili c) odgovor.");
+            fakes.dialogs.answers = {"da"};
+            if (!unwritable)
+                fakes.dialogs.answers = {name, "da"};
+            testing::chooseFromMenuBar(w->mnuTestKrajrada);
+            EXPECT_EQ(fakes.programEnd.count, 1);
+            // The other files are still written; nothing else is.
+            EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"),
+                      unwritable ? "NOVI KANDIDAT\r\nANA\r\n" : "NOVI KANDIDAT\r\n");
+            EXPECT_TRUE(std::filesystem::is_regular_file(stateRoot() / "SSITABCD" / "BrZadPit.0"));
+            if (unwritable)
+                EXPECT_EQ(
+                    fakes.dialogs.last(DialogCall::Kind::Message)->text,
+                    "\nNije moguce sacuvati:\n" +
+                        QString::fromStdString((stateRoot() / "SSITABCD" / "BrZadPit.1").string()) +
+                        " - nije obican fajl");
+            else
+                EXPECT_FALSE(std::filesystem::exists(stateRoot() / "SSITABCD" / "BrZadPit.1"));
+        }
     }
-    EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), 1 + 5);
-    fakes.dialogs.answers = {"da"};
-    testing::chooseFromMenuBar(w->mnuTestKrajrada);
-    EXPECT_EQ(fakes.programEnd.count, 1);
-    EXPECT_TRUE(std::filesystem::is_directory(stateRoot() / "SSITABCD" / "BrZadPit.1"));
-    // The other files are still written.
-    EXPECT_EQ(readBytes(stateRoot() / "Kandidat.ime"), "NOVI KANDIDAT\r\nANA\r\n");
-    EXPECT_TRUE(std::filesystem::is_regular_file(stateRoot() / "SSITABCD" / "BrZadPit.0"));
-    const DialogCall* box = fakes.dialogs.last(DialogCall::Kind::Message);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text,
-              "\nNije moguce sacuvati:\n" +
-                  QString::fromStdString((stateRoot() / "SSITABCD" / "BrZadPit.1").string()));
 }
 
 TEST_F(Candidates, ToolbarImageAndLabelAskForTheName) {
