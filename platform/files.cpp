@@ -11,6 +11,7 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -309,25 +310,41 @@ std::string lockName(const fs::path& folder) {
 } // namespace
 
 FolderLock::FolderLock(const fs::path& folder) {
+    // The path's lock is taken first, and by every copy in the same order, so of two copies that
+    // start together on one folder one always starts.
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return;
-    // A name that begins with a NUL byte lies in the abstract namespace: no file, and the
-    // system drops the name with the last descriptor of the socket.
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const std::string name = lockName(folder);
-    std::memcpy(address.sun_path + 1, name.data(), name.size());
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
-        descriptor_ = fd;
-        return;
+    if (fd >= 0) {
+        // A name that begins with a NUL byte lies in the abstract namespace: no file, and the
+        // system drops the name with the last descriptor of the socket.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string name = lockName(folder);
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        const auto length =
+            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
+            descriptor_ = fd;
+        } else {
+            heldElsewhere_ = errno == EADDRINUSE;
+            ::close(fd);
+        }
     }
-    heldElsewhere_ = errno == EADDRINUSE;
-    ::close(fd);
+    if (heldElsewhere_)
+        return;
+    // The folder's own lock, on the folder the path reaches now. Each lock opens the folder
+    // anew, so a second lock of this process is refused as another process's is. A folder that
+    // cannot be opened or locked leaves the path's lock alone to decide.
+    folder_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder_ < 0 || ::flock(folder_, LOCK_EX | LOCK_NB) == 0)
+        return;
+    heldElsewhere_ = errno == EWOULDBLOCK;
+    ::close(folder_);
+    folder_ = -1;
 }
 
 FolderLock::~FolderLock() {
+    if (folder_ >= 0)
+        ::close(folder_);
     if (descriptor_ >= 0)
         ::close(descriptor_);
 }

@@ -82,25 +82,30 @@ std::optional<std::uintmax_t> fileLength(const std::filesystem::path& path);
 // when the file cannot be probed (a missing folder, no access, a link to nothing).
 std::optional<std::uintmax_t> lengthCreatingIfMissing(const std::filesystem::path& path);
 
-// A lock on a folder's path that this process holds until the object ends, and that the system
-// drops when the process ends, however it ends. It is bound to the path, not to the folder that
-// stands there now: a folder moved or removed and made again under the path is still held. It
-// needs no access to the folder, writes nothing and leaves nothing behind. It is a socket in
-// the system's abstract namespace, named after the path; where there is none (Windows), every
-// lock is taken.
+// A lock on a folder that this process holds until the object ends, and that the system drops
+// when the process ends, however it ends. It is two locks, and the folder is held elsewhere
+// while either is: one on the folder's path, the other on the folder itself. The path's lock
+// holds whatever folder stands at the path: a folder moved or removed and made again under the
+// path is still held. The folder's lock holds the folder whatever path reaches it: a link, a
+// bind mount, or the path it was moved to. Where the folder cannot be opened or locked (no read
+// access, a file system without locks) the path's lock alone decides. Neither writes anything
+// or leaves anything behind. The path's lock is a socket in the system's abstract namespace,
+// named after the path; the folder's lock is the system's lock on the opened folder. Where
+// there are none (Windows), every lock is taken.
 class FolderLock {
 public:
-    // Tries to take the lock on a folder's path, without waiting.
+    // Tries to take the lock on a folder's path and the one on the folder, without waiting.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // Another process, or another lock of this one, holds the folder.
+    // Another process, or another lock of this one, holds the folder's path or the folder.
     bool heldElsewhere() const { return heldElsewhere_; }
 
 private:
-    int descriptor_ = -1;
+    int descriptor_ = -1; // the path's lock
+    int folder_ = -1;     // the folder's lock
     bool heldElsewhere_ = false;
 };
 

@@ -17,38 +17,49 @@ namespace {
 using testing::TempFolder;
 namespace fs = std::filesystem;
 
-// Whatever was left in the state folder, and whatever becomes of it while a copy runs, a copy
-// starts when no other runs, and is refused exactly while another copy, in this process or
-// another, holds the folder's path.
+// Whatever becomes of the state folder and whatever path reaches it, a copy starts when no other
+// runs, and is refused exactly while another copy, in this process or another, holds the
+// folder's path or the folder itself.
 TEST(SingleCopyTest, ACopyIsRefusedExactlyWhileAnotherRuns) {
-    const auto remake = [](const fs::path& f) { fs::create_directory(f.parent_path()); };
+    const auto same = [](const fs::path& root) { return root; };
+    const auto moved = [](const fs::path& root) {
+        fs::rename(root, root.parent_path() / "moved");
+        return root.parent_path() / "moved";
+    };
     const struct {
         const char* name;
-        std::function<void(const fs::path&)> leave;
-        std::function<void(const fs::path&)> meanwhile = [](const fs::path&) {};
+        std::function<fs::path(const fs::path&)> meanwhile; // the second copy's state root
+        std::function<void(const fs::path&)> before = [](const fs::path&) {};
     } rows[] = {
-        {"nothing", [](const fs::path&) {}},
-        {"an empty lock file", [](const fs::path& f) { testing::writeBytes(f, ""); }},
-        {"text that is no lock", [](const fs::path& f) { testing::writeBytes(f, "x\n"); }},
-        {"another host's lock",
-         [](const fs::path& f) { testing::writeBytes(f, "1\nkvizomat\nelsewhere\n"); }},
-        {"a folder", [](const fs::path& f) { fs::create_directories(f / "in"); }},
-        {"a link to the folder", [](const fs::path& f) { fs::create_directory_symlink(".", f); }},
-        {"a dangling link", [](const fs::path& f) { fs::create_symlink("gone", f); }},
-        {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
-        {"the folder moved away and made again", [](const fs::path&) {},
-         [&](const fs::path& f) {
-             fs::rename(f.parent_path(), f.parent_path().string() + ".old");
-             remake(f);
+        {"the same path", same},
+        {"the path with a dot and a double slash",
+         [](const fs::path& r) { return r.parent_path().string() + "/.//KVIZOMAT"; }},
+        {"the path through a linked home folder",
+         [](const fs::path& r) {
+             fs::create_directory_symlink(r.parent_path(), r.parent_path() / "home");
+             return r.parent_path() / "home" / "KVIZOMAT";
          }},
-        {"the folder removed and made again", [](const fs::path&) {},
-         [&](const fs::path& f) {
-             fs::remove_all(f.parent_path());
-             remake(f);
+        {"the folder moved away and made again",
+         [&](const fs::path& r) {
+             moved(r);
+             fs::create_directory(r);
+             return r;
          }},
-        {"a folder that can be written but not read, as an ordinary user",
-         [](const fs::path& f) {
-             fs::permissions(f.parent_path(), static_cast<fs::perms>(0333));
+        {"the folder removed and made again",
+         [](const fs::path& r) {
+             fs::remove_all(r);
+             fs::create_directory(r);
+             return r;
+         }},
+        {"the folder moved, reached by its new path", moved},
+        {"the folder moved, reached by a link put at its path",
+         [&](const fs::path& r) {
+             fs::create_directory_symlink(moved(r), r);
+             return r;
+         }},
+        {"a folder that can be written but not read, as an ordinary user", same,
+         [](const fs::path& r) {
+             fs::permissions(r, static_cast<fs::perms>(0333));
              if (::geteuid() == 0)
                  ::setfsuid(65534);
          }},
@@ -59,12 +70,12 @@ TEST(SingleCopyTest, ACopyIsRefusedExactlyWhileAnotherRuns) {
         FakeServices fakes;
         fakes.locations.root = dir / "KVIZOMAT";
         fs::create_directories(fakes.locations.root);
-        row.leave(fakes.locations.root / "Kvizomat.lck");
+        row.before(fakes.locations.root);
 
         auto first = std::make_unique<SingleCopy>(fakes.services());
         EXPECT_TRUE(first->claim());
         EXPECT_EQ(fakes.dialogs.calls.size(), 0u);
-        row.meanwhile(fakes.locations.root / "Kvizomat.lck");
+        fakes.locations.root = row.meanwhile(fakes.locations.root);
         SingleCopy second(fakes.services());
         EXPECT_FALSE(second.claim());
         EXPECT_EQ(fakes.dialogs.calls.size(), 1u);
