@@ -282,6 +282,9 @@ public:
     int progressQuestionCount() const override { return questionCount; }
     std::vector<std::string> workLines() const override;
     int openQuestion() const override;
+    // The answered and right questions that the progress file counts: those counted, and the
+    // question on screen as if it were left.
+    virtual std::pair<std::int32_t, std::int32_t> CountsInFile() const;
     void takeLines(const std::vector<std::string>& lines) override;
     void startClean() override;
     // The name prompt: the name typed, cut to 20 characters and in capitals. A name the list

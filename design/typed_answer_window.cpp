@@ -104,15 +104,36 @@ void TypedAnswerWindow::FocusAnswerInput() { txtOdgovor.front()->setFocus(); }
 
 void TypedAnswerWindow::FocusBoxLeft() { txtOdgovor[boxLeft_]->setFocus(); }
 
-void TypedAnswerWindow::TallyAnswer() {
+int TypedAnswerWindow::openQuestion() const {
+    return firstAttemptOpen && questionOnScreen() && questionIndex == visitQuestion &&
+                   !reviewMode && !quickReviewMode
+               ? questionIndex
+               : 0;
+}
+
+std::pair<std::int32_t, std::int32_t> TypedAnswerWindow::CountVerdicts(int leaveOut) const {
     std::int32_t answered = 0, right = 0;
     for (std::size_t q = 1; q < resultLetters.size(); ++q) {
+        if (static_cast<int>(q) == leaveOut)
+            continue;
         answered += resultLetters[q] == 'T' || resultLetters[q] == 'N' ? 1 : 0;
         right += resultLetters[q] == 'T' ? 1 : 0;
     }
-    basKvizomat.answeredCount = answered;
-    basKvizomat.correctCount = right;
+    return {answered, right};
+}
+
+std::pair<std::int32_t, std::int32_t> TypedAnswerWindow::CountsInFile() const {
+    return CountVerdicts(0);
+}
+
+void TypedAnswerWindow::TallyAnswer() {
+    std::tie(basKvizomat.answeredCount, basKvizomat.correctCount) = CountVerdicts(openQuestion());
     ShowCounts();
+}
+
+void TypedAnswerWindow::takeLines(const std::vector<std::string>& lines) {
+    TestWindow::takeLines(lines);
+    TallyAnswer(); // the counts are those of the verdicts taken
 }
 
 void TypedAnswerWindow::RecordTypedAnswer(std::string answer, bool given, bool right) {
@@ -125,7 +146,6 @@ void TypedAnswerWindow::RecordTypedAnswer(std::string answer, bool given, bool r
         if (given)
             resultLetter() = right ? 'T' : 'N';
     }
-    TallyAnswer();
 }
 
 void TypedAnswerWindow::PrintVerdict(const QString& text, QColor color, double x, double y) {
@@ -141,8 +161,9 @@ void TypedAnswerWindow::StoreAnswerAndShowNext() {
     // During a review or the demonstration the boxes show, they take no answer.
     if (firstAttemptOpen && questionOnScreen() && !reviewMode && !quickReviewMode)
         StoreTypedAnswer();
-    // The answer is left: the question is drawn afresh, also when it is the only one.
+    // The answer is left, and counts: the question is drawn afresh, also when it is the only one.
     firstAttemptOpen = false;
+    TallyAnswer();
     TestWindow::ShowNextQuestion();
 }
 
@@ -167,7 +188,6 @@ void TypedAnswerWindow::ApplyProgressRows(const std::vector<std::string>& rows) 
             resultLetters[k + 1] = entry->second;
         }
     }
-    TallyAnswer();
 }
 
 void TypedAnswerWindow::Form_Click() {

@@ -2,11 +2,11 @@
 // typed answers kept per question, Enter walking the boxes, the next-question step that stores
 // what was typed, and a demonstration that only steps on.
 //
-// The result letter of a question ('T' right, 'N' wrong) is its verdict, recorded on the key
-// releases while its answer is open. The counts are those of the letters: every question with a
-// verdict is answered, the ones with 'T' are right. They follow each key release, so a question
-// counts once, from the moment its verdict is first recorded, and what the header, the results
-// table and the progress file show always agrees with the stored rows.
+// The result letter of a question ('T' right, 'N' wrong) is its verdict, recorded at each change
+// of the boxes while its answer is open. The counts are those of the letters: every question
+// with a verdict is answered, the ones with 'T' are right. The header and the results table
+// count a question once it is left, so they stand still while its answer is typed; the progress
+// file counts every stored verdict, the one being typed too, so it always agrees with its rows.
 //
 // A redraw of the question whose answer is being typed (the return from another window of the
 // program, a setting that redraws) leaves that answer as it stands: the boxes keep their text,
@@ -50,8 +50,13 @@ public:
     // Reset: every typed answer back to never answered.
     void ClearAnswers() override;
     void ForgetAnswers() override;
-    // Sets the counts from the result letters and shows them.
+    // Sets the counts from the result letters, but that of the answer still open, and shows them.
     void TallyAnswer() override;
+    // The question on screen while its answer is being typed; 0 for none.
+    int openQuestion() const override;
+    std::pair<std::int32_t, std::int32_t> CountsInFile() const override;
+    // Takes the lines of a progress file; the counts are those of the verdicts taken.
+    void takeLines(const std::vector<std::string>& lines) override;
     // The verdict on the boxes as they stand, drawn when the next-question button takes the
     // focus; it records nothing.
     virtual void CmdSledecepitanje_GotFocus() = 0;
@@ -73,11 +78,12 @@ protected:
     TextBox& AddAnswerBox(QWidget* parent, const QString& name);
     // Stores the boxes' texts as the answer of the question on screen.
     virtual void StoreTypedAnswer() = 0;
-    // Records the answer being typed and its result, as every change of the boxes does, and
-    // counts again: a blank answer leaves the result as it was, except that an answer taken back
-    // is right no more.
+    // Records the answer being typed and its result, as every change of the boxes does: a blank
+    // answer leaves the result as it was, except that an answer taken back is right no more.
     void RecordTypedAnswer(std::string answer, bool given, bool right);
     bool questionOnScreen() const { return questionIndex >= 1 && questionIndex <= questionCount; }
+    // The answered and right questions by their result letters, leaving one out (0 for none).
+    std::pair<std::int32_t, std::int32_t> CountVerdicts(int leaveOut) const;
     std::string& typedAnswer() { return typedAnswers[static_cast<std::size_t>(questionIndex)]; }
     char& resultLetter() { return resultLetters[static_cast<std::size_t>(questionIndex)]; }
     // Prints a verdict text in "MS Serif" 14 bold.

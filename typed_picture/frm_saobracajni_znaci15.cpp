@@ -198,7 +198,10 @@ void frmSaobracajniznaci15znakova::txtOdgovor_GotFocus(int box) {
 }
 
 void frmSaobracajniznaci15znakova::txtOdgovor_LostFocus() {
-    TallyAnswer(); // the counts of the tasks with a verdict
+    // The tasks with a verdict are recounted as a box is left, the one on screen too; the right
+    // ones and the grade wait for the task to be left.
+    basKvizomat.answeredCount = CountVerdicts(0).first;
+    lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(basKvizomat.answeredCount));
 }
 
 void frmSaobracajniznaci15znakova::txtOdgovor_Change() {

@@ -34,14 +34,15 @@ int TestWindow::openQuestion() const {
     return countOnLeave && !reviewMode && !quickReviewMode ? questionIndex : 0;
 }
 
+std::pair<std::int32_t, std::int32_t> TestWindow::CountsInFile() const {
+    // The counts shown wait for the question on screen to be left.
+    const bool pending = openQuestion() != 0 && answerGiven;
+    return {basKvizomat.answeredCount + (pending ? 1 : 0),
+            basKvizomat.correctCount + (pending && answerCorrect ? 1 : 0)};
+}
+
 std::vector<std::string> TestWindow::workLines() const {
-    // The question on screen counts in the file as if it were left; the counts shown wait for
-    // it to be left.
-    std::int32_t answered = basKvizomat.answeredCount, correct = basKvizomat.correctCount;
-    if (openQuestion() != 0 && answerGiven) {
-        ++answered;
-        correct += answerCorrect ? 1 : 0;
-    }
+    const auto [answered, correct] = CountsInFile();
     const int shown = reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
     auto lines =
         progressHeader(shown >= 1 && shown <= questionCount ? shown : 1, answered, correct);
