@@ -118,8 +118,9 @@ bool CandidateRoster::takeSavedProgress(CandidateWork& work) {
         const auto lines = files::readLines(path);
         if (!lines)
             return false;
-        work.takeLines(joinProgress(*lines, work.workLines(), work.progressQuestionCount(),
-                                    work.openQuestion()));
+        const auto joined = joinProgress(*lines, work.workLines(), work.progressQuestionCount(),
+                                         work.openQuestion());
+        work.takeLines(joined.lines, joined.openStays);
     }
     ownerLoaded_ = true;
     return true;

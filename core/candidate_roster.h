@@ -47,8 +47,10 @@ public:
     virtual std::vector<std::string> workLines() const = 0;
     // The question on screen while its answer is still to be counted when it is left; 0 for none.
     virtual int openQuestion() const = 0;
-    // Takes the lines of a progress file as the work on screen; what they lack stays.
-    virtual void takeLines(const std::vector<std::string>& lines) = 0;
+    // Takes the lines of a progress file as the work on screen; what they lack stays. When the
+    // open question stays, its answer is still to be counted when it is left; else the answer on
+    // screen is taken as counted.
+    virtual void takeLines(const std::vector<std::string>& lines, bool openStays) = 0;
     // Question 1, no counts, no answers.
     virtual void startClean() = 0;
     // The name prompt with its default answer: the name given, as the list keeps it, or none.

@@ -112,11 +112,12 @@ bool holdsAnswers(const std::vector<std::string>& lines) {
     return lines.size() > 3 && std::any_of(lines.begin() + 3, lines.end(), rowAnswered);
 }
 
-std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
-                                      const std::vector<std::string>& work, int questionCount,
-                                      int openQuestion) {
+JoinedProgress joinProgress(const std::vector<std::string>& saved,
+                            const std::vector<std::string>& work, int questionCount,
+                            int openQuestion) {
     if (!holdsAnswers(work))
-        return saved;
+        return {saved};
+    bool openStays = false;
     const ProgressHeader theirs = parseProgressHeader(saved, questionCount);
     std::int32_t answered = theirs.answered.value_or(0);
     std::int32_t correct = theirs.correct.value_or(0);
@@ -132,6 +133,7 @@ std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
             ++verdicts;
         } else if (open || rowAnswered(workRows[q]) || !hers) {
             rows.push_back(workRows[q]);
+            openStays = openStays || open;
             if (!open && rowAnswered(workRows[q])) {
                 ++verdicts;
                 ++answered;
@@ -145,7 +147,7 @@ std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
     auto joined = progressHeader(parseProgressHeader(work, questionCount).lastQuestion.value_or(1),
                                  answered, std::min(correct, answered));
     joined.insert(joined.end(), rows.begin(), rows.end());
-    return joined;
+    return {joined, openStays};
 }
 
 } // namespace kviz

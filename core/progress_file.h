@@ -62,10 +62,14 @@ bool holdsAnswers(const std::vector<std::string>& lines);
 // and a row of the work with a verdict fills only a row she left without one. The counts grow
 // by exactly the rows filled: one answered for each, one right for each "T". The question open
 // on screen (0 for none) is not counted: a saved verdict takes its place, else its row stays as
-// the work has it, to be counted when it is left. The last question is the work's. Work without
-// answers gives the saved progress as it stands.
-std::vector<std::string> joinProgress(const std::vector<std::string>& saved,
-                                      const std::vector<std::string>& work, int questionCount,
-                                      int openQuestion);
+// the work has it, open, to be counted when it is left. The last question is the work's. Work
+// without answers gives the saved progress as it stands.
+struct JoinedProgress {
+    std::vector<std::string> lines;
+    bool openStays = false; // the question open on screen keeps the work's answer, still open
+};
+JoinedProgress joinProgress(const std::vector<std::string>& saved,
+                            const std::vector<std::string>& work, int questionCount,
+                            int openQuestion);
 
 } // namespace kviz

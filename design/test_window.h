@@ -285,7 +285,7 @@ public:
     // The answered and right questions that the progress file counts: those counted, and the
     // question on screen as if it were left.
     virtual std::pair<std::int32_t, std::int32_t> CountsInFile() const;
-    void takeLines(const std::vector<std::string>& lines) override;
+    void takeLines(const std::vector<std::string>& lines, bool openStays) override;
     void startClean() override;
     // The name prompt: the name typed, cut to 20 characters and in capitals. A name the list
     // cannot keep is refused, and asked again.
@@ -304,6 +304,10 @@ public:
 
     // Working time
     virtual void tmrTimer1_Timer();
+    // The working-time limit is reached, and the user has not kept the window past it.
+    bool WorkLimitReached();
+    // Ends the work at the limit, with the outcome of a save just made, if any.
+    void EndAtLimit(std::optional<SaveOutcome> saved = std::nullopt);
     // Chooses the working-time limit of one item of the group (5 to 360 minutes); the chosen
     // item alone stays checked.
     void ChooseWorkLimit(MenuItem* item, int minutes);
@@ -353,7 +357,9 @@ public:
     // prompt gave no name for it, the user chooses between ending without it and keeping the
     // window open: false when it stays open. At the working-time limit an unnamed work is asked
     // a name again instead: the limit stands until a name is given or the end is confirmed.
-    bool EndWork(bool withTable, bool atLimit = false);
+    // A save just made is given as its outcome.
+    bool EndWork(bool withTable, bool atLimit = false,
+                 std::optional<SaveOutcome> saved = std::nullopt);
     // Asks whether to end the work that could not be saved; true for Da.
     bool EndWithoutSaving();
     void Form_QueryUnload(bool& cancel) override;

@@ -131,8 +131,8 @@ void TypedAnswerWindow::TallyAnswer() {
     ShowCounts();
 }
 
-void TypedAnswerWindow::takeLines(const std::vector<std::string>& lines) {
-    TestWindow::takeLines(lines);
+void TypedAnswerWindow::takeLines(const std::vector<std::string>& lines, bool openStays) {
+    TestWindow::takeLines(lines, openStays);
     TallyAnswer(); // the counts are those of the verdicts taken
 }
 

@@ -56,7 +56,7 @@ public:
     int openQuestion() const override;
     std::pair<std::int32_t, std::int32_t> CountsInFile() const override;
     // Takes the lines of a progress file; the counts are those of the verdicts taken.
-    void takeLines(const std::vector<std::string>& lines) override;
+    void takeLines(const std::vector<std::string>& lines, bool openStays) override;
     // The verdict on the boxes as they stand, drawn when the next-question button takes the
     // focus; it records nothing.
     virtual void CmdSledecepitanje_GotFocus() = 0;

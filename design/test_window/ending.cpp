@@ -37,17 +37,16 @@ void TestWindow::cmdKrajrada_Click() {
 
 void TestWindow::mnuTestKrajrada_Click() { EndWork(false); }
 
-bool TestWindow::EndWork(bool withTable, bool atLimit) {
+bool TestWindow::EndWork(bool withTable, bool atLimit, std::optional<SaveOutcome> saved) {
     if (ending)
         return true;
     ending = true;
     tmrTimer1->setEnabled(false);
     const bool helpLineShown = lblPomocuprvomredu->visible();
-    for (;;) {
-        const SaveOutcome saved = SaveSession();
-        if (saved == SaveOutcome::Saved || EndWithoutSaving())
+    for (SaveOutcome outcome = saved ? *saved : SaveSession();; outcome = SaveSession()) {
+        if (outcome == SaveOutcome::Saved || EndWithoutSaving())
             break;
-        if (saved == SaveOutcome::Unnamed && atLimit)
+        if (outcome == SaveOutcome::Unnamed && atLimit)
             continue; // the limit stands: the name is asked again
         // The work stays on screen, to be saved once the cause is mended or a name is given.
         ending = false;

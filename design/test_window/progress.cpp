@@ -51,9 +51,7 @@ std::vector<std::string> TestWindow::workLines() const {
     return lines;
 }
 
-void TestWindow::takeLines(const std::vector<std::string>& lines) {
-    const int before = WorkQuestion();
-    const auto rowsBefore = ProgressRows();
+void TestWindow::takeLines(const std::vector<std::string>& lines, bool openStays) {
     const ProgressHeader header = parseProgressHeader(lines, questionCount);
     if (header.lastQuestion)
         WorkQuestion() = *header.lastQuestion;
@@ -63,11 +61,8 @@ void TestWindow::takeLines(const std::vector<std::string>& lines) {
         basKvizomat.correctCount = *header.correct;
     basKvizomat.correctCount = std::min(basKvizomat.correctCount, basKvizomat.answeredCount);
     ApplyProgressRows(progressRows(lines, questionCount));
-    // An answer taken onto the screen is never counted again; the question on screen whose
-    // answer stays as it was is still counted when it is left.
-    const auto at = static_cast<std::size_t>(before - 1);
-    const auto rowsAfter = ProgressRows();
-    if (WorkQuestion() != before || at >= rowsAfter.size() || rowsAfter[at] != rowsBefore[at]) {
+    // An answer taken onto the screen is never counted again.
+    if (!openStays) {
         visitQuestion = 0;
         countOnLeave = false;
     }

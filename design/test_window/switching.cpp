@@ -16,7 +16,15 @@ void TestWindow::WindowSwitch(const TestDescriptor& target) {
     if (testSwitch == nullptr)
         return; // a window on its own, as in the tests of one window
     const bool helpLineShown = lblPomocuprvomredu->visible();
-    if (SaveSession("Test nije promenjen.") != SaveOutcome::Saved) {
+    const SaveOutcome saved = SaveSession("Test nije promenjen.");
+    if (WorkLimitReached()) {
+        // The limit came while the name was asked: the end comes in place of the switch, with
+        // the name given.
+        lblPomocuprvomredu->setVisible(helpLineShown);
+        EndAtLimit(saved);
+        return;
+    }
+    if (saved != SaveOutcome::Saved) {
         // The window stays as it was, with the work that could not be saved or was given no
         // name.
         lblPomocuprvomredu->setVisible(helpLineShown);

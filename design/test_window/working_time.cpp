@@ -15,8 +15,7 @@ void TestWindow::tmrTimer1_Timer() {
     const double elapsed = services().clock->seconds() - workStartTime;
     elapsedMinutes = elapsedWorkMinutes(elapsed);
     ProgressBar1->setValue(std::min(elapsedMinutes, ProgressBar1->max()));
-    if (!endDeclinedAtLimit &&
-        workLimitReached(services().clock->seconds() - workStartTime, workLimitMinutes)) {
+    if (WorkLimitReached()) {
         // A box or window of the program open at the limit is answered first, so none is shown
         // twice: the end follows at the tick after it closes, and the results table open at the
         // limit is the one the end would show.
@@ -24,10 +23,7 @@ void TestWindow::tmrTimer1_Timer() {
             limitMetTheTable = limitMetTheTable || resultsTableOpen;
             return;
         }
-        // Kept open after a failed save, the window is ended by the user, not at every tick.
-        const bool withTable = !limitMetTheTable;
-        limitMetTheTable = false;
-        endDeclinedAtLimit = !EndWork(withTable, true);
+        EndAtLimit();
         return;
     }
     lblTekucevreme->setCaption(clockText);
@@ -47,6 +43,18 @@ void TestWindow::tmrTimer1_Timer() {
 
     if (quickReviewMode && !modeStartBoxOpen)
         DemonstrationStep();
+}
+
+bool TestWindow::WorkLimitReached() {
+    return !endDeclinedAtLimit &&
+           workLimitReached(services().clock->seconds() - workStartTime, workLimitMinutes);
+}
+
+void TestWindow::EndAtLimit(std::optional<SaveOutcome> saved) {
+    // Kept open after a failed save, the window is ended by the user, not at every tick.
+    const bool withTable = !limitMetTheTable;
+    limitMetTheTable = false;
+    endDeclinedAtLimit = !EndWork(withTable, true, saved);
 }
 
 void TestWindow::ShowElapsedTime() {

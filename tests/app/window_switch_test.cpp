@@ -207,6 +207,43 @@ TEST_F(Switching, EveryTestHasItsWindow) {
     QCoreApplication::processEvents();
 }
 
+// The working-time limit reached while a switch asks the name: the end comes in place of the
+// switch, with the name given; a cancel there gets the end's question, never the window back.
+TEST_F(Switching, TheLimitReachedWhileTheSwitchAsksTheNameEndsTheWork) {
+    for (bool cancelled : {false, true}) {
+        SCOPED_TRACE(cancelled ? "cancelled" : "named");
+        if (cancelled) {
+            startProgramAgain();
+            fakes.dialogs.answers = {"pera"};
+            windows.start();
+        }
+        TestWindow* w = &current();
+        activate(*w);
+        enterIn(*w, w->cmbKandidat, "novi kandidat");
+        chooseFromMenuBar(w->shortWorkTimeItems[0]);
+        press(*w, Qt::Key_A);
+        press(*w, Qt::Key_PageDown);
+        press(*w, Qt::Key_B);
+        fakes.dialogs.calls.clear();
+        fakes.programEnd.count = 0;
+        fakes.dialogs.answers = {"ana"};
+        if (cancelled)
+            fakes.dialogs.answers = {"", "Ne", "ana"};
+        fakes.dialogs.whileOpen = [&](const DialogCall&) { fakes.clock.now += 5 * 60; };
+        click(w->imgtoolbar[5]);
+        fakes.dialogs.whileOpen = nullptr;
+        EXPECT_EQ(&current(), w); // no switch
+        EXPECT_EQ(fakes.programEnd.count, 1);
+        EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), cancelled ? 3 : 1);
+        if (cancelled) {
+            EXPECT_EQ(fakes.dialogs.calls[1].title, "Kraj rada");
+        }
+        EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1); // the results table
+        EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),
+                  "2 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n");
+    }
+}
+
 TEST_F(Switching, DuringADemonstrationByAToolbarImage) {
     TestWindow* first = &current();
     first->ShowNextQuestion();

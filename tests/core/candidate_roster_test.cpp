@@ -49,7 +49,7 @@ public:
     int progressQuestionCount() const override { return kQuestions; }
     std::vector<std::string> workLines() const override { return lines; }
     int openQuestion() const override { return 0; }
-    void takeLines(const std::vector<std::string>& taken) override {
+    void takeLines(const std::vector<std::string>& taken, bool) override {
         std::copy_n(taken.begin(), std::min(taken.size(), lines.size()), lines.begin());
     }
     void startClean() override {
