@@ -26,11 +26,12 @@
 // the window holds is the candidate roster's (core/candidate_roster.h), one for all windows:
 // the window is its CandidateWork, and its box, prompts and saves go through it.
 // ShowQuestion records the answer bands (topA..topD, textBottom, answersBottom) and the state
-// of the question on screen, which answering, counting and the frames then use. In a
-// multiple-choice window a question is counted once, when the window draws another question in
-// its place (TallyAnswer, called by ShowQuestion) or just before a save; redrawing the same
-// question keeps its counting state. The typed windows count by verdict: their TallyAnswer sets
-// both counts from the stored verdicts, and runs whenever a verdict is recorded as well.
+// of the question on screen, which answering, counting and the frames then use. A question is
+// counted once, when the window draws another question in its place (TallyAnswer, called by
+// ShowQuestion); redrawing the same question keeps its counting state. A save writes the
+// question on screen into the file's counts as if it were left, without counting it on screen.
+// The typed windows count by verdict: their TallyAnswer sets both counts from the stored
+// verdicts of the questions left.
 #pragma once
 
 #include "core/candidate_roster.h"
