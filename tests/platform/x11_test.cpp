@@ -39,6 +39,12 @@ TEST(Canvas, OnAnX11ScreenTheWindowKeepsWhatItShowsFromOneRepaintToTheNext) {
     }
 }
 
+// Presses or releases the A key of a PC keyboard as a user would, through the server.
+void keyA(xcb_connection_t* server, uint8_t type) {
+    xcb_test_fake_input(server, type, 38, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(server);
+}
+
 // Looks, as soon as the window has handed a key's release from the server on to its widgets,
 // whether the form has had it.
 struct ReleaseCheck : QObject {
@@ -67,18 +73,13 @@ TEST(Keys, OnAnX11ServerAHeldKeyIsReleasedOnce) {
     first.form.keyPreview = opened.form.keyPreview = true;
     auto& box = opened.place<TextBox>("txt", 300);
     ASSERT_TRUE(showActive(first.form));
-    auto key = [x11](uint8_t type) {
-        const uint8_t a = 38; // the A key of a PC keyboard
-        xcb_test_fake_input(x11->connection(), type, a, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-        xcb_flush(x11->connection());
-    };
-    key(XCB_KEY_PRESS);
-    QTest::qWait(300);
+    keyA(x11->connection(), XCB_KEY_PRESS);
+    QTest::qWait(100);
     ASSERT_TRUE(opened.focusOn(box));
     EventCount presses(opened.form.window()->windowHandle(), QEvent::KeyPress);
     ReleaseCheck check(opened.form);
-    QTest::qWait(900); // the server repeats a key held for more than about 660 ms
-    key(XCB_KEY_RELEASE);
+    QTest::qWait(1100); // the server repeats a key held for more than about 660 ms
+    keyA(x11->connection(), XCB_KEY_RELEASE);
     QTest::qWait(100);
 
     EXPECT_GE(presses.count, 5);
@@ -86,6 +87,38 @@ TEST(Keys, OnAnX11ServerAHeldKeyIsReleasedOnce) {
               QStringList({"Form_KeyDown 65 0", "Form_KeyPress 97"}));
     EXPECT_EQ(opened.form.events, QStringList({"Form_KeyUp 65 0", "txt KeyUp 65 0"}));
     EXPECT_EQ(check.releasedAtOnce, QList<int>{1});
+}
+
+// A key released while another program has the keyboard is up for this one: its next press is a
+// press of its own, in whichever window of the program has the keyboard then.
+TEST(Keys, OnAnX11ServerAKeyReleasedInAnotherProgramIsPressedAnew) {
+    ASSERT_EQ(QGuiApplication::platformName().toStdString(), "xcb") << kNeedsAnXServer;
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    ASSERT_NE(x11, nullptr) << kNeedsAnXServer;
+    xcb_connection_t* server = x11->connection();
+    Window first, second;
+    auto& box = second.place<TextBox>("txt", 300);
+    ASSERT_TRUE(showActive(first.form));
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(server)).data;
+    const xcb_window_t other = xcb_generate_id(server); // a window that no widget knows
+    xcb_create_window(server, XCB_COPY_FROM_PARENT, other, screen->root, 0, 0, 50, 50, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    xcb_map_window(server, other);
+    keyA(server, XCB_KEY_PRESS);
+    QTest::qWait(100);
+    xcb_set_input_focus(server, XCB_INPUT_FOCUS_POINTER_ROOT, other, XCB_CURRENT_TIME);
+    xcb_flush(server);
+    const bool left = QTest::qWaitFor(
+        [] { return QGuiApplication::applicationState() != Qt::ApplicationActive; });
+    keyA(server, XCB_KEY_RELEASE);
+    xcb_destroy_window(server, other);
+    ASSERT_TRUE(left);
+    ASSERT_TRUE(second.focusOn(box));
+    keyA(server, XCB_KEY_PRESS);
+    keyA(server, XCB_KEY_RELEASE);
+    QTest::qWait(100);
+
+    EXPECT_EQ(box.text(), "a");
 }
 
 } // namespace
