@@ -2,6 +2,7 @@
 
 #include "platform/qt_text.h"
 #include "platform/standard_texts.h"
+#include "platform/x11.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -78,21 +80,31 @@ void awaitRepaintRead(QWidget& window) {
 }
 
 // Sorts out the repeats of a held key, for every window of the program.
-// - Some window systems send each repeat as a release and a press with the same time stamp, and
-//   Qt marks the pair as a repeat only when the press has already arrived with the release. A
-//   release with a time stamp is therefore held back until the next key event: a press of the
-//   same key with the same time stamp makes the pair a repeat, and the release is dropped;
-//   anything else, or a short wait with no key at all, lets it go on to where it was sent.
+// - Where the X server confirms that it sends a held key as presses and one release, a press of
+//   a key that is already down is a repeat, and a release goes on at once.
+// - Elsewhere some window systems send each repeat as a release and a press with the same time
+//   stamp, and Qt marks the pair as a repeat only when the press has already arrived with the
+//   release. A release with a time stamp is therefore held back until the next key event: a
+//   press of the same key with the same time stamp makes the pair a repeat, and the release is
+//   dropped; anything else, or a short wait with no key at all, lets it go on to where it was
+//   sent.
 // - Repeats go only to the window that took the key's first press. A key that opens a window
 //   (a menu's access key, Enter on a button) and is held past the repeat delay would otherwise
 //   type into the window it opened, or press that window's buttons.
 class KeyRepeatGuard : public QObject {
 public:
-    explicit KeyRepeatGuard(QObject* parent) : QObject(parent) {
+    explicit KeyRepeatGuard(QObject* parent)
+        : QObject(parent), pressesOfHeldKeys_(askForPressesOfHeldKeys()) {
         setObjectName(kName);
         wait_.setSingleShot(true);
         wait_.setInterval(kPairWaitMs);
         connect(&wait_, &QTimer::timeout, this, [this] { letHeldReleaseGo(); });
+        // The release of a key held while another program has the keyboard goes to that program.
+        connect(qApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state != Qt::ApplicationActive)
+                        down_.clear();
+                });
     }
     static constexpr const char* kName = "kvizKeyRepeatGuard";
     // Far below the interval of a key's repeats, and too short for a user to notice.
@@ -120,13 +132,14 @@ protected:
                 letHeldReleaseGo();
             }
         }
-        const bool repeat =
-            key->isAutoRepeat() || (type != QEvent::KeyRelease && key->key() == repeatKey_ &&
-                                    key->timestamp() == repeatTime_);
+        // Asked first, since it also keeps which keys are down.
+        const bool repeat = isPressOfKeyDown(*key) || key->isAutoRepeat() ||
+                            (type != QEvent::KeyRelease && key->key() == repeatKey_ &&
+                             key->timestamp() == repeatTime_);
         if (!repeat) {
             if (type == QEvent::KeyRelease) {
-                if (key->timestamp() == 0)
-                    return false; // made by the program: no press follows it as a repeat
+                if (key->timestamp() == 0 || pressesOfHeldKeys_)
+                    return false; // no press follows it as a repeat
                 held_.reset(key->clone());
                 heldReceiver_ = widget;
                 wait_.start();
@@ -140,6 +153,21 @@ protected:
     }
 
 private:
+    // Keeps which keys from the window system are down, where it sends a held key as presses.
+    // The first press of a key reaches the widgets as a ShortcutOverride and a KeyPress with one
+    // time stamp; a repeat has a later one.
+    bool isPressOfKeyDown(const QKeyEvent& key) {
+        if (!pressesOfHeldKeys_ || key.timestamp() == 0)
+            return false;
+        const quint32 code = key.nativeScanCode() != 0 ? key.nativeScanCode() : key.key();
+        if (key.type() == QEvent::KeyRelease) {
+            down_.erase(code);
+            return false;
+        }
+        const auto [first, isNew] = down_.emplace(code, key.timestamp());
+        return !isNew && first->second != key.timestamp();
+    }
+
     void letHeldReleaseGo() {
         wait_.stop();
         std::unique_ptr<QKeyEvent> release = std::move(held_);
@@ -150,6 +178,8 @@ private:
         lettingGo_ = nullptr;
     }
 
+    const bool pressesOfHeldKeys_;
+    std::map<quint32, quint64> down_; // each key down, with the time stamp of its first press
     QPointer<QWidget> firstPressWindow_;
     std::unique_ptr<QKeyEvent> held_;
     QPointer<QWidget> heldReceiver_;

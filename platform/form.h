@@ -21,9 +21,10 @@
 // - GotFocus and LostFocus of the controls fire only when the focus moves between controls of
 //   this window, also while the system does not see the window as active. A control that is
 //   hidden or disabled with the focus loses it (LostFocus) to no other control.
-// - A key held down gives its press again with each repeat, and one release. A release from the
-//   window system reaches the window once the next key event, or a few milliseconds without
-//   one, shows that it is no part of a repeat.
+// - A key held down gives its press again with each repeat, and one release. Where the X server
+//   confirms that it sends a held key so, as the program asks it to, a release from it reaches
+//   the window at once; from any other window system, once the next key event, or a few
+//   milliseconds without one, shows that it is no part of a repeat.
 #pragma once
 
 #include "platform/canvas.h"

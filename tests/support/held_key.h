@@ -1,5 +1,6 @@
-// A key held down as an X11 server sends it: the press, each repeat as a release and a press with
-// one time stamp (marked as a repeat only where Qt sees the two together), and the release.
+// A key held down as an X11 server sends it unless asked for presses alone: the press, each repeat
+// as a release and a press with one time stamp (marked as a repeat only where Qt sees the two
+// together), and the release.
 #pragma once
 
 #include <QApplication>
