@@ -155,6 +155,9 @@ void CandidateRoster::activate(CandidateWork& work) {
 
 void CandidateRoster::choose(const std::string& name, CandidateWork& work) {
     readList();
+    // The owner's saved progress, whose place the list gives only now, joins the work at once.
+    if (ownerHasFile() && !ownerLoaded_)
+        takeSavedProgress(work);
     if (ownerHasFile() ? name == name_ : owner_ >= 0 && find(name) == owner_) {
         name_ = name; // the owner chosen again keeps the work done since the last save
         return;
