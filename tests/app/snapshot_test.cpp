@@ -1,0 +1,164 @@
+// Snapshots of the nine windows: what each shows, on the sample banks, in the states a candidate
+// meets (the first question, a right and a wrong answer, each box and window opened over it, a
+// review, the demonstration, the candidate box, the help line at both ends of its swing, and a
+// window without questions), compared line by line with its record in
+// tests/snapshots/<test word>/<state>.txt (tests/support/snapshot.h describes a record).
+//
+// After a deliberate change of what a window shows, rewrite the records from the windows and read
+// the change in them before committing it:
+//   KVIZ_SNAPSHOT_UPDATE=1 build/bin/app_tests --gtest_filter='*Snapshots*'
+#include "app/window_switch.h"
+#include "tests/support/snapshot.h"
+#include "tests/support/window_fixture.h"
+#include "typed_picture/keyed_answer_window.h"
+#include "typed_text/frm_typed_text.h"
+
+#include <QApplication>
+#include <functional>
+
+namespace kviz {
+namespace {
+
+class Snapshots : public testing::WindowFixture, public ::testing::WithParamInterface<std::size_t> {
+protected:
+    // Starts the program with ANA named, and switches to the window of the row.
+    TestWindow& open() {
+        writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
+        fakes.dialogs.answers = {"ana"};
+        windows.start();
+        if (GetParam() != 0) {
+            windows.current()->TestItem_Click(GetParam());
+            windows.dropRetired();
+        }
+        w = windows.current();
+        activate(*w);
+        w->tmrTimer1->setEnabled(false); // it ticks only when the test ticks it
+        return *w;
+    }
+    void check(const std::string& state, const DialogCall* box = nullptr, Form* over = nullptr) {
+        testing::expectSnapshot(KVIZ_SNAPSHOT_DIR, std::string(w->test().testWord), state,
+                                recorder.screen(*w, box, over));
+    }
+    // Records the screen while the message or input box that the action opens is open.
+    void whileBoxOpen(const std::string& state, const std::function<void()>& act,
+                      const QString& answer = {}) {
+        int opened = 0;
+        fakes.dialogs.answers = {answer};
+        fakes.dialogs.whileOpen = [&](const DialogCall& call) {
+            if (opened++ == 0)
+                check(state, &call);
+        };
+        act();
+        fakes.dialogs.whileOpen = nullptr;
+        EXPECT_EQ(opened, 1) << state;
+    }
+    // Records the screen while the window of the program that the action opens is shown over it.
+    void whileWindowOpen(const std::string& state, const std::function<void()>& act) {
+        int opened = 0;
+        fakes.dialogs.onModal = [&](Form& form) {
+            form.window()->show();
+            QApplication::setActiveWindow(form.window());
+            (void)QTest::qWaitForWindowActive(form.window()); // the record tells where the focus is
+            if (opened++ == 0)
+                check(state, nullptr, &form);
+        };
+        act();
+        fakes.dialogs.onModal = nullptr;
+        EXPECT_EQ(opened, 1) << state;
+        activate(*w); // the window is the active one again once the other has closed
+        w->tmrTimer1->setEnabled(false);
+    }
+    void tick() {
+        fakes.clock.now += 1;
+        w->tmrTimer1_Timer();
+    }
+    // Answers the question on screen by keys: its letter, or its numbers or word and Enter to the
+    // verdict; a wrong answer misses the first number.
+    void answer(bool right) {
+        if (auto* typed = dynamic_cast<TypedTextWindow*>(w)) {
+            keys(*w, right ? QString::fromStdString(typed->clozeAnswer) : "x");
+        } else if (auto* keyed = dynamic_cast<KeyedAnswerWindow*>(w)) {
+            for (std::size_t i = 0; i < keyed->boxKeys.size(); ++i) {
+                const double key = KeyedAnswerWindow::numberOf(keyed->boxKeys[i]);
+                if (key == 0)
+                    break;
+                keys(*w, QString::number(right || i > 0 ? key : key == 9 ? 8 : 9) + '\n');
+            }
+        } else {
+            const char letter = w->correctLetter.at(0);
+            QTest::keyClick(target(*w->window()), right ? letter : letter == 'a' ? 'b' : 'a');
+            return;
+        }
+        for (int i = 0; i < 20 && QApplication::focusWidget() != w->CmdSledecepitanje->widget();
+             ++i)
+            press(*w, Qt::Key_Return);
+    }
+    // A click on the window's own surface, beside every control, after the mouse has come to
+    // it from above a control.
+    void clickBeside() {
+        QWindow* window = w->window()->windowHandle();
+        const bool picture = w->test().answerMode == AnswerMode::MultipleChoice &&
+                             w->test().pictureRule != PictureRule::None;
+        const QPointF units = picture ? QPointF(9000, 6600) : QPointF(60, 3700);
+        const QPoint beside =
+            w->surface()->mapTo(w->window(), w->canvas().pixelsFromUnits(units).toPoint());
+        QTest::mouseMove(window, w->cmdKrajrada->widget()->mapTo(w->window(), QPoint(5, 5)));
+        QTest::mouseMove(window, beside);
+        QTest::mouseClick(window, Qt::LeftButton, {}, beside);
+    }
+
+    WindowHost windows{fakes.services()};
+    TestWindow* w = nullptr;
+    testing::Recorder recorder{{{dir.path(), "<temp>"}, {KVIZ_SAMPLE_BANKS, "<program>"}}};
+};
+
+TEST_P(Snapshots, EveryStateOfTheWindow) {
+    fakes.locations.program = KVIZ_SAMPLE_BANKS;
+    open();
+    check("first");
+    answer(true);
+    check("right");
+    press(*w, Qt::Key_Return); // on to question 2, which counts question 1
+    answer(false);
+    check("wrong");
+    whileBoxOpen("go-to", [&] { press(*w, Qt::Key_F5); });
+    whileBoxOpen(
+        "reset", [&] { testing::click(w->cmdReset); }, "Ne");
+    whileBoxOpen("help", [&] { press(*w, Qt::Key_F1); });
+    whileWindowOpen("results-table", [&] { press(*w, Qt::Key_F8); });
+    whileWindowOpen("about-program", [&] { press(*w, Qt::Key_F12); });
+    whileWindowOpen("about-author", [&] { press(*w, Qt::Key_F11); });
+    press(*w, Qt::Key_F9);
+    check("review");
+    press(*w, Qt::Key_Escape);
+    testing::click(w->cmdBrziPregled);
+    tick();
+    tick();
+    check("demonstration");
+    press(*w, Qt::Key_Escape);
+    tick();
+    testing::click(w->cmbKandidat);
+    check("candidate-box");
+    clickBeside();
+    check("candidate-box-left");
+    for (int i = 0; i < 100 && !w->helpLineMovingRight; ++i)
+        tick();
+    check("help-line-left-end");
+    for (int i = 0; i < 100 && w->helpLineMovingRight; ++i)
+        tick();
+    check("help-line-right-end");
+    whileBoxOpen("name-prompt", [&] { testing::click(w->lblKandidat); });
+}
+
+TEST_P(Snapshots, WithoutQuestions) {
+    open(); // the program's folder holds no test's data
+    check("no-questions");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, Snapshots, ::testing::Range<std::size_t>(0, kTestCount),
+                         [](const auto& info) {
+                             return std::string(testCatalogue()[info.param].testWord);
+                         });
+
+} // namespace
+} // namespace kviz
