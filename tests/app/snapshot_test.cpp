@@ -37,7 +37,7 @@ protected:
     }
     void check(const std::string& state, const DialogCall* box = nullptr, Form* over = nullptr) {
         testing::expectSnapshot(KVIZ_SNAPSHOT_DIR, std::string(w->test().testWord), state,
-                                recorder.screen(*w, box, over));
+                                testing::snapshotOf(*w, tokens, box, over));
     }
     // Records the screen while the message or input box that the action opens is open.
     void whileBoxOpen(const std::string& state, const std::function<void()>& act,
@@ -93,23 +93,15 @@ protected:
              ++i)
             press(*w, Qt::Key_Return);
     }
-    // A click on the window's own surface, beside every control, after the mouse has come to
-    // it from above a control.
+    // A click on the window's own surface beside every control, the mouse coming from a button.
     void clickBeside() {
-        QWindow* window = w->window()->windowHandle();
-        const bool picture = w->test().answerMode == AnswerMode::MultipleChoice &&
-                             w->test().pictureRule != PictureRule::None;
-        const QPointF units = picture ? QPointF(9000, 6600) : QPointF(60, 3700);
-        const QPoint beside =
-            w->surface()->mapTo(w->window(), w->canvas().pixelsFromUnits(units).toPoint());
-        QTest::mouseMove(window, w->cmdKrajrada->widget()->mapTo(w->window(), QPoint(5, 5)));
-        QTest::mouseMove(window, beside);
-        QTest::mouseClick(window, Qt::LeftButton, {}, beside);
+        QTest::mouseMove(w->cmdKrajrada->widget());
+        testing::clickAt(*w, w->picSlika != nullptr ? QPointF(9000, 6600) : QPointF(60, 3700));
     }
 
     WindowHost windows{fakes.services()};
     TestWindow* w = nullptr;
-    testing::Recorder recorder{{{dir.path(), "<temp>"}, {KVIZ_SAMPLE_BANKS, "<program>"}}};
+    const testing::PathTokens tokens{{dir.path(), "<temp>"}, {KVIZ_SAMPLE_BANKS, "<program>"}};
 };
 
 TEST_P(Snapshots, EveryStateOfTheWindow) {

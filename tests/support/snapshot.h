@@ -27,30 +27,17 @@
 
 namespace kviz::testing {
 
-class Recorder {
-public:
-    // Each folder is written as its token wherever it appears.
-    explicit Recorder(std::vector<std::pair<std::filesystem::path, QString>> tokens);
+// Folders that differ between runs and machines, each with the token that stands for it.
+using PathTokens = std::vector<std::pair<std::filesystem::path, QString>>;
 
-    // The window as it stands, with the message or input box or the window of the program that
-    // is open over it, if any.
-    QStringList screen(Form& window, const DialogCall* box = nullptr, Form* over = nullptr) const;
-
-private:
-    void describe(Form& form, const QString& prefix, QStringList& out, const Form* under) const;
-    QString focusOf(Form& window, Form* over) const;
-    QString tokens(QString text) const;
-
-    std::vector<std::pair<QString, QString>> tokens_;
-};
+// The record of the window as it stands, with the message or input box or the window of the
+// program that is open over it, if any.
+QStringList snapshotOf(Form& window, const PathTokens& tokens, const DialogCall* box = nullptr,
+                       Form* over = nullptr);
 
 // Compares a record with its data file. With KVIZ_SNAPSHOT_UPDATE=1 in the environment the file
 // is written instead. A difference fails the test with the differing lines and their numbers.
 void expectSnapshot(const std::filesystem::path& folder, const std::string& window,
                     const std::string& state, const QStringList& record);
-
-// The lines that differ between two records, numbered, with a line of context around each run:
-// "-" lines are expected, "+" lines are found.
-QString differences(const QStringList& expected, const QStringList& found);
 
 } // namespace kviz::testing
