@@ -1,4 +1,4 @@
-// The multiple-choice text windows: layout, drawing, answering, the demonstration's own step.
+// The multiple-choice text windows: drawing, answering, the demonstration's own step.
 #include "app/window_switch.h"
 #include "choice_text/frm_suva_pitanja_abcd.h"
 #include "tests/support/menus.h"
@@ -42,49 +42,6 @@ protected:
         return w;
     }
 };
-
-TEST_F(TextWindows, LayoutOfBothWindows) {
-    auto text = open<frmSuvapitsaponudjABCDodgovorima>();
-    auto firstAid = open<frmSuvapitizPrvepomocisaponudjABCDodg>();
-    EXPECT_EQ(text->caption(), "Suva pitanja sa ponudjenim ABCD odgovorima");
-    EXPECT_EQ(firstAid->caption(), "Suva pitanja iz Prve pomoci sa ponudjenim ABCD odgovorima");
-    for (TestWindow* w : {text.get(), firstAid.get()}) {
-        EXPECT_EQ(w->findControl("picSlika"), nullptr);
-        EXPECT_EQ(w->lblPitanje2->left(), 8);
-        EXPECT_EQ(w->lblPitanje2->top(), 1374);
-        EXPECT_EQ(w->Picture4->top(), 5789);
-        EXPECT_EQ(w->VScrollzapitanje->top(), 1063);
-        EXPECT_EQ(w->VScrollzapitanje->height(), 4497);
-        EXPECT_EQ(w->findControl("Label10"), nullptr);
-        EXPECT_EQ(w->findControl("Label1")->left(), 6289);
-        EXPECT_FALSE(w->findMenu("mnuTestKompletankvizomat")->visible());
-        EXPECT_FALSE(w->findMenu("mnuTestSaobracajniznaci16znakova")->visible());
-    }
-    EXPECT_EQ(text->VScrollzapitanje->left(), 9254);
-    EXPECT_EQ(firstAid->VScrollzapitanje->left(), 9238);
-    EXPECT_EQ(text->helpLineX, 3100);
-    EXPECT_EQ(firstAid->helpLineX, 3200);
-    EXPECT_EQ(text->findControl("Label7")->left(), 3106);
-    EXPECT_EQ(firstAid->findControl("Label7")->left(), 3105);
-    EXPECT_EQ(firstAid->findControl("Label1")->width(), 120);
-    EXPECT_TRUE(text->findMenu("mnuTestsuvapitsaponudjodg")->checked());
-    EXPECT_FALSE(firstAid->findMenu("mnuTestSuvapitizppsaponudjodg")->enabled());
-}
-
-TEST_F(TextWindows, QuestionDrawnFromTheLeftEdge) {
-    auto w = open<frmSuvapitsaponudjABCDodgovorima>();
-    auto lines = drawn(*w, DrawOp::Kind::Text);
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_DOUBLE_EQ(lines[0].at.x(), 790);
-    EXPECT_DOUBLE_EQ(lines[0].at.y(), 1328);
-    EXPECT_EQ(lines[0].text.size(), 73);
-    EXPECT_EQ(w->correctLetter, "b");
-    EXPECT_EQ(drawn(*w, DrawOp::Kind::Box).back().rect,
-              QRectF(QPointF(0, 1320), QPointF(11780, 6800)));
-    press(*w, Qt::Key_A);
-    EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().at, QPointF(230, w->topA + 4));
-    EXPECT_EQ(drawn(*w, DrawOp::Kind::Text).back().text, "NE");
-}
 
 TEST_F(TextWindows, ThirteenLinesWithoutAClosingRecord) {
     std::vector<std::string> full = {"Pitanje", " a) jedan", "*b) dva"};
