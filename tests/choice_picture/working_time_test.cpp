@@ -15,16 +15,6 @@ protected:
     }
 };
 
-TEST_F(Ticking, AfterTheLoad) {
-    auto w = start();
-    EXPECT_EQ(w->lblProteklovreme->caption(), "Proteklo vreme: 0. minuta od 360. minuta");
-    for (MenuItem* item : w->shortWorkTimeItems) {
-        EXPECT_FALSE(item->checked());
-        EXPECT_TRUE(item->enabled());
-    }
-    EXPECT_TRUE(w->vremerada->checked());
-}
-
 TEST_F(Ticking, ShortItemsAreDisabledAsTimePasses) {
     auto w = start();
     const std::pair<double, int> steps[] = {{270, 0}, {271, 1}, {569, 1},  {570, 2},

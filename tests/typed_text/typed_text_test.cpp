@@ -66,12 +66,9 @@ protected:
 
 TEST_F(TypedText, TheBoxLiesOverTheGap) {
     auto w = open();
-    EXPECT_EQ(w->caption(), "Suva pitanja sa unosenjem odgovora");
-    EXPECT_EQ(w->surface()->size(), QSize(634, 435));
     EXPECT_EQ(w->clozeAnswer, "abc");
     auto lines = texts(*w);
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_DOUBLE_EQ(lines[0].at.x(), 790);
     // The box starts on the pixel where the first star is printed and spans the stars and the
     // answer; the verdicts stand 50 units right of its left edge.
     w->canvas().setFont(kSansSerif, 12, true);
@@ -81,17 +78,6 @@ TEST_F(TypedText, TheBoxLiesOverTheGap) {
     EXPECT_GT(boxLeft, starX - 15 / 0.784221); // less than a pixel before it
     EXPECT_NEAR(w->txtOdgovor[0]->top() / 0.817635, lines[2].at.y() - 8, 1.5);
     EXPECT_NEAR(w->verdictX, boxLeft + 50, 0.01);
-    EXPECT_TRUE(w->txtOdgovor[0]->visible());
-    EXPECT_FALSE(w->txtOdgovor[1]->visible());
-    EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Upisite odgovor i pritisnite taster Enter.");
-    EXPECT_EQ(w->canvas().log().back().kind, DrawOp::Kind::Box);
-    EXPECT_EQ(w->canvas().log().back().rect, QRectF(QPointF(0, 1320), QPointF(11720, 6800)));
-    EXPECT_FALSE(w->mnuPodesavanjaokokotxtpitiodg->visible());
-    EXPECT_EQ(w->mnuPodesavanjazelokvokotacnogodg->caption(), "Zeleni broj za tacan odgovor");
-    EXPECT_EQ(w->helpLineX, 3700);
-    auto firstAid = open(3, true);
-    EXPECT_TRUE(firstAid->mnuPodesavanjaokokotxtpitiodg->visible());
-    EXPECT_EQ(firstAid->canvas().log().back().rect.right(), 11700);
 }
 
 TEST_F(TypedText, JudgedOnEveryKeyRelease) {
