@@ -14,9 +14,6 @@ TEST_F(Counting, LeavingAnAnsweredQuestionCountsIt) {
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 1);
     EXPECT_EQ(basKvizomat.correctCount, 1);
-    EXPECT_EQ(w->lblUkupnoodgovora->caption(), "Ukupno odgovora: 1");
-    EXPECT_EQ(w->lblTacnihodgovora->caption(), "Tacnih odgovora: 1");
-    EXPECT_EQ(w->lblOcenaPolozioNijepolozio->caption(), "Ocena: POLOZIO(100%)");
     key(*w, 'c'); // wrong
     w->ShowNextQuestion();
     EXPECT_EQ(basKvizomat.answeredCount, 2);

@@ -48,11 +48,8 @@ protected:
 TEST_F(FifteenSigns, QuestionNumbersByTaskAndBox) {
     auto w = open(2);
     EXPECT_EQ(w->questionCount, 2);
-    EXPECT_EQ(w->questionLabels[0]->caption(), "1.");
     w->ShowNextQuestion();
     EXPECT_EQ(w->questionIndex, 2);
-    EXPECT_EQ(w->questionLabels[0]->caption(), "16.");
-    EXPECT_EQ(w->questionLabels[14]->caption(), "30.");
     click(w->txtOdgovor[7]); // row 2, column 3
     EXPECT_EQ(w->cmbPitanje->text(), "23");
 }
