@@ -22,7 +22,7 @@ namespace {
 class Snapshots : public testing::WindowFixture, public ::testing::WithParamInterface<std::size_t> {
 protected:
     // Starts the program with ANA named, and switches to the window of the row.
-    TestWindow& open() {
+    void open() {
         writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
         fakes.dialogs.answers = {"ana"};
         windows.start();
@@ -33,28 +33,21 @@ protected:
         w = windows.current();
         activate(*w);
         w->tmrTimer1->setEnabled(false); // it ticks only when the test ticks it
-        return *w;
     }
     void check(const std::string& state, const DialogCall* box = nullptr, Form* over = nullptr) {
         testing::expectSnapshot(KVIZ_SNAPSHOT_DIR, std::string(w->test().testWord), state,
                                 testing::snapshotOf(*w, tokens, box, over));
     }
-    // Records the screen while the message or input box that the action opens is open.
-    void whileBoxOpen(const std::string& state, const std::function<void()>& act,
-                      const QString& answer = {}) {
+    // Records the screen while the box or the window of the program that the action opens is open
+    // over the window; a window is shown, as the program shows it.
+    void whileOpen(const std::string& state, const std::function<void()>& act,
+                   const QString& answer = {}) {
         int opened = 0;
         fakes.dialogs.answers = {answer};
-        fakes.dialogs.whileOpen = [&](const DialogCall& call) {
+        fakes.dialogs.whileOpen = [&](const DialogCall& box) {
             if (opened++ == 0)
-                check(state, &call);
+                check(state, &box);
         };
-        act();
-        fakes.dialogs.whileOpen = nullptr;
-        EXPECT_EQ(opened, 1) << state;
-    }
-    // Records the screen while the window of the program that the action opens is shown over it.
-    void whileWindowOpen(const std::string& state, const std::function<void()>& act) {
-        int opened = 0;
         fakes.dialogs.onModal = [&](Form& form) {
             form.window()->show();
             QApplication::setActiveWindow(form.window());
@@ -63,6 +56,7 @@ protected:
                 check(state, nullptr, &form);
         };
         act();
+        fakes.dialogs.whileOpen = nullptr;
         fakes.dialogs.onModal = nullptr;
         EXPECT_EQ(opened, 1) << state;
         activate(*w); // the window is the active one again once the other has closed
@@ -93,12 +87,6 @@ protected:
              ++i)
             press(*w, Qt::Key_Return);
     }
-    // A click on the window's own surface beside every control, the mouse coming from a button.
-    void clickBeside() {
-        QTest::mouseMove(w->cmdKrajrada->widget());
-        testing::clickAt(*w, w->picSlika != nullptr ? QPointF(9000, 6600) : QPointF(60, 3700));
-    }
-
     WindowHost windows{fakes.services()};
     TestWindow* w = nullptr;
     const testing::PathTokens tokens{{dir.path(), "<temp>"}, {KVIZ_SAMPLE_BANKS, "<program>"}};
@@ -113,13 +101,13 @@ TEST_P(Snapshots, EveryStateOfTheWindow) {
     press(*w, Qt::Key_Return); // on to question 2, which counts question 1
     answer(false);
     check("wrong");
-    whileBoxOpen("go-to", [&] { press(*w, Qt::Key_F5); });
-    whileBoxOpen(
+    whileOpen("go-to", [&] { press(*w, Qt::Key_F5); });
+    whileOpen(
         "reset", [&] { testing::click(w->cmdReset); }, "Ne");
-    whileBoxOpen("help", [&] { press(*w, Qt::Key_F1); });
-    whileWindowOpen("results-table", [&] { press(*w, Qt::Key_F8); });
-    whileWindowOpen("about-program", [&] { press(*w, Qt::Key_F12); });
-    whileWindowOpen("about-author", [&] { press(*w, Qt::Key_F11); });
+    whileOpen("help", [&] { press(*w, Qt::Key_F1); });
+    whileOpen("results-table", [&] { press(*w, Qt::Key_F8); });
+    whileOpen("about-program", [&] { press(*w, Qt::Key_F12); });
+    whileOpen("about-author", [&] { press(*w, Qt::Key_F11); });
     press(*w, Qt::Key_F9);
     check("review");
     press(*w, Qt::Key_Escape);
@@ -131,7 +119,8 @@ TEST_P(Snapshots, EveryStateOfTheWindow) {
     tick();
     testing::click(w->cmbKandidat);
     check("candidate-box");
-    clickBeside();
+    QTest::mouseMove(w->cmdKrajrada->widget()); // and on to the surface beside every control
+    testing::clickAt(*w, w->picSlika != nullptr ? QPointF(9000, 6600) : QPointF(60, 3700));
     check("candidate-box-left");
     for (int i = 0; i < 100 && !w->helpLineMovingRight; ++i)
         tick();
@@ -139,7 +128,7 @@ TEST_P(Snapshots, EveryStateOfTheWindow) {
     for (int i = 0; i < 100 && w->helpLineMovingRight; ++i)
         tick();
     check("help-line-right-end");
-    whileBoxOpen("name-prompt", [&] { testing::click(w->lblKandidat); });
+    whileOpen("name-prompt", [&] { testing::click(w->lblKandidat); });
 }
 
 TEST_P(Snapshots, WithoutQuestions) {

@@ -211,44 +211,26 @@ QStringList snapshotOf(Form& window, const PathTokens& tokens, const DialogCall*
 
 namespace {
 
-// The lines that differ between two records, numbered, with a line of context around each run:
-// "-" lines are expected, "+" lines are found.
+// The lines that differ between two records, at most 80, each with its number: "-" the line of
+// the record, "+" the line found in its place.
 QString differences(const QStringList& expected, const QStringList& found) {
     const qsizetype n = expected.size(), m = found.size();
-    // common[i][j]: the longest run of lines that expected from i and found from j share.
+    // common[i][j]: the most lines that expected from i and found from j have in common, in order.
     std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
     for (qsizetype i = n - 1; i >= 0; --i)
         for (qsizetype j = m - 1; j >= 0; --j)
             common[i][j] = expected[i] == found[j] ? common[i + 1][j + 1] + 1
                                                    : std::max(common[i + 1][j], common[i][j + 1]);
-    QStringList steps; // each a mark, a line number and the line
-    for (qsizetype i = 0, j = 0; i < n || j < m;) {
-        const char mark = i < n && j < m && expected[i] == found[j]                   ? ' '
-                          : i < n && (j == m || common[i + 1][j] >= common[i][j + 1]) ? '-'
-                                                                                      : '+';
-        const qsizetype line = mark == '+' ? j : i;
-        steps << QString("%1 %2  %3")
-                     .arg(mark)
-                     .arg(line + 1, 5)
-                     .arg(mark == '+' ? found[j] : expected[i]);
-        i += mark != '+' ? 1 : 0;
-        j += mark != '-' ? 1 : 0;
-    }
-    // The differing lines with one line of context around each run, at most 80 of them.
     QString out;
-    int shown = 0;
-    bool gap = true;
-    for (qsizetype k = 0; k < steps.size() && shown < 80; ++k) {
-        const auto differs = [&](qsizetype at) {
-            return at >= 0 && at < steps.size() && steps[at][0] != ' ';
-        };
-        if (!differs(k) && !differs(k - 1) && !differs(k + 1)) {
-            gap = true;
-            continue;
-        }
-        out += (gap ? "  ...\n" : "") + steps[k] + '\n';
-        shown += differs(k) ? 1 : 0;
-        gap = false;
+    for (qsizetype i = 0, j = 0, shown = 0; (i < n || j < m) && shown < 80;) {
+        const bool same = i < n && j < m && expected[i] == found[j];
+        const bool gone = !same && i < n && (j == m || common[i + 1][j] >= common[i][j + 1]);
+        if (!same)
+            out += gone ? QString("- %1  %2\n").arg(i + 1, 5).arg(expected[i])
+                        : QString("+ %1  %2\n").arg(j + 1, 5).arg(found[j]);
+        shown += same ? 0 : 1;
+        i += same || gone ? 1 : 0;
+        j += gone ? 0 : 1;
     }
     return out;
 }
