@@ -1,11 +1,6 @@
-// Snapshots of the nine windows: what each shows, on the sample banks, in the states a candidate
-// meets (the first question, a right and a wrong answer, each box and window opened over it, a
-// review, the demonstration, the candidate box, the help line at both ends of its swing, and a
-// window without questions), compared line by line with its record in
-// tests/snapshots/<test word>/<state>.txt (tests/support/snapshot.h describes a record).
-//
-// After a deliberate change of what a window shows, rewrite the records from the windows and read
-// the change in them before committing it:
+// Snapshots of the nine windows: what each shows on the sample banks in the states a candidate
+// meets, compared line by line with its record in tests/snapshots/<test word>/<state>.txt.
+// KVIZ_SNAPSHOT_UPDATE=1 rewrites the records from the windows instead (tests/snapshots/README.md):
 //   KVIZ_SNAPSHOT_UPDATE=1 build/bin/app_tests --gtest_filter='*Snapshots*'
 #include "app/window_switch.h"
 #include "tests/support/snapshot.h"

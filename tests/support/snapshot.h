@@ -1,19 +1,6 @@
 // Snapshots: a readable text record of what a window shows, one fact a line, kept as data under
-// tests/snapshots/<window>/<state>.txt and compared with the window on every run.
-//
-// A record has these sections, each in a fixed order:
-//   [window]   the caption, the place on the screen (twips, or centred on the window underneath),
-//              the client size (twips), the mouse pointer and the colour of the surface
-//   [controls] per control, by name: its kind, container and place (twips); its caption or text;
-//              its font (the installed face and its pixel size); its colours; shown or hidden,
-//              enabled or disabled; and what else it shows (entries, range, picture, tooltip)
-//   [drawn]    the drawing log of the surface: texts with font, colour and place, and boxes
-//   [menus]    every menu item by its place in the tree: caption with its access key, shortcut,
-//              check mark, enabled and shown
-//   [focus]    the control with Qt's focus, by its name
-//   [dialog]   an open message or input box: kind, title, icon, place, default, its text by lines;
-//              an open window of the program follows in [dialog ...] sections of its own
-// Folders that differ between runs and machines stand as tokens (<temp>, <program>).
+// tests/snapshots/<window>/<state>.txt (tests/snapshots/README.md describes a record) and
+// compared with the window on every run.
 #pragma once
 
 #include "platform/fakes.h"
