@@ -107,8 +107,10 @@ struct WindowLayout {
     bool hiddenTestItems = false;     // the Test menu holds two hidden items without effect
     std::vector<FillerLabel> fillerLabels = pictureWindowFillers(9);
     Placement questionNumberLabel{4605, 1080, 570, 315}; // lblPitanje2
+    QString questionNumberFont = kSansSerif;             // its type, bold
     Placement scrollBar{9238, 1080, 267, 4489};          // VScrollzapitanje
     int elapsedStripTop = 5805;                          // Picture4
+    QString elapsedStripName = "Picture4";               // the strip of lblProteklovreme
     QuestionGeometry question;
     HotZones hotZones;
     DemonstrationOrder demonstration;

@@ -75,6 +75,7 @@ bool TypedAnswerWindow::BeginTypedDrawing() {
     countOnLeave = false;
     for (TextBox* box : txtOdgovor)
         box->setVisible(false);
+    CmdSledecepitanje->setFocus(); // the focus the hidden boxes cannot take
     ShowAnsweringHelpLine();
     ++drawings;
     return false;
@@ -87,8 +88,11 @@ void TypedAnswerWindow::FinishTypedDrawing() {
     if (!continuingAnswer) {
         FocusAnswerInput();
         // In a review the boxes take nothing: Enter presses the next-question button.
-        if (reviewMode && focusedControl() == nullptr)
+        if (reviewMode && focusedControl() == nullptr) {
+            focusWithoutVerdict_ = true;
             CmdSledecepitanje->setFocus();
+            focusWithoutVerdict_ = false;
+        }
         return;
     }
     continuingAnswer = false;
@@ -98,6 +102,13 @@ void TypedAnswerWindow::FinishTypedDrawing() {
         CmdSledecepitanje->setFocus();
     else
         FocusBoxLeft();
+}
+
+void TypedAnswerWindow::VerdictOnButtonFocus() {
+    CmdSledecepitanje->onGotFocus = [this] {
+        if (!focusWithoutVerdict_)
+            CmdSledecepitanje_GotFocus();
+    };
 }
 
 void TypedAnswerWindow::FocusAnswerInput() { txtOdgovor.front()->setFocus(); }

@@ -70,6 +70,9 @@ protected:
     void FinishTypedDrawing();
     // Gives the focus back to the box that had it last.
     virtual void FocusBoxLeft();
+    // The verdict is drawn whenever the next-question button takes the focus, but when the
+    // window gives it the focus in a review, where the stored verdict is drawn already.
+    void VerdictOnButtonFocus();
     // The answer boxes in tab order, the next-question button after the last of them.
     void ChainAnswerBoxes();
     // Hides the hover-frame and answer-frame settings, which these windows do not use.
@@ -97,6 +100,8 @@ protected:
 private:
     // The box that had the focus last in this visit.
     std::size_t boxLeft_ = 0;
+    // The button takes the focus from the window, with no verdict to draw.
+    bool focusWithoutVerdict_ = false;
     // The control that had the focus when the drawing under way began.
     Control* focusBeforeDrawing_ = nullptr;
 };

@@ -42,7 +42,7 @@ frmRaskrsnice::frmRaskrsnice(Services services)
     }
     lblPitanje2->setFont(kSerif, 18, true);
     CmdSledecepitanje->setBounds(0, 6100, 1521, 458);
-    CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
+    VerdictOnButtonFocus();
     // The boxes come first in the tab order, then the next-question button.
     ChainAnswerBoxes();
 

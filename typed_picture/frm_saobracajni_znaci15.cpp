@@ -60,7 +60,7 @@ frmSaobracajniznaci15znakova::frmSaobracajniznaci15znakova(Services services)
     for (CommandButton* button : {CmdSledecepitanje, CmdPrethodnopitanje, CmdOdredjenoPitanje,
                                   cmdTabela, cmdPregled, cmdBrziPregled, cmdReset, cmdKrajrada})
         button->setBounds(button->left(), 6198, button->width(), button->height());
-    CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
+    VerdictOnButtonFocus();
     imgslika->onDblClick = [this] { imgslika_DblClick(); };
     imgTekst->onClick = [this] { imgslika_DblClick(); };
     imgslika->onMouseUp = [this](int button, int shift, double x, double y) {

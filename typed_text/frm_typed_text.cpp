@@ -23,9 +23,12 @@ WindowLayout typedTextLayout(bool firstAid) {
     layout.clientHeight = 6525;
     layout.hiddenTestItems = true;
     layout.questionNumberLabel = {8, 1374, 569, 315};
+    layout.questionNumberFont = kSerif;
     layout.scrollBar =
         firstAid ? Placement{9215, 1096, 267, 4472} : Placement{9215, 1063, 267, 4497};
     layout.elapsedStripTop = firstAid ? 5805 : 5789;
+    if (firstAid)
+        layout.elapsedStripName = "Picture6";
     layout.question.textX = kTextX;
     layout.question.textFrame = QRectF(QPointF(0, 1320), QPointF(firstAid ? 11700 : 11720, 6800));
     return layout;
@@ -46,7 +49,7 @@ TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, 
     txtOdgovor[0]->onUserChange = [this] { txtOdgovor_KeyUp(); };
     for (TextBox* box : txtOdgovor)
         box->onChange = [this] { txtOdgovor_Change(); };
-    CmdSledecepitanje->onGotFocus = [this] { CmdSledecepitanje_GotFocus(); };
+    VerdictOnButtonFocus();
 
     // What differs from the picture windows' layout.
     lblPitanje2->setFont(kSerif, 12, true);
@@ -54,6 +57,11 @@ TypedTextWindow::TypedTextWindow(Services services, const TestDescriptor& test, 
                                   cmdTabela, cmdPregled, cmdBrziPregled, cmdReset, cmdKrajrada})
         button->setBounds(button->left(), 6067, button->width(), button->height());
     if (firstAid) {
+        Picture4->setBounds(0, 5805, 4548, 375);
+        lblProteklovreme->setBounds(0, 0, 4605, 240);
+        // Two empty strips below the help line's, which its height hides.
+        add<PictureBox>("Picture4", Picture3->container()).setBounds(0, 240, 4575, 15);
+        add<PictureBox>("Picture5", Picture3->container()).setBounds(0, 240, 2655, 15);
         ProgressBar1->setBounds(4560, 5805, 4948, 240);
         cmbKandidat->setBounds(1260, 20, 4155, 315);
         cmbPitanje->setBounds(1020, 350, 1335, 315);

@@ -175,7 +175,7 @@ void TestWindow::buildControls() {
     lblPomocuprvomredu->setBounds(2900, 0, 3585, 180);
     lblPomocuprvomredu->setAutoSize(true);
 
-    Picture4 = &add<PictureBox>("Picture4", client);
+    Picture4 = &add<PictureBox>(layout_.elapsedStripName, client);
     Picture4->setBounds(0, layout_.elapsedStripTop, 4575, 343);
     Picture4->setBackColor(kWhite);
     lblProteklovreme = &add<Label>("lblProteklovreme", Picture4->container(),
@@ -396,7 +396,9 @@ void TestWindow::ShowQuestionNumber(const QString& caption) {
                      layout_.questionNumberLabel.left;
     if (room > 0 && caption.size() != numberCaptionLength_) {
         numberCaptionLength_ = static_cast<int>(caption.size());
-        lblPitanje2->setFont(kSansSerif, fittingSize(caption, 2, room - kHeaderGap / 3), true);
+        const QString& font = layout_.questionNumberFont;
+        lblPitanje2->setFont(
+            font, Canvas::fittingSize(font, true, caption, 2, room - kHeaderGap / 3), true);
     }
     lblPitanje2->setCaption(caption);
 }
