@@ -30,8 +30,8 @@ Kind kindOf(const TestDescriptor& test) {
 
 class Routes : public testing::WindowFixture, public ::testing::WithParamInterface<std::size_t> {
 protected:
-    Routes() {
-        fakes.locations.program = KVIZ_SAMPLE_BANKS;
+    // Starts the program with ANA named, and switches to the window of the row.
+    void open() {
         writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
         fakes.dialogs.answers = {"ana"};
         windows.start();
@@ -51,6 +51,8 @@ protected:
 // it. The help line and the caption of the last button follow from the mode; a step opens the
 // dialogs it answers and no others. "-": the kind has no such route.
 TEST_P(Routes, EveryRouteThroughRealEvents) {
+    fakes.locations.program = KVIZ_SAMPLE_BANKS;
+    open();
     TestWindow& w = *windows.current();
     const Kind kind = kindOf(w.test());
     activate(w);
@@ -358,6 +360,19 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
                                 : mode == 'D'    ? "cmdKrajrada"
                                                  : answerInput);
     }
+}
+
+// With no question to show, the help line of answering (see the snapshots) comes back when a
+// review is left.
+TEST_P(Routes, WithoutQuestionsTheHelpLineOfAnsweringComesBack) {
+    open(); // the program's folder holds no test's data
+    TestWindow& w = *windows.current();
+    ASSERT_EQ(w.questionCount, 0);
+    const QString answering = w.lblPomocuprvomredu->caption();
+    testing::click(w.cmdPregled);
+    EXPECT_EQ(w.lblPomocuprvomredu->caption(), "Pregled resenih pitanja.");
+    testing::click(w.cmdKrajrada);
+    EXPECT_EQ(w.lblPomocuprvomredu->caption(), answering);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, Routes, ::testing::Range<std::size_t>(0, 9),

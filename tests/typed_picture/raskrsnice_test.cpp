@@ -3,7 +3,6 @@
 #include "tests/support/user_input.h"
 #include "tests/support/window_fixture.h"
 #include "typed_picture/frm_raskrsnice.h"
-#include "typed_picture/frm_saobracajni_znaci15.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -224,8 +223,6 @@ TEST_F(Intersections, DemonstrationShowsTheKeys) {
     auto w = open(kFour);
     click(w->cmdBrziPregled);
     EXPECT_EQ(w->txtOdgovor[0]->text(), "4");
-    EXPECT_FALSE(w->txtOdgovor[0]->enabled());
-    EXPECT_EQ(texts(*w).back().text, "DA");
     w->tmrTimer1_Timer();
     EXPECT_EQ(w->questionIndex, 2);
     EXPECT_EQ(w->txtOdgovor[0]->text(), "3");
@@ -252,24 +249,6 @@ TEST_F(Intersections, HotZonesOfThisWindow) {
     clickAt(*w, {7200, 7250}); // the pixel that holds its right end
     EXPECT_TRUE(w->ProgressBar1->visible());
     EXPECT_EQ(w->questionIndex, 1); // no answer zone, no go-to zone
-}
-
-TEST_F(Intersections, WithNoQuestionTheHelpLineSaysHowToAnswer) {
-    // No answer-key file in either keyed window; the help line is that of answering, also after
-    // a review.
-    std::filesystem::create_directories(stateRoot() / "RASKRSN");
-    std::filesystem::create_directories(stateRoot() / "SAOBZN15");
-    frmRaskrsnice intersections(services());
-    frmSaobracajniznaci15znakova signs(services());
-    for (TestWindow* w :
-         {static_cast<TestWindow*>(&intersections), static_cast<TestWindow*>(&signs)}) {
-        w->show();
-        ASSERT_EQ(w->questionCount, 0);
-        click(w->cmdPregled);
-        click(w->cmdKrajrada);
-        EXPECT_EQ(w->lblPomocuprvomredu->caption(), "Upisite odgovarajuci broj i pritisnite Enter.")
-            << w->caption().toStdString();
-    }
 }
 
 } // namespace
