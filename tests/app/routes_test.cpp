@@ -1,10 +1,9 @@
 // Every route between questions and into and out of a review or the demonstration, by real
 // keys, clicks, toolbar images and menu items on each of the nine windows, on the sample banks:
 // the question each leads to, whether a mode runs, and outside the modes where the focus is.
-#include "app/window_switch.h"
 #include "tests/support/held_key.h"
 #include "tests/support/menus.h"
-#include "tests/support/window_fixture.h"
+#include "tests/support/program_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,20 +27,7 @@ Kind kindOf(const TestDescriptor& test) {
     return !picture ? TypedText : test.testWord == "raskrsn" ? Junctions : FifteenSigns;
 }
 
-class Routes : public testing::WindowFixture, public ::testing::WithParamInterface<std::size_t> {
-protected:
-    // Starts the program with ANA named, and switches to the window of the row.
-    void open() {
-        writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
-        fakes.dialogs.answers = {"ana"};
-        windows.start();
-        if (GetParam() != 0) {
-            windows.current()->TestItem_Click(GetParam());
-            windows.dropRetired();
-        }
-    }
-    WindowHost windows{fakes.services()};
-};
+using Routes = testing::ProgramFixture;
 
 // Each column says, for its kind of window, what the user sees and hears after the step: the
 // number in the question box and over the question (in the fifteen-signs window the task, whose
@@ -52,7 +38,7 @@ protected:
 // dialogs it answers and no others. "-": the kind has no such route.
 TEST_P(Routes, EveryRouteThroughRealEvents) {
     fakes.locations.program = KVIZ_SAMPLE_BANKS;
-    open();
+    startOnRow();
     TestWindow& w = *windows.current();
     const Kind kind = kindOf(w.test());
     activate(w);
@@ -365,7 +351,7 @@ TEST_P(Routes, EveryRouteThroughRealEvents) {
 // With no question to show, the help line of answering (see the snapshots) comes back when a
 // review is left.
 TEST_P(Routes, WithoutQuestionsTheHelpLineOfAnsweringComesBack) {
-    open(); // the program's folder holds no test's data
+    startOnRow(); // the program's folder holds no test's data
     TestWindow& w = *windows.current();
     ASSERT_EQ(w.questionCount, 0);
     const QString answering = w.lblPomocuprvomredu->caption();

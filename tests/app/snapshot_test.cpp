@@ -2,9 +2,8 @@
 // meets, compared line by line with its record in tests/snapshots/<test word>/<state>.txt.
 // KVIZ_SNAPSHOT_UPDATE=1 rewrites the records from the windows instead (tests/snapshots/README.md):
 //   KVIZ_SNAPSHOT_UPDATE=1 build/bin/app_tests --gtest_filter='*Snapshots*'
-#include "app/window_switch.h"
+#include "tests/support/program_fixture.h"
 #include "tests/support/snapshot.h"
-#include "tests/support/window_fixture.h"
 #include "typed_picture/keyed_answer_window.h"
 #include "typed_text/frm_typed_text.h"
 
@@ -14,17 +13,10 @@
 namespace kviz {
 namespace {
 
-class Snapshots : public testing::WindowFixture, public ::testing::WithParamInterface<std::size_t> {
+class Snapshots : public testing::ProgramFixture {
 protected:
-    // Starts the program with ANA named, and switches to the window of the row.
     void open() {
-        writeCandidateList("NOVI KANDIDAT\r\nANA\r\nPERA\r\n");
-        fakes.dialogs.answers = {"ana"};
-        windows.start();
-        if (GetParam() != 0) {
-            windows.current()->TestItem_Click(GetParam());
-            windows.dropRetired();
-        }
+        startOnRow();
         w = windows.current();
         activate(*w);
         w->tmrTimer1->setEnabled(false); // it ticks only when the test ticks it
@@ -82,7 +74,6 @@ protected:
              ++i)
             press(*w, Qt::Key_Return);
     }
-    WindowHost windows{fakes.services()};
     TestWindow* w = nullptr;
     const testing::PathTokens tokens{{dir.path(), "<temp>"}, {KVIZ_SAMPLE_BANKS, "<program>"}};
 };
