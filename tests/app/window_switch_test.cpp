@@ -221,18 +221,16 @@ TEST_F(Switching, TheLimitReachedWhileTheSwitchAsksTheNameEndsTheWork) {
         press(*w, Qt::Key_B);
         fakes.dialogs.calls.clear();
         fakes.programEnd.count = 0;
-        fakes.dialogs.answers = {"ana"};
-        if (cancelled)
-            fakes.dialogs.answers = {"", "Ne", "ana"};
+        fakes.dialogs.answers =
+            cancelled ? std::deque<QString>{"", "Ne", "ana"} : std::deque<QString>{"ana"};
         fakes.dialogs.whileOpen = [&](const DialogCall&) { fakes.clock.now += 5 * 60; };
         click(w->imgtoolbar[5]);
         fakes.dialogs.whileOpen = nullptr;
         EXPECT_EQ(&current(), w); // no switch
         EXPECT_EQ(fakes.programEnd.count, 1);
         EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Input), cancelled ? 3 : 1);
-        if (cancelled) {
-            EXPECT_EQ(fakes.dialogs.calls[1].title, "Kraj rada");
-        }
+        EXPECT_EQ(fakes.dialogs.calls[1].title,
+                  cancelled ? "Kraj rada" : "Skracena tabela sa rezultatima testa");
         EXPECT_EQ(fakes.dialogs.count(DialogCall::Kind::Modal), 1); // the results table
         EXPECT_EQ(readBytes(stateRoot() / "SSITABCD" / "BrZadPit.1").substr(0, 43),
                   "2 Broj zadnjeg pitanja\r\n2 Ukupno odgovora\r\n");
