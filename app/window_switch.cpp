@@ -7,7 +7,6 @@
 #include "typed_picture/frm_saobracajni_znaci15.h"
 #include "typed_text/frm_typed_text.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
 #include <iterator>
@@ -73,7 +72,7 @@ void WindowHost::open(const TestDescriptor& target) {
 
 void WindowHost::dropReplacedLater() {
     // The replaced window went to the retired ones when its successor opened.
-    QTimer::singleShot(0, QCoreApplication::instance(), [this] { dropRetired(); });
+    QTimer::singleShot(0, &dropContext_, [this] { dropRetired(); });
 }
 
 void WindowHost::dropRetired() { retired_.clear(); }

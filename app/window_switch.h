@@ -5,6 +5,8 @@
 
 #include "design/test_window.h"
 
+#include <QObject>
+
 #include <memory>
 #include <vector>
 
@@ -32,6 +34,8 @@ private:
     Services services_;
     std::unique_ptr<TestWindow> current_;
     std::vector<std::unique_ptr<TestWindow>> retired_;
+    // The drop the event loop still has to make ends with the host.
+    QObject dropContext_;
 };
 
 } // namespace kviz
