@@ -14,6 +14,8 @@ CandidateRoster candidateRoster{basKvizomat.candidateName};
 namespace {
 // The name left by a cancelled prompt while the work has no file of its own.
 const char* const kUnnamedCandidate = "Novi kandidat";
+// The bytes a name takes in the list file, its line end included.
+std::uintmax_t lineBytes(const std::string& name) { return name.size() + 2; }
 } // namespace
 
 void CandidateRoster::reset() {
@@ -88,9 +90,9 @@ void CandidateRoster::readList() {
 bool CandidateRoster::hasRoomFor(const std::string& name) const {
     if (find(name) >= 0)
         return true;
-    std::uintmax_t bytes = name.size() + 2;
+    std::uintmax_t bytes = lineBytes(name);
     for (const std::string& entry : entries_)
-        bytes += entry.size() + 2;
+        bytes += lineBytes(entry);
     return bytes <= files::kLargestTextFile;
 }
 
@@ -233,11 +235,11 @@ void CandidateRoster::writeList(std::vector<UnsavedFile>& failed) {
     }
     std::uintmax_t bytes = 0;
     for (std::size_t i = 0; i < onDisk_; ++i)
-        bytes += entries_[i].size() + 2;
+        bytes += lineBytes(entries_[i]);
     // A list is never written past what can be read back.
     std::size_t upTo = onDisk_;
     for (; upTo < entries_.size(); ++upTo) {
-        bytes += entries_[upTo].size() + 2;
+        bytes += lineBytes(entries_[upTo]);
         if (bytes > files::kLargestTextFile) {
             waitingFor_.push_back({path, "lista kandidata bi bila prevelika"});
             break;

@@ -250,6 +250,8 @@ public:
     virtual void TallyAnswer();
     // Writes the two counts and the grade into the header.
     void ShowCounts();
+    // Writes the answered count alone.
+    void ShowAnsweredCount();
     // Both counts back to 0; the question on screen starts a new visit.
     void ZeroCounts();
     void cmdReset_Click();
@@ -269,6 +271,9 @@ public:
     // The question the candidate's work goes on with: the one on screen, or during a review or
     // the demonstration the one the mode returns to.
     int& WorkQuestion() {
+        return reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
+    }
+    int WorkQuestion() const {
         return reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
     }
     // Every answer of the candidate's work back to never answered.

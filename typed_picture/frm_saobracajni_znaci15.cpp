@@ -201,7 +201,7 @@ void frmSaobracajniznaci15znakova::txtOdgovor_LostFocus() {
     // The tasks with a verdict are recounted as a box is left, the one on screen too; the right
     // ones and the grade wait for the task to be left.
     basKvizomat.answeredCount = CountVerdicts(0).first;
-    lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(basKvizomat.answeredCount));
+    ShowAnsweredCount();
 }
 
 void frmSaobracajniznaci15znakova::txtOdgovor_Change() {

@@ -38,7 +38,7 @@ std::optional<std::string> TestWindow::askName(const std::string& defaultAnswer)
 
 bool TestWindow::RefuseName(const QString& name, qsizetype keep) {
     QString why;
-    if (printableCp1250(name) != name)
+    if (!std::all_of(name.begin(), name.end(), cp1250Holds))
         why = "\nIme kandidata sadrzi znak koji\nlista kandidata ne moze da sacuva.";
     else if (!candidateRoster.hasRoomFor(basic::upper(toCp1250(name.left(keep)))))
         why = "\nLista kandidata je puna:\nnovo ime ne moze da se doda.";

@@ -22,10 +22,14 @@ void TestWindow::TallyAnswer() {
 }
 
 void TestWindow::ShowCounts() {
-    lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(basKvizomat.answeredCount));
+    ShowAnsweredCount();
     lblTacnihodgovora->setCaption(QString("Tacnih odgovora: %1").arg(basKvizomat.correctCount));
     lblOcenaPolozioNijepolozio->setCaption(
         QString::fromStdString(gradeLabel(basKvizomat.answeredCount, basKvizomat.correctCount)));
+}
+
+void TestWindow::ShowAnsweredCount() {
+    lblUkupnoodgovora->setCaption(QString("Ukupno odgovora: %1").arg(basKvizomat.answeredCount));
 }
 
 void TestWindow::ZeroCounts() {

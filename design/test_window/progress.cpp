@@ -43,7 +43,7 @@ std::pair<std::int32_t, std::int32_t> TestWindow::CountsInFile() const {
 
 std::vector<std::string> TestWindow::workLines() const {
     const auto [answered, correct] = CountsInFile();
-    const int shown = reviewMode || quickReviewMode ? savedQuestionIndex : questionIndex;
+    const int shown = WorkQuestion();
     auto lines =
         progressHeader(shown >= 1 && shown <= questionCount ? shown : 1, answered, correct);
     for (auto& row : ProgressRows())
